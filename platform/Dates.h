@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// Full stand-alone name of month 1..12 in the locale's language.
+// Raises RuntimeError::InvalidProcedureCall for any other month.
+QString MonthName(int month, const QLocale &locale);
+
+// Days of the month in the Gregorian calendar (28 to 31).
+int daysInMonth(int year, int month);
+
+// Weekday with Sunday = 1 to Saturday = 7.
+int Weekday(QDate date);
+
+// Text to date under the user's settings: numeric dates in the locale's order
+// of day, month and year; month names in the locale's language or English,
+// full or abbreviated; ISO yyyy-mm-dd; two-digit years 0-29 are 2000-2029 and
+// 30-99 are 1930-1999; years 100 to 9999. A date without a year takes the
+// year of today. Raises RuntimeError::TypeMismatch when the text is no date.
+QDate DateValue(QStringView text, const QLocale &locale, QDate today);

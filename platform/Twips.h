@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRect>
+
+// Window layouts are given in twips; a logical pixel is 15 twips.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// Left, top, width, height in twips to a widget geometry in pixels.
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QPaintDevice;
+struct Page;
+struct PrintSettings;
+
+// What a finished document carries to a device besides its page.
+struct PrintSettings
+{
+    int copies = 1;
+    // Name of the document; the PDF device names its file after it.
+    QString documentName;
+    // Paper source to select (0: the device's default, 1: upper tray).
+    int paperSource = 0;
+};
+
+// One output device of the Printers collection.
+class OutputDevice
+{
+public:
+    virtual ~OutputDevice() = default;
+
+    virtual QString DeviceName() const = 0;
+
+    // Dots per inch of the device: DrawWidth is counted in these dots, and
+    // text is measured with the font metrics at this resolution.
+    virtual int resolution() const = 0;
+
+    // Prints the page in the settings' number of copies. Raises
+    // RuntimeError::PrinterError when the device cannot be opened.
+    virtual void print(const Page &page, const PrintSettings &settings) = 0;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QSizeF>
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QImage;
+
+// What a loaded picture can do: tell its own size and draw itself scaled into
+// a target rectangle of any QPainter. Raster images and metafiles implement it.
+class PictureContent
+{
+public:
+    virtual ~PictureContent() = default;
+    // The picture's own size in twips.
+    virtual QSizeF sizeTwips() const = 0;
+    // Draws the whole picture stretched to target (painter coordinates).
+    virtual void draw(QPainter &painter, const QRectF &target) const = 0;
+};
+
+// A loaded picture, cheap to copy and shared between the holder on the
+// window and the recorded page.
+class Picture
+{
+public:
+    Picture() = default;
+    explicit Picture(std::shared_ptr<const PictureContent> content);
+
+    // A raster picture; sizeTwips is its own size (pixels at its resolution).
+    static Picture fromImage(const QImage &image, QSizeF sizeTwips);
+
+    bool isNull() const { return !m_content; }
+    QSizeF sizeTwips() const;
+    void draw(QPainter &painter, const QRectF &target) const;
+    const PictureContent *content() const { return m_content.get(); }
+
+private:
+    std::shared_ptr<const PictureContent> m_content;
+};

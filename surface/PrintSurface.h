@@ -1,0 +1,83 @@
+#pragma once
+
+#include "surface/OutputDevice.h"
+#include "surface/Page.h"
+
+#include <QColor>
+#include <QString>
+
+class Printers;
+class Picture;
+
+// The printer object every drawing goes to. Positions are in twips from the
+// top-left corner of the printable area, font sizes in points, line widths in
+// dots of the current device. Its state (position, font, line width, copies)
+// persists between documents. Drawing is recorded into a Page, measured with
+// the current device's font metrics; EndDoc hands the page to the device.
+class PrintSurface
+{
+public:
+    enum class LineEnd { NewLine, Continue };
+
+    explicit PrintSurface(Printers &printers);
+
+    qint16 Copies() const { return m_settings.copies; }
+    void setCopies(qint16 copies);
+
+    QString DeviceName() const;
+
+    float CurrentX() const { return m_currentX; }
+    void setCurrentX(float x) { m_currentX = x; }
+    float CurrentY() const { return m_currentY; }
+    void setCurrentY(float y) { m_currentY = y; }
+
+    QString FontName() const { return m_fontName; }
+    void setFontName(const QString &name);
+    // Reads back the size in effect.
+    float FontSize() const { return m_fontSize; }
+    void setFontSize(float points);
+    bool FontBold() const { return m_fontBold; }
+    void setFontBold(bool bold);
+
+    qint16 DrawWidth() const { return m_drawWidth; }
+    void setDrawWidth(qint16 dots);
+
+    // Width in twips of text in the current font, size and weight.
+    float TextWidth(const QString &text) const;
+    // Height in twips of one line of the current font.
+    float lineHeight() const;
+
+    // Prints text at the current position. NewLine then moves CurrentX to 0
+    // and CurrentY one line down; Continue moves CurrentX by the text's width.
+    void Print(const QString &text, LineEnd end = LineEnd::NewLine);
+
+    // A line from (x, y) to (x + dx, y + dy), and a box outline with those
+    // corners, in the current DrawWidth.
+    void Line(float x, float y, float dx, float dy, const QColor &color = Qt::black);
+    void LineBox(float x, float y, float dx, float dy, const QColor &color = Qt::black);
+
+    void PaintPicture(const Picture &picture, float x, float y, float width, float height);
+
+    // The device setting of "HP Laser" printers: the paper source.
+    void setPaperSource(int source) { m_settings.paperSource = source; }
+    void setDocumentName(const QString &name) { m_settings.documentName = name; }
+
+    // Ends the page and hands it, with the copies, to the current device.
+    void EndDoc();
+    // Discards an unfinished page: nothing reaches the device.
+    void KillDoc();
+
+    // The page recorded since the last EndDoc or KillDoc.
+    const Page &page() const { return m_page; }
+
+private:
+    Printers &m_printers;
+    Page m_page;
+    PrintSettings m_settings;
+    float m_currentX = 0;
+    float m_currentY = 0;
+    QString m_fontName = QStringLiteral("Arial");
+    float m_fontSize = 8.25f;
+    bool m_fontBold = false;
+    qint16 m_drawWidth = 1;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class OutputDevice;
+
+// Every output device the program can print on: the CUPS destinations in the
+// order Qt lists them, then "Save as PDF". One of them is current.
+class Printers
+{
+public:
+    explicit Printers(std::vector<std::unique_ptr<OutputDevice>> devices, int current = 0);
+    ~Printers();
+    Printers(Printers &&) noexcept;
+    Printers &operator=(Printers &&) noexcept;
+
+    // The CUPS destinations, then "Save as PDF" writing into pdfFolder; the
+    // CUPS default is current, else "Save as PDF".
+    static Printers fromSystem(const QString &pdfFolder);
+
+    int count() const;
+    // Raises RuntimeError::SubscriptOutOfRange outside 0..count() - 1.
+    OutputDevice &item(int index) const;
+
+    int currentIndex() const { return m_current; }
+    OutputDevice &current() const;
+    // Makes item index current; raises RuntimeError::SubscriptOutOfRange
+    // outside the collection.
+    void setCurrent(int index);
+
+private:
+    std::vector<std::unique_ptr<OutputDevice>> m_devices;
+    int m_current = 0;
+};
