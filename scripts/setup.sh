@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what the build (and, with --test, the tests) need on Debian 12.
+# Idempotent: when everything is there it only checks and returns.
+set -euo pipefail
+
+build_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libbenchmark-dev
+  fonts-liberation2
+)
+test_packages=(
+  cups cups-client cups-bsd printer-driver-cups-pdf
+  poppler-utils mupdf-tools
+  xvfb xauth openbox xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
+)
+
+wanted=("${build_packages[@]}")
+if [[ "${1:-}" == "--test" ]]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
