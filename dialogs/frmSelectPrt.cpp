@@ -1,0 +1,142 @@
+#include "dialogs/frmSelectPrt.h"
+
+#include "platform/HandlerGuard.h"
+#include "platform/Numbers.h"
+#include "platform/Twips.h"
+#include "surface/OutputDevice.h"
+#include "surface/Printers.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QColor Background(0, 64, 0);
+const QColor LabelText(255, 255, 128);
+
+QFont windowFont(const QString &family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect &geometry, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, LabelText);
+    label->setPalette(palette);
+    return label;
+}
+
+// The position a list line was built from: the number before the first blank
+// that follows the leading blanks (the first three characters below 1000).
+QStringView linePosition(const QString &line)
+{
+    const QStringView text(line);
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    const qsizetype end = text.indexOf(u' ', start);
+    return text.mid(start, end < 0 ? -1 : end - start);
+}
+
+} // namespace
+
+frmSelectPrt::frmSelectPrt(Printers &printers, MsgBoxFunction msgBox, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_printers(printers)
+    , m_msgBox(std::move(msgBox))
+{
+    setupWindow();
+    setupControls();
+}
+
+void frmSelectPrt::setupWindow()
+{
+    setWindowTitle(QStringLiteral("Output Device Selection"));
+    resize(twipsRect(0, 0, 8370, 5325).size());
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, Background);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void frmSelectPrt::setupControls()
+{
+    cmdSelFont = new QPushButton(QStringLiteral("Select Device"), this);
+    cmdSelFont->setGeometry(twipsRect(840, 3960, 2415, 495));
+    cmdSelFont->setFont(windowFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+
+    lstPrinterName = new QListWidget(this);
+    lstPrinterName->setGeometry(twipsRect(3720, 360, 3735, 3375));
+    lstPrinterName->setSortingEnabled(false);
+    lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    lblProcess1 = instructionLabel(QStringLiteral("First Click on a Device from the list."),
+                                   windowFont(QStringLiteral("Albertus Medium"), 12, false),
+                                   twipsRect(840, 600, 2295, 735), this);
+    Label1 = instructionLabel(QStringLiteral("THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
+                              twipsRect(480, 3360, 1215, 735), this);
+
+    setTabOrder(cmdSelFont, lstPrinterName);
+    cmdSelFont->setFocus();
+    connect(cmdSelFont, &QPushButton::clicked, this, &frmSelectPrt::cmdSelFont_Click);
+}
+
+QString frmSelectPrt::deviceLine(int position, const QString &deviceName)
+{
+    return QString::number(position).rightJustified(3, u' ') + u' ' + deviceName;
+}
+
+void frmSelectPrt::Form_Load()
+{
+    runGuarded(m_msgBox, [this] {
+        lstPrinterName->clear();
+        for (int index = 0; index < m_printers.count(); ++index)
+            lstPrinterName->addItem(deviceLine(index + 1, m_printers.item(index).DeviceName()));
+        lstPrinterName->setCurrentRow(-1);
+        lstPrinterName->clearSelection();
+    });
+}
+
+void frmSelectPrt::cmdSelFont_Click()
+{
+    runGuarded(m_msgBox, [this] { chooseSelectedDevice(); });
+}
+
+void frmSelectPrt::chooseSelectedDevice()
+{
+    const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
+    if (selected.isEmpty()) {
+        m_msgBox({QStringLiteral("Select a Printer from the list first . . ."), MsgBoxOkOnly, QString()});
+        return;
+    }
+    const qint16 index = CInt(Val(linePosition(selected.first()->text())) - 1);
+    try {
+        m_printers.setCurrent(index);
+    } catch (const RuntimeError &) {
+        m_msgBox({QStringLiteral("Try again . . .\r\nThe device is not available."), MsgBoxOkOnly, QString()});
+        return;
+    }
+    hide();
+    close();
+}
+
+void frmSelectPrt::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (!m_handedBack) {
+        m_handedBack = true;
+        Q_EMIT handBack();
+    }
+}
