@@ -1,0 +1,87 @@
+#include "drawing/PlaceMonth.h"
+
+#include "drawing/PlaceText.h"
+#include "platform/Dates.h"
+#include "platform/Numbers.h"
+#include "surface/PrintSurface.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace {
+
+constexpr int RuleCount = 6;
+constexpr int RuleLength = 11080;
+constexpr int RowPitch = 1680;
+constexpr qint16 RuleWidth = 12;
+constexpr int HeadPitch = 1584;
+constexpr int DayPitch = 1580;
+constexpr float GridFontSize = 12;
+constexpr qint16 NoteWidth = 1400;
+constexpr QStringView WeekdayHeads = u"SunMonTueWedThuFriSat";
+
+void drawRules(PrintSurface &surface, qint16 My, qint16 bLeft)
+{
+    surface.setDrawWidth(RuleWidth);
+    for (int i = 0; i < RuleCount; ++i) {
+        const qint16 x = addInt16(bLeft, 80);
+        const qint16 y = addInt16(addInt16(My, 300), mulInt16(RowPitch, i));
+        surface.Line(x, y, RuleLength, 0);
+    }
+}
+
+// Heads are right-aligned on their column's edge.
+void printHeads(PrintSurface &surface, qint16 My, const QString &cFont, qint16 bLeft)
+{
+    surface.setFontName(cFont);
+    surface.setFontSize(GridFontSize);
+    surface.setCurrentY(addInt16(My, -20));
+    for (int k = 0; k < 7; ++k) {
+        const QString head = WeekdayHeads.mid(3 * k, 3).toString();
+        const qint16 rightEdge = addInt16(addInt16(bLeft, 1580), mulInt16(HeadPitch, k));
+        surface.setCurrentX(rightEdge - surface.TextWidth(head));
+        surface.Print(head, PrintSurface::LineEnd::Continue);
+    }
+}
+
+} // namespace
+
+MonthDates monthDates(qint16 Yr, qint16 Mt, const QLocale &locale)
+{
+    // The year is written as a signed number: a blank in place of the sign.
+    const QString sign = Yr < 0 ? QString() : QStringLiteral(" ");
+    const QString text = MonthName(Mt, locale) + QStringLiteral(" 1,") + sign + QString::number(Yr);
+    // The text always carries its year, so "today" is never consulted.
+    const QDate first = DateValue(text, locale, QDate());
+    const QDate last = first.addMonths(1).addDays(-1);
+    return {first, last.day(), Weekday(first) - 1};
+}
+
+void PlaceMonth(PrintSurface &surface, const DayNotes &strNotes, qint16 Yr, qint16 Mt, qint16 Mx, qint16 My,
+                const QString &cFont, qint16 bLeft, const QLocale &locale)
+{
+    const MonthDates month = monthDates(Yr, Mt, locale);
+    drawRules(surface, My, bLeft);
+    printHeads(surface, My, cFont, bLeft);
+
+    const QString noteFont = QStringLiteral("Arial");
+    qint16 offset = 1030;
+    surface.setCurrentY(addInt16(My, 380));
+    int column = month.startColumn;
+    for (int d = 1; d <= month.days; ++d) {
+        surface.setCurrentX(addInt16(addInt16(offset, Mx), mulInt16(DayPitch, column)));
+        surface.setFontName(cFont);
+        surface.setFontSize(GridFontSize);
+        surface.Print(QString::number(d), PrintSurface::LineEnd::Continue);
+        const qint16 rowY = CInt(surface.CurrentY());
+        QString notes = strNotes[d - 1];
+        PlaceText(surface, surface.CurrentX() - 1350, addInt16(rowY, 200), NoteWidth, noteFont, notes);
+        surface.setCurrentY(rowY);
+        // Two-digit numbers start further left to stay inside the cell.
+        if (d == 9)
+            offset = 950;
+        column = (column + 1) % 7;
+        if (column == 0)
+            surface.setCurrentY(surface.CurrentY() + RowPitch);
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+
+class PrintSurface;
+class QString;
+
+// Prints Tt as a block of word-wrapped lines at (Tx, Ty) in font Tf at 8 pt:
+// lines at most Tw twips wide (the joining blank not counted), a word holding
+// "^" ends the line, at most seven lines. Tt is consumed: on return it holds
+// only the text that was not taken.
+void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QString &Tt);
