@@ -8,6 +8,7 @@
 
 class Printers;
 class Picture;
+class QFont;
 
 // The printer object every drawing goes to. Positions are in twips from the
 // top-left corner of the printable area, font sizes in points, line widths in
@@ -71,6 +72,8 @@ public:
     const Page &page() const { return m_page; }
 
 private:
+    QFont currentFont() const;
+
     Printers &m_printers;
     Page m_page;
     PrintSettings m_settings;

@@ -1,0 +1,35 @@
+#include "surface/CupsDevice.h"
+
+#include "platform/RuntimeError.h"
+#include "surface/Page.h"
+#include "surface/PageRenderer.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+CupsDevice::CupsDevice(const QPrinterInfo &info)
+    : m_name(info.printerName())
+    , m_resolution(QPrinter(info, QPrinter::HighResolution).resolution())
+{
+}
+
+void CupsDevice::print(const Page &page, const PrintSettings &settings)
+{
+    // The queue may have gone since the list was made.
+    const QPrinterInfo info = QPrinterInfo::printerInfo(m_name);
+    if (info.isNull())
+        throw RuntimeError(RuntimeError::PrinterError);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(settings.documentName);
+    printer.setCopyCount(std::max(settings.copies, 1));
+    if (settings.paperSource == 1)
+        printer.setPaperSource(QPrinter::Upper);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw RuntimeError(RuntimeError::PrinterError);
+    PageRenderer(painter, printer.resolution()).render(page);
+    if (!painter.end())
+        throw RuntimeError(RuntimeError::PrinterError);
+}

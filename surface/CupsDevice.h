@@ -1,0 +1,23 @@
+#pragma once
+
+#include "surface/OutputDevice.h"
+
+#include <QString>
+
+class QPrinterInfo;
+
+// A CUPS destination, printed on through QPrinter with the destination's own
+// default paper and printable area.
+class CupsDevice : public OutputDevice
+{
+public:
+    explicit CupsDevice(const QPrinterInfo &info);
+
+    QString DeviceName() const override { return m_name; }
+    int resolution() const override { return m_resolution; }
+    void print(const Page &page, const PrintSettings &settings) override;
+
+private:
+    QString m_name;
+    int m_resolution = 0;
+};

@@ -1,0 +1,9 @@
+#include "surface/FontSubstitutions.h"
+
+#include <QFont>
+
+void installFontSubstitutions()
+{
+    // Otherwise "Times" becomes whatever serif fontconfig prefers today.
+    QFont::insertSubstitution(QStringLiteral("Times"), QStringLiteral("Liberation Serif"));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+class QPainter;
+class QPointF;
+class QRectF;
+struct Page;
+struct PageText;
+struct PageLine;
+struct PageBox;
+struct PagePicture;
+
+// Draws a recorded page on any painter whose device has the given resolution:
+// printers, PDF files, previews. Twips become device dots by hand; line widths
+// are already in dots of the device.
+class PageRenderer
+{
+public:
+    PageRenderer(QPainter &painter, int dotsPerInch);
+
+    void render(const Page &page) const;
+
+private:
+    void draw(const PageText &text) const;
+    void draw(const PageLine &line) const;
+    void draw(const PageBox &box) const;
+    void draw(const PagePicture &picture) const;
+
+    double toDots(double twips) const;
+    QPointF toDots(const QPointF &twips) const;
+    QRectF toDots(const QRectF &twips) const;
+
+    QPainter &m_painter;
+    int m_dotsPerInch = 0;
+};

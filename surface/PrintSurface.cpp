@@ -1,0 +1,106 @@
+#include "surface/PrintSurface.h"
+
+#include "platform/RuntimeError.h"
+#include "surface/FontMetrics.h"
+#include "surface/Printers.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <utility>
+
+PrintSurface::PrintSurface(Printers &printers)
+    : m_printers(printers)
+{
+}
+
+void PrintSurface::setCopies(qint16 copies)
+{
+    m_settings.copies = std::max<qint16>(copies, 1);
+}
+
+QString PrintSurface::DeviceName() const
+{
+    return m_printers.current().DeviceName();
+}
+
+void PrintSurface::setFontName(const QString &name)
+{
+    m_fontName = name;
+}
+
+void PrintSurface::setFontSize(float points)
+{
+    if (!(points > 0))
+        throw RuntimeError(RuntimeError::InvalidProcedureCall);
+    m_fontSize = points;
+}
+
+void PrintSurface::setFontBold(bool bold)
+{
+    m_fontBold = bold;
+}
+
+void PrintSurface::setDrawWidth(qint16 dots)
+{
+    if (dots < 1)
+        throw RuntimeError(RuntimeError::InvalidProcedureCall);
+    m_drawWidth = dots;
+}
+
+float PrintSurface::TextWidth(const QString &text) const
+{
+    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
+    return float(metrics.textWidthTwips(text));
+}
+
+float PrintSurface::lineHeight() const
+{
+    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
+    return float(metrics.lineHeightTwips());
+}
+
+void PrintSurface::Print(const QString &text, LineEnd end)
+{
+    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
+    if (!text.isEmpty())
+        m_page.items.append(PageText{QPointF(m_currentX, m_currentY), text, m_fontName, m_fontSize, m_fontBold});
+    if (end == LineEnd::NewLine) {
+        m_currentX = 0;
+        m_currentY += float(metrics.lineHeightTwips());
+    } else {
+        m_currentX += float(metrics.textWidthTwips(text));
+    }
+}
+
+void PrintSurface::Line(float x, float y, float dx, float dy, const QColor &color)
+{
+    m_page.items.append(PageLine{QPointF(x, y), QPointF(x + dx, y + dy), m_drawWidth, color});
+}
+
+void PrintSurface::LineBox(float x, float y, float dx, float dy, const QColor &color)
+{
+    m_page.items.append(PageBox{QRectF(x, y, dx, dy).normalized(), m_drawWidth, color});
+}
+
+void PrintSurface::PaintPicture(const Picture &picture, float x, float y, float width, float height)
+{
+    if (!picture.isNull())
+        m_page.items.append(PagePicture{QRectF(x, y, width, height), picture});
+}
+
+void PrintSurface::EndDoc()
+{
+    Page page = std::exchange(m_page, Page());
+    if (!page.isEmpty())
+        m_printers.current().print(page, m_settings);
+}
+
+void PrintSurface::KillDoc()
+{
+    m_page = Page();
+}
+
+QFont PrintSurface::currentFont() const
+{
+    return FontMetrics::pageFont(m_fontName, m_fontSize, m_fontBold);
+}

@@ -1,0 +1,206 @@
+#include "RecordingDevice.h"
+#include "surface/FontSubstitutions.h"
+#include "surface/PrintSurface.h"
+#include "surface/Printers.h"
+#include "tests/support/RuntimeErrorAssert.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintSurfaceTest : public ::testing::Test
+{
+protected:
+    PrintSurfaceTest()
+        : printers(makeDevices())
+        , surface(printers)
+    {
+        installFontSubstitutions();
+    }
+
+    static std::vector<std::unique_ptr<OutputDevice>> makeDevices()
+    {
+        std::vector<std::unique_ptr<OutputDevice>> devices;
+        devices.push_back(std::make_unique<RecordingDevice>(600, QStringLiteral("Fine")));
+        devices.push_back(std::make_unique<RecordingDevice>(300, QStringLiteral("Coarse")));
+        return devices;
+    }
+
+    RecordingDevice &device(int index) { return static_cast<RecordingDevice &>(printers.item(index)); }
+
+    Printers printers;
+    PrintSurface surface;
+};
+
+TEST_F(PrintSurfaceTest, TextWidthOfMonthTitleMatchesArialAt28Points)
+{
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(28);
+    EXPECT_NEAR(surface.TextWidth(QStringLiteral("January 2003")), 3394, 3394 * 0.01);
+}
+
+TEST_F(PrintSurfaceTest, BoldTextIsWider)
+{
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(12);
+    const float regular = surface.TextWidth(QStringLiteral("Wednesday"));
+    surface.setFontBold(true);
+    EXPECT_GT(surface.TextWidth(QStringLiteral("Wednesday")), regular);
+}
+
+TEST_F(PrintSurfaceTest, FontSizeReadsBackAsSet)
+{
+    surface.setFontSize(13.37f);
+    EXPECT_FLOAT_EQ(surface.FontSize(), 13.37f);
+}
+
+TEST_F(PrintSurfaceTest, NonPositiveFontSizeIsRefusedAndKeepsTheOldOne)
+{
+    surface.setFontSize(10);
+    EXPECT_RUNTIME_ERROR(surface.setFontSize(0), RuntimeError::InvalidProcedureCall);
+    EXPECT_RUNTIME_ERROR(surface.setFontSize(-3), RuntimeError::InvalidProcedureCall);
+    EXPECT_FLOAT_EQ(surface.FontSize(), 10);
+}
+
+TEST_F(PrintSurfaceTest, PrintWithNewLineGoesToTheStartOfTheNextLine)
+{
+    surface.setFontName(QStringLiteral("Times"));
+    surface.setFontSize(14);
+    surface.setCurrentX(500);
+    surface.setCurrentY(700);
+    const float line = surface.lineHeight();
+    surface.Print(QStringLiteral("Header"));
+    EXPECT_FLOAT_EQ(surface.CurrentX(), 0);
+    EXPECT_FLOAT_EQ(surface.CurrentY(), 700 + line);
+    // 14 pt Liberation Serif spaces lines about 1.15 em apart.
+    EXPECT_NEAR(line, 14 * 20 * 1.15, 14 * 20 * 0.05);
+}
+
+TEST_F(PrintSurfaceTest, PrintContinuingMovesRightByTheTextWidth)
+{
+    surface.setFontSize(10);
+    surface.setCurrentX(100);
+    surface.setCurrentY(200);
+    const float width = surface.TextWidth(QStringLiteral("Sun "));
+    surface.Print(QStringLiteral("Sun "), PrintSurface::LineEnd::Continue);
+    EXPECT_FLOAT_EQ(surface.CurrentX(), 100 + width);
+    EXPECT_FLOAT_EQ(surface.CurrentY(), 200);
+}
+
+TEST_F(PrintSurfaceTest, PrintRecordsTheTextAtThePositionWithTheFontInEffect)
+{
+    surface.setFontName(QStringLiteral("Times"));
+    surface.setFontSize(9.5f);
+    surface.setFontBold(true);
+    surface.setCurrentX(1234);
+    surface.setCurrentY(567);
+    surface.Print(QStringLiteral("Birthday"));
+    ASSERT_EQ(surface.page().items.size(), 1);
+    const auto &text = std::get<PageText>(surface.page().items.front());
+    EXPECT_EQ(text.pos, QPointF(1234, 567));
+    EXPECT_EQ(text.text, QStringLiteral("Birthday"));
+    EXPECT_EQ(text.fontName, QStringLiteral("Times"));
+    EXPECT_DOUBLE_EQ(text.pointSize, 9.5);
+    EXPECT_TRUE(text.bold);
+}
+
+TEST_F(PrintSurfaceTest, MeasuresWithTheCurrentDevice)
+{
+    surface.setFontSize(10);
+    const float fine = surface.TextWidth(QStringLiteral("November"));
+    printers.setCurrent(1);
+    EXPECT_EQ(surface.DeviceName(), QStringLiteral("Coarse"));
+    EXPECT_NEAR(surface.TextWidth(QStringLiteral("November")), fine, fine * 0.02);
+}
+
+TEST_F(PrintSurfaceTest, LineAndBoxUseTheDrawWidthInEffect)
+{
+    surface.setDrawWidth(3);
+    surface.Line(100, 200, 300, 0, QColor(255, 0, 0));
+    surface.setDrawWidth(5);
+    surface.LineBox(1000, 900, -400, 300);
+    ASSERT_EQ(surface.page().items.size(), 2);
+    const auto &line = std::get<PageLine>(surface.page().items[0]);
+    EXPECT_EQ(line.from, QPointF(100, 200));
+    EXPECT_EQ(line.to, QPointF(400, 200));
+    EXPECT_EQ(line.width, 3);
+    EXPECT_EQ(line.color, QColor(255, 0, 0));
+    const auto &box = std::get<PageBox>(surface.page().items[1]);
+    EXPECT_EQ(box.rect, QRectF(600, 900, 400, 300));
+    EXPECT_EQ(box.width, 5);
+    EXPECT_EQ(box.color, QColor(Qt::black));
+}
+
+TEST_F(PrintSurfaceTest, DrawWidthBelowOneIsRefused)
+{
+    EXPECT_RUNTIME_ERROR(surface.setDrawWidth(0), RuntimeError::InvalidProcedureCall);
+    EXPECT_EQ(surface.DrawWidth(), 1);
+}
+
+TEST_F(PrintSurfaceTest, EndDocHandsThePageAndSettingsToTheCurrentDeviceOnce)
+{
+    printers.setCurrent(1);
+    surface.setCopies(3);
+    surface.setDocumentName(QStringLiteral("Calendar 2003-01"));
+    surface.setPaperSource(1);
+    surface.Print(QStringLiteral("January"));
+    surface.EndDoc();
+    EXPECT_TRUE(device(0).jobs.isEmpty());
+    ASSERT_EQ(device(1).jobs.size(), 1);
+    const auto &job = device(1).jobs.front();
+    EXPECT_EQ(job.page.items.size(), 1);
+    EXPECT_EQ(job.settings.copies, 3);
+    EXPECT_EQ(job.settings.documentName, QStringLiteral("Calendar 2003-01"));
+    EXPECT_EQ(job.settings.paperSource, 1);
+    EXPECT_TRUE(surface.page().isEmpty());
+
+    surface.Print(QStringLiteral("February"));
+    surface.EndDoc();
+    ASSERT_EQ(device(1).jobs.size(), 2);
+    EXPECT_EQ(device(1).jobs.back().page.items.size(), 1);
+}
+
+TEST_F(PrintSurfaceTest, CopiesBelowOnePrintOne)
+{
+    for (qint16 copies : {qint16(0), qint16(-5)}) {
+        surface.setCopies(copies);
+        EXPECT_EQ(surface.Copies(), 1) << copies;
+    }
+}
+
+TEST_F(PrintSurfaceTest, KilledOrUnfinishedPageReachesNoDevice)
+{
+    surface.Print(QStringLiteral("half a page"));
+    surface.KillDoc();
+    EXPECT_TRUE(surface.page().isEmpty());
+    surface.EndDoc();
+    surface.Line(0, 0, 100, 100);
+    EXPECT_TRUE(device(0).jobs.isEmpty());
+}
+
+TEST_F(PrintSurfaceTest, StateOutlivesTheDocument)
+{
+    surface.setFontName(QStringLiteral("Times"));
+    surface.setFontSize(20);
+    surface.setDrawWidth(4);
+    surface.setCurrentX(10);
+    surface.Print(QStringLiteral("x"), PrintSurface::LineEnd::Continue);
+    surface.EndDoc();
+    EXPECT_EQ(surface.FontName(), QStringLiteral("Times"));
+    EXPECT_FLOAT_EQ(surface.FontSize(), 20);
+    EXPECT_EQ(surface.DrawWidth(), 4);
+    EXPECT_GT(surface.CurrentX(), 10);
+}
+
+TEST_F(PrintSurfaceTest, PaintPictureRecordsItsBoxAndSkipsAnEmptyPicture)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    surface.PaintPicture(Picture(), 0, 0, 100, 100);
+    surface.PaintPicture(Picture::fromImage(image, QSizeF(600, 450)), 300, 400, 4800, 3200);
+    ASSERT_EQ(surface.page().items.size(), 1);
+    EXPECT_EQ(std::get<PagePicture>(surface.page().items.front()).rect, QRectF(300, 400, 4800, 3200));
+}
+
+} // namespace
