@@ -17,6 +17,7 @@ QList<Token> tokenize(QStringView text)
 {
     QList<Token> tokens;
     QString current;
+    QChar previous;
     auto flush = [&] {
         if (current.isEmpty())
             return;
@@ -26,7 +27,8 @@ QList<Token> tokenize(QStringView text)
         tokens.append({current, numeric});
         current.clear();
     };
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c.isLetterOrNumber()) {
             if (!current.isEmpty() && current.back().isDigit() != c.isDigit())
                 flush();
@@ -35,7 +37,11 @@ QList<Token> tokenize(QStringView text)
             flush();
             if (!(c.isSpace() || c == u'/' || c == u'-' || c == u'.' || c == u','))
                 return {};
+            // A minus that does not join two fields is a sign: no negative years.
+            if (c == u'-' && !previous.isLetterOrNumber() && i + 1 < text.size() && text[i + 1].isDigit())
+                return {};
         }
+        previous = c;
     }
     flush();
     return tokens;
