@@ -1,0 +1,88 @@
+#include "surface/FontSubstitutions.h"
+#include "surface/PdfDevice.h"
+#include "surface/PrintSurface.h"
+#include "surface/Printers.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A 4000 x 3000 photo-like JPEG: a colour gradient with a little noise.
+Picture largeJpeg()
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QRandomGenerator random(2003);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = int(random.bounded(16));
+            line[x] = qRgb((x * 255 / 4000 + noise) & 0xff, (y * 255 / 3000 + noise) & 0xff, (128 + noise) & 0xff);
+        }
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    const QImage decoded = QImage::fromData(jpeg, "JPEG");
+    return Picture::fromImage(decoded, QSizeF(decoded.width() * 15.0, decoded.height() * 15.0));
+}
+
+void drawPage(PrintSurface &surface, const Picture &picture)
+{
+    surface.setFontName(QStringLiteral("Arial"));
+    for (int i = 0; i < 60; ++i) {
+        surface.setFontSize(float(8 + i % 5 * 4));
+        surface.setCurrentX(float(200 + i % 6 * 1800));
+        surface.setCurrentY(float(4000 + i / 6 * 1000));
+        surface.Print(QStringLiteral("Note %1 for the day").arg(i));
+    }
+    for (int i = 0; i < 10; ++i) {
+        surface.setDrawWidth(qint16(1 + i % 4));
+        surface.Line(0, float(4000 + i * 1000), 11460, 0);
+    }
+    surface.setDrawWidth(5);
+    for (int i = 0; i < 3; ++i)
+        surface.LineBox(float(i * 100), float(i * 100), float(11460 - i * 200), float(15020 - i * 200));
+    surface.PaintPicture(picture, 6500, 300, 4800, 3200);
+}
+
+void BM_PdfPageWithLargePicture(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
+    Printers printers(std::move(devices));
+    PrintSurface surface(printers);
+    const Picture picture = largeJpeg();
+    qint64 fileSize = 0;
+    for (auto _ : state) {
+        drawPage(surface, picture);
+        surface.EndDoc();
+        state.PauseTiming();
+        const QString file = static_cast<PdfDevice &>(printers.current()).lastFile();
+        fileSize = QFileInfo(file).size();
+        QFile::remove(file);
+        state.ResumeTiming();
+    }
+    state.counters["file_KB"] = double(fileSize) / 1024;
+}
+BENCHMARK(BM_PdfPageWithLargePicture)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

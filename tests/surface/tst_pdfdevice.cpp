@@ -1,0 +1,266 @@
+#include "PdfReader.h"
+#include "surface/FontSubstitutions.h"
+#include "surface/PdfDevice.h"
+#include "surface/PrintSurface.h"
+#include "surface/Printers.h"
+#include "tests/support/RuntimeErrorAssert.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The printable area starts 10 pt in from the paper's corner.
+constexpr double MarginPoints = 10;
+constexpr double Tolerance = 0.5;
+
+QPointF pagePoint(QPointF twips)
+{
+    return QPointF(twips.x() / 20 + MarginPoints, twips.y() / 20 + MarginPoints);
+}
+
+void expectNear(QPointF actual, QPointF expected)
+{
+    EXPECT_NEAR(actual.x(), expected.x(), Tolerance);
+    EXPECT_NEAR(actual.y(), expected.y(), Tolerance);
+}
+
+class PdfDeviceTest : public ::testing::Test
+{
+protected:
+    PdfDeviceTest()
+        : printers(pdfDevice(folder.filePath(QStringLiteral("Documents/Calendars"))))
+        , surface(printers)
+    {
+        installFontSubstitutions();
+        surface.setDocumentName(QStringLiteral("Calendar 2003-01"));
+    }
+
+    static std::vector<std::unique_ptr<OutputDevice>> pdfDevice(const QString &path)
+    {
+        std::vector<std::unique_ptr<OutputDevice>> devices;
+        devices.push_back(std::make_unique<PdfDevice>(path, QPageSize(QPageSize::A4)));
+        return devices;
+    }
+
+    PdfDevice &device() { return static_cast<PdfDevice &>(printers.current()); }
+
+    QString printed()
+    {
+        surface.EndDoc();
+        return device().lastFile();
+    }
+
+    QTemporaryDir folder;
+    Printers printers;
+    PrintSurface surface;
+};
+
+struct TextRow
+{
+    const char *name;
+    const char *font;
+    float points;
+    bool bold;
+    QPointF twips;
+    const char *text;
+};
+
+const TextRow textRows[] = {
+    {"arial_title", "Arial", 28, false, {1440, 720}, "January"},
+    {"arial_note", "Arial", 8, false, {300, 9000}, "Dentist"},
+    {"times_header", "Times", 20, true, {5000, 1500}, "Sorvane"},
+    {"times_small", "Times", 6.5f, false, {10000, 14500}, "corner"},
+    {"arial_bold_day", "Arial", 12, true, {7000, 12000}, "31"},
+};
+
+TEST_F(PdfDeviceTest, TextLandsOnItsTwipPositionWithItsMeasuredWidth)
+{
+    QMap<QString, float> widths;
+    for (const TextRow &row : textRows) {
+        surface.setFontName(QString::fromLatin1(row.font));
+        surface.setFontSize(row.points);
+        surface.setFontBold(row.bold);
+        surface.setCurrentX(float(row.twips.x()));
+        surface.setCurrentY(float(row.twips.y()));
+        widths[QString::fromLatin1(row.text)] = surface.TextWidth(QString::fromLatin1(row.text));
+        surface.Print(QString::fromLatin1(row.text));
+    }
+    const QList<PdfReader::Word> words = PdfReader::words(printed());
+    ASSERT_EQ(words.size(), std::size(textRows));
+    for (const TextRow &row : textRows) {
+        SCOPED_TRACE(row.name);
+        const auto word = std::find_if(words.begin(), words.end(), [&](const PdfReader::Word &w) {
+            return w.text == QString::fromLatin1(row.text);
+        });
+        ASSERT_NE(word, words.end());
+        expectNear(word->box.topLeft(), pagePoint(row.twips));
+        EXPECT_NEAR(word->box.width(), widths[word->text] / 20, Tolerance);
+        EXPECT_NEAR(word->box.height(), row.points * 1.15, row.points * 0.1);
+    }
+}
+
+struct LineRow
+{
+    const char *name;
+    qint16 dots;
+    QPointF from;
+    QPointF delta;
+};
+
+const LineRow lineRows[] = {
+    {"hairline_rule", 1, {0, 4000}, {11460, 0}},
+    {"column_rule", 3, {1637, 4000}, {0, 10000}},
+    {"thick_frame_edge", 12, {100, 100}, {11260, 0}},
+    {"diagonal", 6, {2000, 2000}, {1000, 3000}},
+};
+
+TEST_F(PdfDeviceTest, LinesRunBetweenTheirTwipPointsInDevicePixelWidths)
+{
+    for (const LineRow &row : lineRows) {
+        surface.setDrawWidth(row.dots);
+        surface.Line(float(row.from.x()), float(row.from.y()), float(row.delta.x()), float(row.delta.y()));
+    }
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    ASSERT_EQ(pdf.strokes.size(), std::size(lineRows));
+    for (qsizetype i = 0; i < pdf.strokes.size(); ++i) {
+        const LineRow &row = lineRows[i];
+        const PdfReader::Stroke &stroke = pdf.strokes[i];
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(stroke.points.size(), 2);
+        expectNear(stroke.points[0], pagePoint(row.from));
+        expectNear(stroke.points[1], pagePoint(row.from + row.delta));
+        EXPECT_NEAR(stroke.widthPoints, row.dots * 72.0 / 600, 0.01);
+    }
+}
+
+TEST_F(PdfDeviceTest, BoxIsAnOpenOutlineAtItsCorners)
+{
+    surface.setDrawWidth(4);
+    surface.LineBox(6000, 3000, -3000, 1500, QColor(0, 0, 255));
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    ASSERT_EQ(pdf.strokes.size(), 1);
+    const PdfReader::Stroke &box = pdf.strokes.front();
+    EXPECT_TRUE(box.closed);
+    ASSERT_EQ(box.points.size(), 4);
+    const auto [left, right] = std::minmax_element(box.points.begin(), box.points.end(),
+                                                   [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    const auto [top, bottom] = std::minmax_element(box.points.begin(), box.points.end(),
+                                                   [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    expectNear(QPointF(left->x(), top->y()), pagePoint({3000, 3000}));
+    expectNear(QPointF(right->x(), bottom->y()), pagePoint({6000, 4500}));
+    EXPECT_NEAR(box.widthPoints, 4 * 72.0 / 600, 0.01);
+}
+
+TEST_F(PdfDeviceTest, LargePictureIsStoredAtAboutPrintResolution)
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    image.fill(QColor(200, 120, 40));
+    surface.PaintPicture(Picture::fromImage(image, QSizeF(60000, 45000)), 6500, 300, 4800, 3200);
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    ASSERT_EQ(pdf.images.size(), 1);
+    const PdfReader::Image &picture = pdf.images.front();
+    expectNear(picture.box.topLeft(), pagePoint({6500, 300}));
+    expectNear(picture.box.bottomRight(), pagePoint({6500 + 4800, 300 + 3200}));
+    // 4800 x 3200 twips at 600 dpi.
+    EXPECT_NEAR(picture.pixels.width(), 2000, 2);
+    EXPECT_NEAR(picture.pixels.height(), 1334, 2);
+}
+
+TEST_F(PdfDeviceTest, SmallPictureKeepsItsPixels)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    surface.PaintPicture(Picture::fromImage(image, QSizeF(600, 450)), 0, 0, 4800, 3600);
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    ASSERT_EQ(pdf.images.size(), 1);
+    EXPECT_EQ(pdf.images.front().pixels, QSize(40, 30));
+}
+
+TEST_F(PdfDeviceTest, EveryCopyIsAPage)
+{
+    surface.setCopies(3);
+    surface.Print(QStringLiteral("Copy"));
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    EXPECT_EQ(pdf.pages, 3);
+    EXPECT_EQ(pdf.words.size(), 3);
+    EXPECT_NEAR(pdf.pageSize.width(), 595, 1);
+    EXPECT_NEAR(pdf.pageSize.height(), 842, 1);
+}
+
+TEST_F(PdfDeviceTest, FileIsNamedAfterTheDocumentInACreatedFolder)
+{
+    surface.Print(QStringLiteral("x"));
+    const QString file = printed();
+    EXPECT_EQ(file, folder.filePath(QStringLiteral("Documents/Calendars/Calendar 2003-01.pdf")));
+    EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST_F(PdfDeviceTest, ExistingFilesAreNeverOverwritten)
+{
+    const QDir dir(device().folder());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+    for (const char *name : {"Calendar 2003-01.pdf", "Calendar 2003-01 (2).pdf"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+    }
+    surface.Print(QStringLiteral("x"));
+    EXPECT_EQ(printed(), dir.filePath(QStringLiteral("Calendar 2003-01 (3).pdf")));
+    surface.Print(QStringLiteral("y"));
+    EXPECT_EQ(printed(), dir.filePath(QStringLiteral("Calendar 2003-01 (4).pdf")));
+    for (const char *name : {"Calendar 2003-01.pdf", "Calendar 2003-01 (2).pdf"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("keep me")) << name;
+    }
+}
+
+TEST_F(PdfDeviceTest, KilledDocumentWritesNoFile)
+{
+    surface.Print(QStringLiteral("half"));
+    surface.KillDoc();
+    surface.EndDoc();
+    EXPECT_TRUE(device().lastFile().isEmpty());
+    EXPECT_TRUE(QDir(device().folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PdfDeviceTest, UnwritableFolderIsAPrinterError)
+{
+    QFile blocker(folder.filePath(QStringLiteral("Documents")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    surface.Print(QStringLiteral("x"));
+    EXPECT_RUNTIME_ERROR(surface.EndDoc(), RuntimeError::PrinterError);
+    EXPECT_TRUE(surface.page().isEmpty());
+}
+
+struct PaperRow
+{
+    const char *name;
+    const char *locale;
+    QPageSize::PageSizeId paper;
+};
+
+class PaperForLocale : public ::testing::TestWithParam<PaperRow>
+{
+};
+
+TEST_P(PaperForLocale, InchesMeanLetter)
+{
+    EXPECT_EQ(PdfDevice::pageSizeFor(QLocale(QString::fromLatin1(GetParam().locale))).id(), GetParam().paper);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, PaperForLocale,
+                         ::testing::Values(PaperRow{"united_states", "en_US", QPageSize::Letter},
+                                           PaperRow{"spanish_united_states", "es_US", QPageSize::Letter},
+                                           PaperRow{"united_kingdom", "en_GB", QPageSize::A4},
+                                           PaperRow{"germany", "de_DE", QPageSize::A4},
+                                           PaperRow{"japan", "ja_JP", QPageSize::A4}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
