@@ -1,0 +1,98 @@
+#include "input/ControlFileText.h"
+
+#include <array>
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the five unassigned bytes keep their C1 code.
+constexpr std::array<char16_t, 32> windows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+} // namespace
+
+ControlFileText::ControlFileText(QByteArrayView data)
+    : m_data(data)
+    , m_utf8(isValidUtf8(data))
+{
+    if (m_utf8 && m_data.startsWith("\xEF\xBB\xBF"))
+        m_data = m_data.sliced(3);
+}
+
+void ControlFileText::forEachLine(const std::function<void(const QString &)> &handle) const
+{
+    const char *const data = m_data.data();
+    const qsizetype size = m_data.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        const QByteArrayView line(data + start, end - start);
+        handle(m_utf8 ? QString::fromUtf8(line) : fromWindows1252(line));
+        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
+bool ControlFileText::isValidUtf8(QByteArrayView data)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data.data());
+    const qsizetype size = data.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t minimum = 0;
+        char32_t code = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            minimum = 0x80;
+            code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            minimum = 0x800;
+            code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            minimum = 0x10000;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (size - i < length)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            if (!isContinuation(bytes[i + k]))
+                return false;
+            code = (code << 6) | (bytes[i + k] & 0x3F);
+        }
+        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+QString ControlFileText::fromWindows1252(QByteArrayView data)
+{
+    QString text(data.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (char c : data) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : char16_t(byte);
+    }
+    return text;
+}

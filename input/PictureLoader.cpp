@@ -1,0 +1,93 @@
+#include "input/PictureLoader.h"
+
+#if __has_include("input/wmf/WmfPicture.h")
+#include "input/wmf/WmfPicture.h"
+#define MONTHLYCALENDAR_HAS_WMF 1
+#endif
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+constexpr double defaultDpi = 96.0;
+constexpr double metresPerInch = 0.0254;
+
+bool isAcceptedFormat(const QByteArray &format)
+{
+    return format == "bmp" || format == "gif" || format == "jpeg" || format == "png";
+}
+
+// The file's resolution, or 96 dpi where it states none (Qt then reports the
+// same default as a fresh image) or states nonsense.
+double dpiOf(int dotsPerMetre, int defaultDotsPerMetre)
+{
+    const double dpi = dotsPerMetre * metresPerInch;
+    if (dotsPerMetre == defaultDotsPerMetre || dpi < 10 || dpi > 20000)
+        return defaultDpi;
+    return dpi;
+}
+
+QSize keptSize(QSize declared)
+{
+    if (declared.width() <= largestKeptPixels.width() && declared.height() <= largestKeptPixels.height())
+        return declared;
+    return declared.scaled(largestKeptPixels, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
+std::optional<Picture> loadRasterPicture(QIODevice &device)
+{
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    if (!isAcceptedFormat(reader.format()))
+        return std::nullopt;
+    const QSize declared = reader.size();
+    if (declared.isEmpty() || qint64(declared.width()) * declared.height() * 4 > maxPictureBytes)
+        return std::nullopt;
+    const QSize kept = keptSize(declared);
+    if (kept != declared)
+        reader.setScaledSize(kept);
+    QImageReader::setAllocationLimit(int(maxPictureBytes / (1024 * 1024)));
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return std::nullopt;
+    const QImage fresh(1, 1, QImage::Format_RGB32);
+    const QSizeF sizeTwips(declared.width() * twipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
+                           declared.height() * twipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));
+    return Picture::fromImage(image, sizeTwips);
+}
+
+std::optional<Picture> loadMetafilePicture(const QByteArray &data)
+{
+#ifdef MONTHLYCALENDAR_HAS_WMF
+    std::shared_ptr<const WmfPicture> metafile = WmfPicture::fromData(data);
+    if (!metafile)
+        return std::nullopt;
+    return Picture(std::move(metafile));
+#else
+    Q_UNUSED(data);
+    return std::nullopt;
+#endif
+}
+
+std::optional<Picture> loadPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (!path.endsWith(u"wmf"))
+        return loadRasterPicture(file);
+    if (file.size() > maxMetafileBytes)
+        return std::nullopt;
+    const QByteArray data = file.read(maxMetafileBytes + 1);
+    if (data.size() > maxMetafileBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return loadMetafilePicture(data);
+}

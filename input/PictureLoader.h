@@ -1,0 +1,30 @@
+#pragma once
+
+#include "surface/Picture.h"
+
+#include <QSize>
+#include <QtGlobal>
+#include <optional>
+
+class QByteArray;
+class QIODevice;
+class QString;
+
+// The most memory one decoded picture may take, and the largest metafile
+// read. A picture that would need more is a failed load.
+inline constexpr qint64 maxPictureBytes = 256 * 1024 * 1024;
+inline constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
+
+// Pixels kept of a large picture: about 600 dpi at the largest size it is
+// printed (4800 x 3200 twips).
+inline constexpr QSize largestKeptPixels(2000, 1333);
+
+// Loads the picture at path: a metafile when the path ends in "wmf", else a
+// bmp, gif, jpeg or png image recognised by its content. Nothing when the
+// file is missing, damaged, of another kind or too large to decode. The
+// picture's sizeTwips is its own size (pixels at the file's resolution,
+// 96 dpi when it has none), also when fewer pixels are kept.
+std::optional<Picture> loadPicture(const QString &path);
+
+std::optional<Picture> loadRasterPicture(QIODevice &device);
+std::optional<Picture> loadMetafilePicture(const QByteArray &data);

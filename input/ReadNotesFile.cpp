@@ -1,0 +1,202 @@
+#include "input/ReadNotesFile.h"
+
+#include "input/AddNthWeekdayNote.h"
+#include "input/AppendNote.h"
+#include "input/ControlFileText.h"
+#include "input/NotesFileTarget.h"
+#include "platform/Dates.h"
+#include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int notesLines = 5;
+constexpr int messageLine = 5;
+
+QStringView trimSpaces(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// The parts of a text before and after its first space; nothing when the
+// text holds no space.
+struct Fields
+{
+    QStringView first;
+    QStringView rest;
+};
+
+std::optional<Fields> splitAtSpace(QStringView text)
+{
+    const qsizetype space = text.indexOf(u' ');
+    if (space < 0)
+        return std::nullopt;
+    return Fields{text.first(space), text.sliced(space + 1)};
+}
+
+// The age in the sign position format: a blank before a number that is not
+// negative.
+QString signedNumber(int value)
+{
+    return value < 0 ? QString::number(value) : u' ' + QString::number(value);
+}
+
+class NotesReader
+{
+public:
+    explicit NotesReader(NotesFileTarget &target)
+        : m_target(target)
+    {
+    }
+
+    void readLine(QStringView line)
+    {
+        const QStringView trimmed = trimSpaces(line);
+        const QString tag = trimmed.first(std::min<qsizetype>(3, trimmed.size())).toString().toUpper();
+        const qsizetype space = trimmed.indexOf(u' ');
+        const QStringView value = space < 0 ? trimmed : trimSpaces(trimmed.sliced(space + 1));
+        try {
+            handle(tag, value);
+        } catch (const RuntimeError &) {
+            // A number or date the line cannot hold: the line is skipped.
+        }
+    }
+
+private:
+    void handle(const QString &tag, QStringView value)
+    {
+        if (tag == u"HDR")
+            m_target.txtHeader = value.toString();
+        else if (tag == u"NOT")
+            takeNotesLine(value);
+        else if (tag == u"MSG")
+            m_target.txtMessage[messageLine] = value.toString();
+        else if (tag == u"DAY")
+            takeDay(value);
+        else if (tag == u"YER")
+            takeIfBetween(m_target.txtYear, value, 1900, 2500);
+        else if (tag == u"MON")
+            takeIfBetween(m_target.txtMonth, value, 0, 13);
+        else if (tag == u"BIR")
+            takeBirthday(value);
+        else if (tag == u"DTM")
+            takeRuleDated(value);
+        else if (tag == u"PIC")
+            takePicture(value);
+    }
+
+    void takeNotesLine(QStringView value)
+    {
+        if (m_notesTaken >= notesLines)
+            return;
+        m_target.txtMessage[m_notesTaken] = value.toString();
+        ++m_notesTaken;
+    }
+
+    static void takeIfBetween(QString &field, QStringView value, double above, double below)
+    {
+        const double number = Val(value);
+        if (number > above && number < below)
+            field = value.toString();
+    }
+
+    void takeDay(QStringView value)
+    {
+        const std::optional<Fields> fields = splitAtSpace(value);
+        if (!fields)
+            return;
+        const double day = Val(fields->first);
+        if (day < 32)
+            appendNote(m_target.strNotes, CInt(day - 1), fields->rest.toString());
+    }
+
+    void takeBirthday(QStringView value)
+    {
+        const std::optional<Fields> fields = splitAtSpace(value);
+        if (!fields)
+            return;
+        const QDate born = DateValue(fields->first, m_target.locale, m_target.today);
+        const int thisYear = m_target.today.year();
+        if (born.year() <= 1850 || born.year() >= thisYear || born.day() >= 32)
+            return;
+        const QString note = trimSpaces(fields->rest).toString() + QStringLiteral(" is ") + signedNumber(thisYear - born.year());
+        appendNote(m_target.strNotes, born.day() - 1, note);
+    }
+
+    void takeRuleDated(QStringView value)
+    {
+        const std::optional<Fields> first = splitAtSpace(value);
+        if (!first)
+            return;
+        const std::optional<Fields> second = splitAtSpace(trimSpaces(first->rest));
+        if (!second)
+            return;
+        const double occurrence = Val(first->first);
+        const qint16 weekday = CInt(Val(second->first));
+        if (occurrence >= 5 || weekday >= 8)
+            return;
+        const qint16 month = CInt(Val(m_target.txtMonth));
+        AddNthWeekdayNote(m_target.strNotes, m_target.txtYear, weekday, CInt(occurrence), month,
+                          trimSpaces(second->rest).toString(), m_target.locale);
+    }
+
+    void takePicture(QStringView value)
+    {
+        m_target.strPickedFile = value.toString();
+        if (m_target.ShowPicFile)
+            m_target.ShowPicFile();
+    }
+
+    NotesFileTarget &m_target;
+    int m_notesTaken = 0;
+};
+
+bool isTextFilePath(const QString &path)
+{
+    return path.size() > 1 && path.endsWith(u"txt");
+}
+
+void refuse(const NotesFileTarget &target, const QString &request)
+{
+    if (target.msgBox)
+        target.msgBox({QStringLiteral("Try again . . .\r\n") + request, MsgBoxOkOnly, QString()});
+}
+
+} // namespace
+
+void readNotesData(QByteArrayView data, NotesFileTarget &target)
+{
+    NotesReader reader(target);
+    ControlFileText(data).forEachLine([&](const QString &line) { reader.readLine(line); });
+}
+
+void ReadNotesFile(NotesFileTarget &target)
+{
+    if (!isTextFilePath(target.strPickedFile)) {
+        refuse(target, QStringLiteral("Select a .txt file."));
+        return;
+    }
+    // The path is read now: a PIC line replaces strPickedFile.
+    QFile file(target.strPickedFile);
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        refuse(target, QStringLiteral("The file cannot be read."));
+        return;
+    }
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        refuse(target, QStringLiteral("The file cannot be read."));
+        return;
+    }
+    readNotesData(contents, target);
+}
