@@ -31,6 +31,9 @@ QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect 
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A fallback face can be wider than the one laid out for: grow downwards
+    // rather than cut off the last words.
+    label->resize(geometry.width(), qMax(geometry.height(), label->heightForWidth(geometry.width())));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, LabelText);
     label->setPalette(palette);

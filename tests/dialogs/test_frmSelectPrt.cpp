@@ -309,7 +309,10 @@ TEST_F(SelectPrtTest, WindowAsLaidOut)
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 128));
         EXPECT_FALSE(label->autoFillBackground());
         EXPECT_EQ(label->font().family(), QStringLiteral("Albertus Medium"));
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "last words cut off";
     }
+    EXPECT_EQ(window->lblProcess1->pos(), QPoint(56, 40));
+    EXPECT_EQ(window->lblProcess1->width(), 153);
     EXPECT_EQ(window->Label1->font().pointSizeF(), 20.25);
     EXPECT_TRUE(window->Label1->font().bold());
     EXPECT_FALSE(window->lblProcess1->font().bold());
