@@ -7,9 +7,9 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QImage>
 #include <QImageReader>
 #include <QString>
+#include <cmath>
 
 namespace {
 
@@ -22,11 +22,12 @@ bool isAcceptedFormat(const QByteArray &format)
     return format == "bmp" || format == "gif" || format == "jpeg" || format == "png";
 }
 
-// The file's resolution, or 96 dpi where it states none (Qt then reports the
+// The file's resolution in whole dots per inch (files keep it as dots per
+// metre or per inch), or 96 dpi where it states none (Qt then reports the
 // same default as a fresh image) or states nonsense.
 double dpiOf(int dotsPerMetre, int defaultDotsPerMetre)
 {
-    const double dpi = dotsPerMetre * metresPerInch;
+    const double dpi = std::round(dotsPerMetre * metresPerInch);
     if (dotsPerMetre == defaultDotsPerMetre || dpi < 10 || dpi > 20000)
         return defaultDpi;
     return dpi;
@@ -41,7 +42,7 @@ QSize keptSize(QSize declared)
 
 } // namespace
 
-std::optional<Picture> loadRasterPicture(QIODevice &device)
+std::optional<DecodedImage> decodeImage(QIODevice &device)
 {
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
@@ -61,7 +62,15 @@ std::optional<Picture> loadRasterPicture(QIODevice &device)
     const QImage fresh(1, 1, QImage::Format_RGB32);
     const QSizeF sizeTwips(declared.width() * twipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
                            declared.height() * twipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));
-    return Picture::fromImage(image, sizeTwips);
+    return DecodedImage{image, sizeTwips};
+}
+
+std::optional<Picture> loadRasterPicture(QIODevice &device)
+{
+    const std::optional<DecodedImage> decoded = decodeImage(device);
+    if (!decoded)
+        return std::nullopt;
+    return Picture::fromImage(decoded->image, decoded->sizeTwips);
 }
 
 std::optional<Picture> loadMetafilePicture(const QByteArray &data)

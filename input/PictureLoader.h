@@ -2,6 +2,7 @@
 
 #include "surface/Picture.h"
 
+#include <QImage>
 #include <QSize>
 #include <QtGlobal>
 #include <optional>
@@ -26,5 +27,13 @@ inline constexpr QSize largestKeptPixels(2000, 1333);
 // 96 dpi when it has none), also when fewer pixels are kept.
 std::optional<Picture> loadPicture(const QString &path);
 
+// An image as decoded: the pixels kept and the picture's own size in twips.
+struct DecodedImage
+{
+    QImage image;
+    QSizeF sizeTwips;
+};
+
+std::optional<DecodedImage> decodeImage(QIODevice &device);
 std::optional<Picture> loadRasterPicture(QIODevice &device);
 std::optional<Picture> loadMetafilePicture(const QByteArray &data);

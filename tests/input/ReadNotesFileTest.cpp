@@ -1,0 +1,459 @@
+#include "NotesFileFixture.h"
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// What a file changes, seen from the fields the reader writes.
+struct Fields
+{
+    QString header;
+    std::array<QString, 6> message;
+    QString year;
+    QString month;
+    DayNotes notes;
+
+    friend bool operator==(const Fields &, const Fields &) = default;
+};
+
+class ReadNotesFileTest : public NotesFileFixture
+{
+protected:
+    Fields fields() const { return {txtHeader, txtMessage, txtYear, txtMonth, strNotes}; }
+};
+
+// The worked example for March 2004: each row reads the file up to and
+// including its line and looks at what that line wrote.
+struct ExampleStep
+{
+    const char *name;
+    std::function<QString(const ReadNotesFileTest &)> field;
+    const char *expected;
+};
+
+const char *const exampleLines[] = {
+    "YER 2004",
+    "MON 3",
+    "HDR Garden Club Calendar",
+    "NOT Meetings at the hall",
+    "NOT Bring a plate",
+    "MSG Happy Spring",
+    "DAY 17 Planting day",
+    "BIR 3/17/1950 Grandfather",
+    "DTM 2 3 Committee",
+    "PIC /pictures/tulips in spring.jpg",
+};
+
+class WorkedExampleTest : public ReadNotesFileTest, public ::testing::WithParamInterface<std::pair<int, ExampleStep>>
+{
+public:
+    // Accessors for the table, which cannot name protected members itself.
+    static QString year(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtYear; }
+    static QString month(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtMonth; }
+    static QString header(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtHeader; }
+    static QString message(const ReadNotesFileTest &t, int k)
+    {
+        return static_cast<const WorkedExampleTest &>(t).txtMessage[k];
+    }
+    static QString note(const ReadNotesFileTest &t, int index)
+    {
+        return static_cast<const WorkedExampleTest &>(t).strNotes[index];
+    }
+    static QString lastPicture(const ReadNotesFileTest &t)
+    {
+        const auto &shown = static_cast<const WorkedExampleTest &>(t).picturesShown;
+        return shown.empty() ? QString() : shown.back();
+    }
+};
+
+TEST_P(WorkedExampleTest, LineHasItsEffect)
+{
+    txtYear = u"1999"_s;
+    txtMonth = u"7"_s;
+    QByteArray file;
+    for (int line = 0; line <= GetParam().first; ++line)
+        file += QByteArray(exampleLines[line]) + "\r\n";
+    readText(file);
+    EXPECT_EQ(GetParam().second.field(*this), QString::fromUtf8(GetParam().second.expected));
+    EXPECT_TRUE(boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    March2004, WorkedExampleTest,
+    ::testing::Values(
+        std::pair{0, ExampleStep{"YearLine", &WorkedExampleTest::year, "2004"}},
+        std::pair{1, ExampleStep{"MonthLine", &WorkedExampleTest::month, "3"}},
+        std::pair{2, ExampleStep{"HeaderLine", &WorkedExampleTest::header, "Garden Club Calendar"}},
+        std::pair{3, ExampleStep{"FirstNotesLine", [](auto &t) { return WorkedExampleTest::message(t, 0); },
+                                 "Meetings at the hall"}},
+        std::pair{4, ExampleStep{"SecondNotesLine", [](auto &t) { return WorkedExampleTest::message(t, 1); },
+                                 "Bring a plate"}},
+        std::pair{5, ExampleStep{"MessageLine", [](auto &t) { return WorkedExampleTest::message(t, 5); },
+                                 "Happy Spring"}},
+        std::pair{6, ExampleStep{"DayLine", [](auto &t) { return WorkedExampleTest::note(t, 16); }, "Planting day"}},
+        std::pair{7, ExampleStep{"BirthdayLine", [](auto &t) { return WorkedExampleTest::note(t, 16); },
+                                 "Planting day ^ Grandfather is  76"}},
+        std::pair{8, ExampleStep{"RuleDatedLine", [](auto &t) { return WorkedExampleTest::note(t, 8); }, "Committee"}},
+        std::pair{9, ExampleStep{"PictureLine", &WorkedExampleTest::lastPicture, "/pictures/tulips in spring.jpg"}}),
+    [](const auto &info) { return std::string(info.param.second.name); });
+
+TEST_F(ReadNotesFileTest, WorkedExampleWritesNothingElse)
+{
+    readText("YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings at the hall\r\nNOT Bring a plate\r\n"
+             "MSG Happy Spring\r\nDAY 17 Planting day\r\nBIR 3/17/1950 Grandfather\r\nDTM 2 3 Committee\r\n");
+    DayNotes expected;
+    expected[16] = u"Planting day ^ Grandfather is  76"_s;
+    expected[8] = u"Committee"_s;
+    EXPECT_EQ(strNotes, expected);
+    EXPECT_EQ(txtMessage[2], u"");
+    EXPECT_EQ(txtMessage[4], u"");
+}
+
+TEST_F(ReadNotesFileTest, TagsIgnoreCaseAndNeedNoSpace)
+{
+    readText("not first\nNOT second\nNotes third\n");
+    EXPECT_EQ(txtMessage[0], u"first");
+    EXPECT_EQ(txtMessage[1], u"second");
+    EXPECT_EQ(txtMessage[2], u"third");
+}
+
+TEST_F(ReadNotesFileTest, SevenNotesLinesFillFive)
+{
+    txtMessage[5] = u"kept"_s;
+    readText("NOT 1\nNOT 2\nNOT 3\nNOT 4\nNOT 5\nNOT 6\nNOT 7\n");
+    EXPECT_EQ(txtMessage, (std::array<QString, 6>{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"kept"_s}));
+}
+
+TEST_F(ReadNotesFileTest, NotesLineCountStartsAgainOnEveryRead)
+{
+    readText("NOT a\nNOT b\n");
+    readText("NOT c\n");
+    EXPECT_EQ(txtMessage[0], u"c");
+    EXPECT_EQ(txtMessage[1], u"b");
+}
+
+TEST_F(ReadNotesFileTest, LineOfOnlyTheTagIsItsOwnValue)
+{
+    readText("HDR\n");
+    EXPECT_EQ(txtHeader, u"HDR");
+}
+
+TEST_F(ReadNotesFileTest, ValueIsTrimmedAndKeepsInnerSpaces)
+{
+    readText("   MSG    Happy   Spring   \n");
+    EXPECT_EQ(txtMessage[5], u"Happy   Spring");
+}
+
+TEST_F(ReadNotesFileTest, TabIsOrdinaryText)
+{
+    readText("\tHDR tabbed\nHDR\tx\n");
+    EXPECT_EQ(txtHeader, u"HDR\tx");
+}
+
+TEST_F(ReadNotesFileTest, LaterHeaderAndMessageReplaceEarlier)
+{
+    readText("HDR one\nMSG one\nHDR two\nMSG two\n");
+    EXPECT_EQ(txtHeader, u"two");
+    EXPECT_EQ(txtMessage[5], u"two");
+}
+
+struct FieldRangeCase
+{
+    const char *name;
+    const char *line;
+    const char *expectedYear;
+    const char *expectedMonth;
+};
+
+class FieldRangeTest : public ReadNotesFileTest, public ::testing::WithParamInterface<FieldRangeCase>
+{
+};
+
+TEST_P(FieldRangeTest, TakesOnlyValuesInRange)
+{
+    txtYear = u"2004"_s;
+    txtMonth = u"3"_s;
+    readText(QByteArray(GetParam().line) + "\n");
+    EXPECT_EQ(txtYear, QString::fromUtf8(GetParam().expectedYear));
+    EXPECT_EQ(txtMonth, QString::fromUtf8(GetParam().expectedMonth));
+}
+
+const FieldRangeCase fieldRangeCases[] = {
+    {"Year1900Skipped", "YER 1900", "2004", "3"},
+    {"Year1901Taken", "YER 1901", "1901", "3"},
+    {"Year2499Taken", "YER 2499", "2499", "3"},
+    {"Year2500Skipped", "YER 2500", "2004", "3"},
+    {"YearNotANumberSkipped", "YER soon", "2004", "3"},
+    {"YearKeptAsWritten", "YER 2010.0", "2010.0", "3"},
+    {"YearTagAloneSkipped", "YER", "2004", "3"},
+    {"Month0Skipped", "MON 0", "2004", "3"},
+    {"Month1Taken", "MON 1", "2004", "1"},
+    {"Month12Taken", "MON 12", "2004", "12"},
+    {"Month13Skipped", "MON 13", "2004", "3"},
+    {"MonthKeepsLeadingZero", "MON 07", "2004", "07"},
+    {"MonthNegativeSkipped", "MON -4", "2004", "3"},
+};
+
+INSTANTIATE_TEST_SUITE_P(YearAndMonth, FieldRangeTest, ::testing::ValuesIn(fieldRangeCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// One line's effect on the notes table: the day that gets the note, or 0
+// when the line is skipped.
+struct NoteLineCase
+{
+    const char *name;
+    const char *line;
+    int expectedDay;
+    const char *expectedNote;
+};
+
+class NoteLineTest : public ReadNotesFileTest, public ::testing::WithParamInterface<NoteLineCase>
+{
+};
+
+TEST_P(NoteLineTest, NotesTheDayOrSkips)
+{
+    txtYear = u"2004"_s;
+    txtMonth = u"3"_s;
+    readText(QByteArray(GetParam().line) + "\r\n");
+    DayNotes expected;
+    if (GetParam().expectedDay > 0)
+        expected[GetParam().expectedDay - 1] = QString::fromUtf8(GetParam().expectedNote);
+    EXPECT_EQ(strNotes, expected);
+    EXPECT_EQ(txtYear, u"2004");
+    EXPECT_EQ(txtMonth, u"3");
+    EXPECT_TRUE(boxes.empty());
+}
+
+const NoteLineCase dayCases[] = {
+    {"Day1", "DAY 1 New moon", 1, "New moon"},
+    {"Day31InShortMonth", "DAY 31 Last", 31, "Last"},
+    {"Day32Skipped", "DAY 32 Too late", 0, ""},
+    {"DayZeroSkipped", "DAY 0 None", 0, ""},
+    {"DayRoundingToZeroSkipped", "DAY 0.4 None", 0, ""},
+    {"DayRoundingTo32Skipped", "DAY 31.6 None", 0, ""},
+    {"DayRoundingTo31Taken", "DAY 31.4 Last", 31, "Last"},
+    {"DayNegativeSkipped", "DAY -3 None", 0, ""},
+    {"DayOverflowSkipped", "DAY -99999 None", 0, ""},
+    {"DayNotANumberSkipped", "DAY soon None", 0, ""},
+    {"DayWithoutNoteSkipped", "DAY 17", 0, ""},
+    {"DayNoteKeepsInnerSpaces", "DAY 5 Tea  at  four", 5, "Tea  at  four"},
+    {"DayNumberWithLetters", "DAY 5th Tea", 5, "Tea"},
+};
+
+INSTANTIATE_TEST_SUITE_P(DayLines, NoteLineTest, ::testing::ValuesIn(dayCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+const NoteLineCase birthdayCases[] = {
+    {"Born1851Taken", "BIR 6/2/1851 Ancestor", 2, "Ancestor is  175"},
+    {"Born1850Skipped", "BIR 6/2/1850 Ancestor", 0, ""},
+    {"BornThisYearSkipped", "BIR 1/5/2026 Baby", 0, ""},
+    {"BornLastYearTaken", "BIR 1/5/2025 Baby", 5, "Baby is  1"},
+    {"BornInFutureSkipped", "BIR 1/5/2030 Nobody", 0, ""},
+    {"OtherMonthLandsOnItsDay", "BIR 12/25/1960 Uncle Joe", 25, "Uncle Joe is  66"},
+    {"NameTrimmed", "BIR 3/17/1950    Gran   ", 17, "Gran is  76"},
+    {"NoYearIsThisYearSkipped", "BIR 3/17 Gran", 0, ""},
+    {"DayFirstDateSkippedUnderUs", "BIR 17/3/1950 Gran", 0, ""},
+    {"NotADateSkipped", "BIR someday Gran", 0, ""},
+    {"NegativeYearSkipped", "BIR 1/1/-5 Gran", 0, ""},
+    {"NameMissingSkipped", "BIR 3/17/1950", 0, ""},
+    {"IsoDate", "BIR 1950-03-17 Gran", 17, "Gran is  76"},
+    {"TwoDigitYear", "BIR 3/17/50 Gran", 17, "Gran is  76"},
+};
+
+INSTANTIATE_TEST_SUITE_P(BirthdayLines, NoteLineTest, ::testing::ValuesIn(birthdayCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// March 2004 begins on a Monday.
+const NoteLineCase ruleDatedCases[] = {
+    {"SecondTuesday", "DTM 2 3 Committee", 9, "Committee"},
+    {"NoteTrimmed", "DTM 1 2    Market  day  ", 1, "Market  day"},
+    {"WeekdayZeroIsSaturday", "DTM 1 0 Market", 6, "Market"},
+    {"Occurrence5Skipped", "DTM 5 2 Never", 0, ""},
+    {"OccurrenceBelowFiveRoundsToFifth", "DTM 4.6 2 Fifth", 29, "Fifth"},
+    {"OccurrenceZeroSkipped", "DTM 0 2 Never", 0, ""},
+    {"OccurrenceRoundingToZeroSkipped", "DTM 0.4 2 Never", 0, ""},
+    {"OccurrenceNegativeSkipped", "DTM -1 2 Never", 0, ""},
+    {"Weekday8Skipped", "DTM 1 8 Never", 0, ""},
+    {"WeekdayNegativeSkipped", "DTM 1 -1 Never", 0, ""},
+    {"WeekdayOverflowSkipped", "DTM 1 99999 Never", 0, ""},
+    {"OccurrenceOverflowSkipped", "DTM -99999 2 Never", 0, ""},
+    {"NoteMissingSkipped", "DTM 1 2", 0, ""},
+    {"WeekdayMissingSkipped", "DTM 1", 0, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(RuleDatedLines, NoteLineTest, ::testing::ValuesIn(ruleDatedCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReadNotesFileTest, BirthdayDatesFollowTheLocale)
+{
+    locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+    readText("BIR 17/3/1950 Gran\nBIR 3/17/1950 Skipped\nBIR 4/12/1980 Aunt\n");
+    DayNotes expected;
+    expected[16] = u"Gran is  76"_s;
+    expected[3] = u"Aunt is  46"_s;
+    EXPECT_EQ(strNotes, expected);
+}
+
+TEST_F(ReadNotesFileTest, BirthdayUnderUsLocale)
+{
+    readText("BIR 4/12/1980 Aunt\n");
+    EXPECT_EQ(strNotes[11], u"Aunt is  46");
+}
+
+TEST_F(ReadNotesFileTest, NotesOfOneDayJoinInFileOrder)
+{
+    readText("DAY 14 first\nDAY 14 second\nDTM 2 1 third\n");
+    EXPECT_EQ(strNotes[13], u"first ^ second ^ third");
+}
+
+TEST_F(ReadNotesFileTest, RuleDatedLineUsesTheMonthShownWhenRead)
+{
+    txtYear = u"2004"_s;
+    txtMonth = u"2"_s;
+    // 1 February 2004 is a Sunday, 1 March a Monday.
+    readText("DTM 1 2 Early\nMON 3\nDTM 1 2 Late\n");
+    EXPECT_EQ(strNotes[1], u"Early");
+    EXPECT_EQ(strNotes[0], u"Late");
+}
+
+TEST_F(ReadNotesFileTest, RuleDatedLineWithMonthOutOfRangeStoresNothing)
+{
+    txtMonth = u"July"_s;
+    readText("DTM 1 2 Never\n");
+    EXPECT_EQ(strNotes, DayNotes());
+}
+
+TEST_F(ReadNotesFileTest, SameFileTwiceDoublesEveryNote)
+{
+    const QString path = writeFile(u"twice.txt"_s, "DAY 3 Bins\nBIR 3/17/1950 Gran\nDTM 1 7 Market\n");
+    read(path);
+    read(path);
+    EXPECT_EQ(strNotes[2], u"Bins ^ Bins");
+    EXPECT_EQ(strNotes[16], u"Gran is  76 ^ Gran is  76");
+    EXPECT_EQ(strNotes[5], u"Market ^ Market");
+}
+
+TEST_F(ReadNotesFileTest, PictureLineSetsThePathAndReadingGoesOn)
+{
+    readText("PIC /pictures/first.jpg\nPIC /pictures/second.bmp\nHDR after\n");
+    EXPECT_EQ(picturesShown, (std::vector<QString>{u"/pictures/first.jpg"_s, u"/pictures/second.bmp"_s}));
+    EXPECT_EQ(strPickedFile, u"/pictures/second.bmp");
+    EXPECT_EQ(txtHeader, u"after");
+}
+
+struct RefusedPathCase
+{
+    const char *name;
+    const char *path;
+    const char *request;
+};
+
+class RefusedPathTest : public ReadNotesFileTest, public ::testing::WithParamInterface<RefusedPathCase>
+{
+};
+
+TEST_P(RefusedPathTest, ShowsTheMessageAndReadsNothing)
+{
+    writeFile(u"NOTES.TXT"_s, "HDR read\n");
+    const Fields before = fields();
+    const QString path = QString::fromUtf8(GetParam().path);
+    read(path.startsWith(u'/') || path.size() <= 1 ? path : dir.filePath(path));
+    EXPECT_EQ(fields(), before);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], (MsgBoxRequest{QStringLiteral("Try again . . .\r\n") + QString::fromUtf8(GetParam().request),
+                                       0, QString()}));
+}
+
+const RefusedPathCase refusedPathCases[] = {
+    {"UpperCaseExtension", "NOTES.TXT", "Select a .txt file."},
+    {"OtherExtension", "notes.csv", "Select a .txt file."},
+    {"Empty", "", "Select a .txt file."},
+    {"OneCharacter", "t", "Select a .txt file."},
+    {"Missing", "/nonexistent/notes.txt", "The file cannot be read."},
+    {"Folder", "/tmp/..txt/../", "Select a .txt file."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Paths, RefusedPathTest, ::testing::ValuesIn(refusedPathCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReadNotesFileTest, FolderNamedLikeATextFileCannotBeRead)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.txt"_s));
+    read(dir.filePath(u"folder.txt"_s));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"Try again . . .\r\nThe file cannot be read.");
+}
+
+TEST_F(ReadNotesFileTest, BlankAndCommentLinesChangeNothing)
+{
+    txtHeader = u"kept"_s;
+    strNotes[3] = u"kept"_s;
+    const Fields before = fields();
+    readText("\r\n   \r\n' a comment\r\n# another\r\nREM DAY 4 no\r\nHD\r\nH\r\nX\r\n\r\n");
+    EXPECT_EQ(fields(), before);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(picturesShown.empty());
+}
+
+TEST_F(ReadNotesFileTest, EmptyFileChangesNothing)
+{
+    const Fields before = fields();
+    readText("");
+    EXPECT_EQ(fields(), before);
+    EXPECT_TRUE(boxes.empty());
+}
+
+struct EncodingCase
+{
+    const char *name;
+    QByteArray contents;
+};
+
+class LineEndAndEncodingTest : public ReadNotesFileTest, public ::testing::WithParamInterface<EncodingCase>
+{
+};
+
+TEST_P(LineEndAndEncodingTest, GivesTheSameResult)
+{
+    readText(GetParam().contents);
+    DayNotes expected;
+    expected[16] = u"Café"_s;
+    expected[0] = u"Crème brûlée – €5"_s;
+    EXPECT_EQ(txtHeader, u"Fête");
+    EXPECT_EQ(txtMonth, u"5");
+    EXPECT_EQ(strNotes, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineEndAndEncodingTest,
+    ::testing::Values(
+        EncodingCase{"Utf8CrLf", "HDR F\xC3\xAAte\r\nMON 5\r\nDAY 17 Caf\xC3\xA9\r\nDAY 1 Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+                                 "e \xE2\x80\x93 \xE2\x82\xAC"
+                                 "5\r\n"},
+        EncodingCase{"Utf8Lf", "HDR F\xC3\xAAte\nMON 5\nDAY 17 Caf\xC3\xA9\nDAY 1 Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+                               "e \xE2\x80\x93 \xE2\x82\xAC"
+                               "5"},
+        EncodingCase{"Utf8CrWithMark", "\xEF\xBB\xBFHDR F\xC3\xAAte\rMON 5\rDAY 17 Caf\xC3\xA9\rDAY 1 Cr\xC3\xA8me "
+                                       "br\xC3\xBBl\xC3\xA9"
+                                       "e \xE2\x80\x93 \xE2\x82\xAC"
+                                       "5\r"},
+        EncodingCase{"Windows1252CrLf", "HDR F\xEAte\r\nMON 5\r\nDAY 17 Caf\xE9\r\nDAY 1 Cr\xE8me br\xFBl\xE9"
+                                        "e \x96 \x80"
+                                        "5\r\n"},
+        EncodingCase{"Windows1252Lf", "HDR F\xEAte\nMON 5\nDAY 17 Caf\xE9\nDAY 1 Cr\xE8me br\xFBl\xE9"
+                                      "e \x96 \x80"
+                                      "5\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReadNotesFileTest, BlankLinesBetweenLineEndsAreSkipped)
+{
+    readText("NOT a\r\n\r\n\n\rNOT b\n");
+    EXPECT_EQ(txtMessage[0], u"a");
+    EXPECT_EQ(txtMessage[1], u"b");
+    EXPECT_EQ(txtMessage[2], u"");
+}
+
+} // namespace

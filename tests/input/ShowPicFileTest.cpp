@@ -1,0 +1,272 @@
+#include "input/PictureLoader.h"
+#include "input/ShowPicFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The smallest GIF: one transparent pixel.
+const QByteArray onePixelGif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000"
+                                                   "010001000002024401003b");
+
+QImage testImage(int width, int height, double dpi)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const int dotsPerMetre = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return bytes;
+}
+
+// A BMP header for width x height at 24 bits with no pixels behind it.
+QByteArray bmpDeclaring(qint32 width, qint32 height)
+{
+    QByteArray header(54, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(54 + 16, header.data() + 2);
+    qToLittleEndian<quint32>(54, header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<qint32>(width, header.data() + 18);
+    qToLittleEndian<qint32>(height, header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(24, header.data() + 28);
+    return header + QByteArray(16, '\x7f');
+}
+
+// The one-pixel GIF with its screen and image said to be 65535 x 65535.
+QByteArray gifDeclaringHuge()
+{
+    QByteArray gif = onePixelGif;
+    qToLittleEndian<quint16>(0xFFFF, gif.data() + 6);
+    qToLittleEndian<quint16>(0xFFFF, gif.data() + 8);
+    const qsizetype descriptor = gif.indexOf(',');
+    qToLittleEndian<quint16>(0xFFFF, gif.data() + descriptor + 5);
+    qToLittleEndian<quint16>(0xFFFF, gif.data() + descriptor + 7);
+    return gif;
+}
+
+// A small JPEG whose frame header claims 60000 x 60000 pixels.
+QByteArray jpegDeclaringHuge()
+{
+    QByteArray jpeg = encoded(testImage(8, 8, 96), "JPEG");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    EXPECT_GE(frame, 0);
+    qToBigEndian<quint16>(60000, jpeg.data() + frame + 5);
+    qToBigEndian<quint16>(60000, jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+class ShowPicFileTest : public ::testing::Test
+{
+protected:
+    QString writeFile(const QString &name, const QByteArray &contents)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+        return path;
+    }
+
+    void show(const QString &path)
+    {
+        ShowPicFile(path, picTemp, binSelPic, [this](const MsgBoxRequest &box) { boxes.push_back(box); });
+    }
+
+    QTemporaryDir dir;
+    Picture picTemp;
+    bool binSelPic = false;
+    std::vector<MsgBoxRequest> boxes;
+};
+
+struct RefusedNameCase
+{
+    const char *name;
+    const char *fileName;
+};
+
+class RefusedNameTest : public ShowPicFileTest, public ::testing::WithParamInterface<RefusedNameCase>
+{
+};
+
+TEST_P(RefusedNameTest, AsksForAnotherFile)
+{
+    show(writeFile(QString::fromUtf8(GetParam().fileName), encoded(testImage(20, 10, 96), "JPEG")));
+    EXPECT_TRUE(picTemp.isNull());
+    EXPECT_FALSE(binSelPic);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0],
+              (MsgBoxRequest{u"Try again . . .\r\nSelect a .gif, .bmp, .wmf OR .jpg file."_s, 0, QString()}));
+}
+
+const RefusedNameCase refusedNames[] = {
+    {"UpperCaseJpg", "photo.JPG"},
+    {"Jpeg", "photo.jpeg"},
+    {"Png", "photo.png"},
+    {"MixedCaseGif", "photo.Gif"},
+    {"NoExtension", "photo"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, RefusedNameTest, ::testing::ValuesIn(refusedNames),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ShowPicFileTest, EmptyOrOneCharacterPathIsPassedOver)
+{
+    show(QString());
+    show(u"g"_s);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(binSelPic);
+}
+
+struct LoadCase
+{
+    const char *name;
+    const char *fileName;
+    std::function<QByteArray()> contents;
+    QSizeF expectedTwips;
+};
+
+class LoadTest : public ShowPicFileTest, public ::testing::WithParamInterface<LoadCase>
+{
+};
+
+TEST_P(LoadTest, LoadsAtTheFilesOwnSize)
+{
+    show(writeFile(QString::fromUtf8(GetParam().fileName), GetParam().contents()));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(binSelPic);
+    ASSERT_FALSE(picTemp.isNull());
+    EXPECT_NEAR(picTemp.sizeTwips().width(), GetParam().expectedTwips.width(), 1.0);
+    EXPECT_NEAR(picTemp.sizeTwips().height(), GetParam().expectedTwips.height(), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LoadTest,
+    ::testing::Values(
+        LoadCase{"Jpg96Dpi", "photo.jpg", [] { return encoded(testImage(200, 100, 96), "JPEG"); }, QSizeF(3000, 1500)},
+        LoadCase{"Jpg300Dpi", "photo.jpg", [] { return encoded(testImage(600, 300, 300), "JPEG"); },
+                 QSizeF(2880, 1440)},
+        LoadCase{"Bmp192Dpi", "chart.bmp", [] { return encoded(testImage(200, 100, 192), "BMP"); },
+                 QSizeF(1500, 750)},
+        LoadCase{"GifWithoutResolution", "dot.gif", [] { return onePixelGif; }, QSizeF(15, 15)},
+        LoadCase{"ContentDecidesNotTheName", "really-a-bmp.jpg", [] { return encoded(testImage(40, 20, 96), "BMP"); },
+                 QSizeF(600, 300)}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct FailedLoadCase
+{
+    const char *name;
+    const char *fileName;
+    std::function<QByteArray()> contents;
+};
+
+class FailedLoadTest : public ShowPicFileTest, public ::testing::WithParamInterface<FailedLoadCase>
+{
+};
+
+TEST_P(FailedLoadTest, KeepsThePreviousPictureSilently)
+{
+    show(writeFile(u"first.gif"_s, onePixelGif));
+    ASSERT_TRUE(binSelPic);
+    const PictureContent *before = picTemp.content();
+    show(writeFile(QString::fromUtf8(GetParam().fileName), GetParam().contents()));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(binSelPic);
+    EXPECT_EQ(picTemp.content(), before);
+}
+
+TEST_P(FailedLoadTest, LeavesTheFlagClearWhenNothingWasLoaded)
+{
+    show(writeFile(QString::fromUtf8(GetParam().fileName), GetParam().contents()));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(binSelPic);
+    EXPECT_TRUE(picTemp.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FailedLoadTest,
+    ::testing::Values(FailedLoadCase{"TextNamedGif", "notes.gif", [] { return QByteArray("HDR not a picture\r\n"); }},
+                      FailedLoadCase{"EmptyBmp", "empty.bmp", [] { return QByteArray(); }},
+                      FailedLoadCase{"TruncatedJpg", "cut.jpg",
+                                     [] { return encoded(testImage(64, 64, 96), "JPEG").left(20); }},
+                      FailedLoadCase{"TextNamedWmf", "drawing.wmf", [] { return QByteArray("not a metafile"); }},
+                      FailedLoadCase{"SvgNamedGif", "vector.gif",
+                                     [] {
+                                         return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" "
+                                                           "height=\"10\"><rect width=\"10\" height=\"10\"/></svg>");
+                                     }},
+                      FailedLoadCase{"BmpDeclaringHugeSize", "huge.bmp", [] { return bmpDeclaring(30000, 30000); }},
+                      FailedLoadCase{"GifDeclaringHugeSize", "huge.gif", [] { return gifDeclaringHuge(); }},
+                      FailedLoadCase{"JpgDeclaringHugeSize", "huge.jpg", [] { return jpegDeclaringHuge(); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ShowPicFileTest, MissingFileIsPassedOverSilently)
+{
+    show(dir.filePath(u"missing.bmp"_s));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(binSelPic);
+}
+
+TEST_F(ShowPicFileTest, SecondPictureReplacesTheFirst)
+{
+    show(writeFile(u"first.gif"_s, onePixelGif));
+    show(writeFile(u"second.bmp"_s, encoded(testImage(40, 20, 96), "BMP")));
+    EXPECT_TRUE(binSelPic);
+    EXPECT_EQ(picTemp.sizeTwips(), QSizeF(600, 300));
+}
+
+TEST(PictureLoader, LargePhotoKeepsAbout600DpiAtItsLargestPrintedSize)
+{
+    QByteArray jpeg = encoded(testImage(4000, 3000, 96), "JPEG");
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<DecodedImage> decoded = decodeImage(buffer);
+    ASSERT_TRUE(decoded);
+    EXPECT_LE(decoded->image.width(), largestKeptPixels.width());
+    EXPECT_LE(decoded->image.height(), largestKeptPixels.height());
+    EXPECT_GE(decoded->image.height(), largestKeptPixels.height() - 1);
+    EXPECT_EQ(decoded->sizeTwips, QSizeF(60000, 45000));
+}
+
+TEST(PictureLoader, LargeHighResolutionPhotoKeepsItsOwnSize)
+{
+    QByteArray jpeg = encoded(testImage(3000, 4000, 300), "JPEG");
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<DecodedImage> decoded = decodeImage(buffer);
+    ASSERT_TRUE(decoded);
+    EXPECT_LE(decoded->image.height(), largestKeptPixels.height());
+    EXPECT_NEAR(decoded->sizeTwips.width(), 14400, 1.0);
+    EXPECT_NEAR(decoded->sizeTwips.height(), 19200, 1.0);
+}
+
+TEST(PictureLoader, SmallPictureKeepsEveryPixel)
+{
+    QByteArray bmp = encoded(testImage(300, 200, 96), "BMP");
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<DecodedImage> decoded = decodeImage(buffer);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->image.size(), QSize(300, 200));
+}
+
+} // namespace
