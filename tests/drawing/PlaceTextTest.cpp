@@ -1,0 +1,134 @@
+#include "PrintTarget.h"
+
+#include "drawing/PlaceText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr float Tx = 1000;
+constexpr float Ty = 2000;
+const QString Tf = QStringLiteral("Arial");
+
+struct TextCase
+{
+    const char *name;
+    QString text;
+    qint16 width;
+    // Every printed line in order; "" is a line printed empty.
+    QStringList lines;
+    QString remainder;
+};
+
+void PrintTo(const TextCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class PlaceTextTable : public ::testing::TestWithParam<TextCase>
+{
+};
+
+TEST_P(PlaceTextTable, PrintsTheLinesAndKeepsWhatWasNotTaken)
+{
+    const TextCase &row = GetParam();
+    PrintTarget target;
+    PrintSurface &surface = target.surface();
+    surface.setFontName(Tf);
+    surface.setFontSize(8);
+    const float lineHeight = surface.lineHeight();
+    surface.setFontName(QStringLiteral("Times"));
+    surface.setFontSize(20);
+
+    QString text = row.text;
+    PlaceText(surface, Tx, Ty, row.width, Tf, text);
+
+    EXPECT_EQ(text, row.remainder);
+    EXPECT_EQ(surface.FontName(), Tf);
+    EXPECT_EQ(surface.FontSize(), 8.0f);
+    EXPECT_NEAR(surface.CurrentY(), Ty + row.lines.size() * lineHeight, 0.01);
+
+    // Empty lines leave no text on the page, only their height.
+    const QList<PageText> printed = textsOf(surface.page());
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < row.lines.size(); ++i) {
+        if (row.lines[i].isEmpty())
+            continue;
+        ASSERT_LT(next, printed.size()) << "line " << i << " missing";
+        const PageText &line = printed[next++];
+        EXPECT_EQ(line.text, row.lines[i]) << "line " << i;
+        EXPECT_EQ(line.pos.x(), Tx) << "line " << i;
+        EXPECT_NEAR(line.pos.y(), Ty + i * lineHeight, 0.01) << "line " << i;
+        EXPECT_EQ(line.fontName, Tf);
+        EXPECT_EQ(line.pointSize, 8.0);
+    }
+    EXPECT_EQ(next, printed.size()) << "more lines printed than expected";
+}
+
+// Widths in Arial 8 pt at 600 dpi: " immmm" followed directly by
+// "rrrrrrrrrrrrrtt" measures exactly 1401 twips. 1400 itself is no width a
+// 600-dpi device can measure.
+const QString ExactLine = QStringLiteral("immmm rrrrrrrrrrrrrtt");
+
+INSTANTIATE_TEST_SUITE_P(
+    Notes, PlaceTextTable,
+    ::testing::Values(
+        TextCase{"EmptyPrintsNothing", "", 1400, {}, ""},
+        TextCase{"OneWordBeginsWithABlank", "Dentist", 1400, {" Dentist"}, ""},
+        TextCase{"SeveralBlanksCountAsOne", "  Dentist   at  ten  ", 1400, {" Dentist at ten"}, ""},
+        TextCase{"TwoNotesEachBeginWithABlank", "first ^ second", 1400, {" first", " second"}, ""},
+        TextCase{"CaretAtStartPrintsAnEmptyFirstLine", "^ first", 1400, {"", " first"}, ""},
+        TextCase{"TwoCaretsLeaveAnEmptyLine", "first ^ ^ second", 1400, {" first", "", " second"}, ""},
+        TextCase{"WordHoldingACaretIsNotPrinted", "x a^b y", 1400, {" x", " y"}, ""},
+        TextCase{"FirstWordWiderThanTheWidth", "WWWWWWWWWWWW", 1400, {"", "WWWWWWWWWWWW"}, ""},
+        TextCase{"WidthBreakStartsWithoutBlank", "aa bb cc", 200, {" aa", "bb", "cc"}, ""},
+        TextCase{"ExactlyTheWidthFits", ExactLine, 1401, {" immmm rrrrrrrrrrrrrtt"}, ""},
+        TextCase{"OneTwipNarrowerBreaks", ExactLine, 1400, {" immmm", "rrrrrrrrrrrrrtt"}, ""},
+        TextCase{"SevenLinesAllPrinted", "a ^ b ^ c ^ d ^ e ^ f ^ g", 1400,
+                 {" a", " b", " c", " d", " e", " f", " g"}, ""},
+        TextCase{"EighthNoteDropped", "a ^ b ^ c ^ d ^ e ^ f ^ g ^   h i  ", 1400,
+                 {" a", " b", " c", " d", " e", " f", " g"}, "  h i"},
+        TextCase{"WordStartingTheEighthLineDropped", "aa bb cc dd ee ff gg hh ii", 200,
+                 {" aa", "bb", "cc", "dd", "ee", "ff", "gg"}, "ii"},
+        TextCase{"SeventhLineByCaretDropsNothingElse", "a ^ b ^ c ^ d ^ e ^ f ^ g ^", 1400,
+                 {" a", " b", " c", " d", " e", " f", " g"}, ""},
+        TextCase{"BlanksOnlyPrintOneBlank", "   ", 1400, {" "}, ""},
+        TextCase{"TabDoesNotSeparateWords", "a\tb", 1400, {" a\tb"}, ""}),
+    [](const ::testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+
+TEST(PlaceText, ExactLineMeasuresTheWidthItIsTestedWith)
+{
+    EXPECT_EQ(widthOf(QStringLiteral(" immmmrrrrrrrrrrrrrtt"), Tf, 8), 1401.0f);
+}
+
+TEST(PlaceText, EmptyTextStillSetsFontAndPosition)
+{
+    PrintTarget target;
+    PrintSurface &surface = target.surface();
+    surface.setCurrentX(5);
+    surface.setCurrentY(5);
+    QString text;
+    PlaceText(surface, Tx, Ty, 1400, QStringLiteral("Times"), text);
+    EXPECT_EQ(surface.CurrentX(), Tx);
+    EXPECT_EQ(surface.CurrentY(), Ty);
+    EXPECT_EQ(surface.FontName(), QStringLiteral("Times"));
+    EXPECT_EQ(surface.FontSize(), 8.0f);
+    EXPECT_TRUE(surface.page().isEmpty());
+}
+
+TEST(PlaceText, LongEntryGivesBackItsUntakenTail)
+{
+    QString entry;
+    for (int i = 0; i < 200000; ++i)
+        entry += QStringLiteral("note%1 ").arg(i);
+    PrintTarget target;
+    QString text = entry;
+    PlaceText(target.surface(), Tx, Ty, 1400, Tf, text);
+
+    EXPECT_EQ(textsOf(target.surface().page()).size(), 7);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(entry.trimmed().endsWith(text));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("note")));
+}
+
+} // namespace
