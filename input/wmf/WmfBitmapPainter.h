@@ -1,0 +1,44 @@
+#pragma once
+
+#include "input/wmf/WmfFunction.h"
+
+#include <QByteArrayView>
+#include <QRect>
+#include <QRectF>
+
+class WmfParams;
+class QBrush;
+class QImage;
+class QPainter;
+
+// Draws the bitmap records (stretched and blitted DIBs, pattern blits) in
+// logical coordinates. Raster operations a vector device cannot do are
+// approximated: masks combined by AND or OR become transparent images.
+class WmfBitmapPainter
+{
+public:
+    WmfBitmapPainter(QPainter &painter, const QBrush &brush);
+
+    void draw(WmfFunction function, const WmfParams &params);
+
+private:
+    struct Blit
+    {
+        quint32 rop = 0;
+        QRect source;
+        QRectF target;
+        QByteArrayView dib;
+        quint16 colorUsage = 0;
+        // StretchDIB counts source rows from the bitmap's bottom edge.
+        bool sourceFromBottom = false;
+    };
+
+    static Blit blitOf(WmfFunction function, const WmfParams &params);
+    void fill(const Blit &blit);
+    void drawBitmap(const Blit &blit);
+    static QImage sourceImage(const QImage &image, const Blit &blit);
+    static QImage withRasterOperation(QImage image, quint32 rop);
+
+    QPainter &m_painter;
+    const QBrush &m_brush;
+};

@@ -1,0 +1,80 @@
+#include "input/wmf/WmfReader.h"
+
+#include "input/wmf/WmfParams.h"
+#include "input/wmf/WmfRecordValidator.h"
+
+namespace {
+
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+constexpr qsizetype PlaceableSize = 22;
+constexpr qsizetype HeaderSize = 18;
+constexpr qsizetype RecordHeaderSize = 6;
+
+quint16 wordAt(const QByteArray &data, qsizetype offset)
+{
+    const auto *p = reinterpret_cast<const uchar *>(data.constData()) + offset;
+    return quint16(p[0] | (p[1] << 8));
+}
+
+quint32 dwordAt(const QByteArray &data, qsizetype offset)
+{
+    return quint32(wordAt(data, offset)) | (quint32(wordAt(data, offset + 2)) << 16);
+}
+
+} // namespace
+
+std::optional<WmfDocument> WmfReader::read(const QByteArray &data)
+{
+    WmfDocument document;
+    const std::optional<qsizetype> start = readPlaceable(data, document);
+    if (!start || !readHeader(data, *start, document) || !readRecords(data, *start + HeaderSize, document))
+        return std::nullopt;
+    document.data = data;
+    return document;
+}
+
+std::optional<qsizetype> WmfReader::readPlaceable(const QByteArray &data, WmfDocument &document)
+{
+    if (data.size() < 4 || dwordAt(data, 0) != PlaceableKey)
+        return 0;
+    if (data.size() < PlaceableSize)
+        return std::nullopt;
+    const auto coordinate = [&](qsizetype offset) { return qint16(wordAt(data, offset)); };
+    const QPointF topLeft(coordinate(6), coordinate(8));
+    const QPointF bottomRight(coordinate(10), coordinate(12));
+    document.placeable = WmfPlaceable{QRectF(topLeft, bottomRight).normalized(), wordAt(data, 14)};
+    return PlaceableSize;
+}
+
+bool WmfReader::readHeader(const QByteArray &data, qsizetype offset, WmfDocument &document)
+{
+    if (data.size() - offset < HeaderSize)
+        return false;
+    const quint16 type = wordAt(data, offset);
+    const quint16 headerWords = wordAt(data, offset + 2);
+    const quint16 version = wordAt(data, offset + 4);
+    if ((type != 1 && type != 2) || headerWords != HeaderSize / 2 || (version != 0x0100 && version != 0x0300))
+        return false;
+    document.objectCount = wordAt(data, offset + 10);
+    return true;
+}
+
+bool WmfReader::readRecords(const QByteArray &data, qsizetype offset, WmfDocument &document)
+{
+    while (offset < data.size()) {
+        if (data.size() - offset < RecordHeaderSize)
+            return false;
+        const qint64 words = dwordAt(data, offset);
+        if (words < RecordHeaderSize / 2 || words > (data.size() - offset) / 2)
+            return false;
+        const WmfRecord record{WmfFunction(wordAt(data, offset + 4)), offset + RecordHeaderSize,
+                               qsizetype(words) - RecordHeaderSize / 2};
+        if (record.function == WmfFunction::Eof)
+            return true;
+        if (!WmfRecordValidator::fits(WmfParams(data, record), record.function))
+            return false;
+        document.records.push_back(record);
+        offset += qsizetype(words) * 2;
+    }
+    return true;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QRectF>
+
+// A region object, kept as its bounding rectangle in logical units.
+struct WmfRegion
+{
+    QRectF bounds;
+};
