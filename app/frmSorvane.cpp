@@ -1,0 +1,485 @@
+#include "app/frmSorvane.h"
+
+#include "app/PictureBox.h"
+#include "dialogs/SelFontName.h"
+#include "dialogs/frmFindFiles.h"
+#include "dialogs/frmSelectPrt.h"
+#include "drawing/CalendarPrintJob.h"
+#include "input/NotesFileTarget.h"
+#include "input/ReadNotesFile.h"
+#include "input/ShowPicFile.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QWindow>
+
+namespace {
+
+const QColor WindowColour(0, 96, 0);
+const QColor FontButtonColour(255, 192, 128);
+const QColor ActionButtonColour(255, 128, 0);
+
+QFont sansSerif(bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+template<typename Widget>
+Widget *place(Widget *widget, const char *name, const QRect &twips)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return widget;
+}
+
+// Labels are opaque in the face colour of buttons, with bold text.
+QLabel *label(QWidget *client, const char *name, const QString &caption, const QRect &twips)
+{
+    auto *control = place(new QLabel(caption, client), name, twips);
+    control->setFont(sansSerif(true));
+    control->setAutoFillBackground(true);
+    setColour(control, QPalette::Window, QApplication::palette().color(QPalette::Button));
+    return control;
+}
+
+QLineEdit *field(QWidget *client, const char *name, const QString &text, const QRect &twips)
+{
+    return place(new QLineEdit(text, client), name, twips);
+}
+
+QPushButton *button(QWidget *client, const char *name, const QString &caption, const QRect &twips,
+                    const QColor &colour, bool bold)
+{
+    auto *control = place(new QPushButton(caption, client), name, twips);
+    control->setFont(sansSerif(bold));
+    setColour(control, QPalette::Button, colour);
+    return control;
+}
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
+frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, QWidget *parent)
+    : QMainWindow(parent)
+    , m_printers(printers)
+    , m_surface(printers)
+    , m_msgBox(msgBox ? msgBox : msgBoxesOver(this))
+    , m_secondaryMsgBox(msgBox ? msgBox
+                               : [](const MsgBoxRequest &request) { showMsgBox(QApplication::activeWindow(), request); })
+{
+    setupWindow();
+    setupMenu();
+    connectHandlers();
+    runGuarded(m_msgBox, [this] { Form_Load(); });
+}
+
+frmSorvane::~frmSorvane()
+{
+    delete m_findFiles;
+}
+
+frmFindFiles *frmSorvane::findFiles() const
+{
+    return m_findFiles;
+}
+
+frmSelectPrt *frmSorvane::selectPrt() const
+{
+    return m_selectPrt;
+}
+
+QString frmSorvane::helpText()
+{
+    return QStringList{
+        QStringLiteral(" 1. Enter the Year."),
+        QStringLiteral(" 2. Select the Fonts."),
+        QStringLiteral("     -Set the Font Size large to see it better."),
+        QStringLiteral("     -The actual size is preset . . ."),
+        QStringLiteral(" 3. Select a Picture. "),
+        QStringLiteral(" 4. Enter Text for each field. "),
+        QStringLiteral(" 5. Print a copy. "),
+        QStringLiteral(" 6. If OK, set number of copies and print"),
+    }
+        .join(QStringLiteral("\r\n"));
+}
+
+void frmSorvane::Form_Load()
+{
+    strNotes.fill(QString());
+    strMonthFont = QStringLiteral("Arial");
+    strHdrFont = QStringLiteral("Arial");
+    strAdrFont = QStringLiteral("Times");
+    strMsgFont = QStringLiteral("Arial");
+    strCalFont = QStringLiteral("Arial");
+    binSelPic = false;
+    binSelPrt = false;
+}
+
+void frmSorvane::Form_Activate()
+{
+    runGuarded(m_msgBox, [this] { takePickedFile(); });
+}
+
+void frmSorvane::mnuHelp_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        m_msgBox({helpText(), MsgBoxInformation, QStringLiteral(" Calendar Help")});
+    });
+}
+
+void frmSorvane::cmdExit_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        unloadChooser();
+        close();
+    });
+}
+
+void frmSorvane::cmdPrint_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        binSelPrt = false;
+        printCalendar(m_surface, pageInput());
+    });
+}
+
+void frmSorvane::cmdSelectPrt_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        if (!m_selectPrt) {
+            m_selectPrt = new frmSelectPrt(m_printers, m_secondaryMsgBox);
+            connect(m_selectPrt, &frmSelectPrt::handBack, this, &frmSorvane::secondaryHandedBack);
+            m_selectPrt->Form_Load();
+        }
+        showSecondary(m_selectPrt);
+        intFileMode = 3;
+        binSelPrt = true;
+    });
+}
+
+void frmSorvane::cmdPickPic_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        requestFile(1, QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."));
+    });
+}
+
+void frmSorvane::cmdDayNotes_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        requestFile(2, QStringLiteral("Select a text Control file.\r\nA [txt] file with Field Control"));
+    });
+}
+
+void frmSorvane::cmdYrFont_Click()
+{
+    chooseFont(strMonthFont);
+}
+
+void frmSorvane::cmdHdrFont_Click()
+{
+    chooseFont(strHdrFont);
+}
+
+void frmSorvane::cmdAdrFont_Click()
+{
+    chooseFont(strAdrFont);
+}
+
+void frmSorvane::cmdMsgFont_Click()
+{
+    chooseFont(strMsgFont);
+}
+
+void frmSorvane::cmdCalendarFont_Click()
+{
+    chooseFont(strCalFont);
+}
+
+void frmSorvane::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen *shown = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(shown->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    if (m_gate.mainShown())
+        Form_Activate();
+}
+
+void frmSorvane::closeEvent(QCloseEvent *event)
+{
+    unloadChooser();
+    QMainWindow::closeEvent(event);
+}
+
+void frmSorvane::setupWindow()
+{
+    setWindowTitle(QStringLiteral(" Monthly Calendar"));
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(8085), twipsToPixels(6660));
+    client->setFont(sansSerif(false));
+    client->setAutoFillBackground(true);
+    setColour(client, QPalette::Window, WindowColour);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setupControls(client);
+    setupTabOrder();
+}
+
+void frmSorvane::setupControls(QWidget *client)
+{
+    lblYear = label(client, "lblYear", QStringLiteral("Year (yyyy)"), {120, 550, 1005, 255});
+    txtYear = field(client, "txtYear", QStringLiteral("2003"), {1320, 550, 1215, 285});
+    lblMonth = label(client, "lblMonth", QStringLiteral("Month (mm)"), {2880, 550, 1095, 255});
+    txtMonth = field(client, "txtMonth", QStringLiteral("1"), {4200, 550, 855, 285});
+    cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Month Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
+    cmdSelectPrt = button(client, "cmdSelectPrt", QStringLiteral("Select Printer"), {5400, 120, 1800, 300},
+                          ActionButtonColour, true);
+    lblHeader = label(client, "lblHeader", QStringLiteral("Header"), {120, 1080, 1005, 255});
+    txtHeader = field(client, "txtHeader", QString(), {1320, 1110, 3500, 285});
+    cmdHdrFont = button(client, "cmdHdrFont", QStringLiteral("Header Font"), {5400, 1080, 1335, 300},
+                        FontButtonColour, false);
+
+    Shape1 = place(new QFrame(client), "Shape1", {0, 1515, 5175, 2700});
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(1);
+    Shape1->lower();
+
+    lblAddress = label(client, "lblAddress", QStringLiteral("Notes"), {120, 1560, 1005, 255});
+    const int messageTops[] = {1680, 2145, 2670, 3240, 3720};
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray name = "txtMessage(" + QByteArray::number(i) + ")";
+        txtMessage[i] = field(client, name.constData(), QString(), {1320, messageTops[i], 3500, 285});
+    }
+    cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("Address Font"), {5400, 1800, 1335, 300},
+                        FontButtonColour, false);
+    picTemp = place(new PictureBox(client), "picTemp", {5280, 2400, 1935, 1695});
+    picTemp->setFocusPolicy(Qt::TabFocus);
+    setColour(picTemp, QPalette::Window, QApplication::palette().color(QPalette::Button));
+    lblMessage = label(client, "lblMessage", QStringLiteral("Mesasage"), {120, 4320, 1215, 255});
+    txtMessage[5] = field(client, "txtMessage(5)", QString(), {1320, 4320, 3500, 285});
+    cmdPickPic = button(client, "cmdPickPic", QStringLiteral("Select Picture"), {5400, 4200, 1800, 300},
+                        ActionButtonColour, true);
+    cmdMsgFont = button(client, "cmdMsgFont", QStringLiteral("Messaage Font"), {3120, 4680, 1335, 300},
+                        FontButtonColour, false);
+    cmdDayNotes = button(client, "cmdDayNotes", QStringLiteral("Select Day Notes"), {5400, 4680, 1800, 300},
+                         ActionButtonColour, true);
+    cmdCalendarFont = button(client, "cmdCalendarFont", QStringLiteral("Calendar Font"), {480, 5400, 1335, 300},
+                             FontButtonColour, false);
+    cmdPrint = button(client, "cmdPrint", QStringLiteral("Print Calendar(s)"), {360, 5760, 1600, 495},
+                      ActionButtonColour, true);
+    lblCopies = label(client, "lblCopies", QStringLiteral("Copies"), {2400, 5880, 615, 255});
+    txtCopies = field(client, "txtCopies", QStringLiteral("1"), {3360, 5865, 300, 285});
+    cmdExit = button(client, "cmdExit", QStringLiteral("Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
+}
+
+void frmSorvane::setupTabOrder()
+{
+    // Controls that take the focus, by their tab index.
+    const QList<QWidget *> order = {
+        txtYear,       cmdExit,      cmdPrint,      txtHeader,     txtMessage[0],   txtMessage[1],
+        txtMessage[2], txtMessage[3], txtMessage[4], txtMessage[5], cmdHdrFont,      cmdAdrFont,
+        cmdYrFont,     cmdMsgFont,    cmdCalendarFont, txtCopies,  cmdPickPic,      picTemp,
+        txtMonth,      cmdDayNotes,   cmdSelectPrt,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmSorvane::setupMenu()
+{
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+void frmSorvane::connectHandlers()
+{
+    connect(mnuHelp, &QAction::triggered, this, &frmSorvane::mnuHelp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmSorvane::cmdExit_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSorvane::cmdPrint_Click);
+    connect(cmdSelectPrt, &QPushButton::clicked, this, &frmSorvane::cmdSelectPrt_Click);
+    connect(cmdPickPic, &QPushButton::clicked, this, &frmSorvane::cmdPickPic_Click);
+    connect(cmdDayNotes, &QPushButton::clicked, this, &frmSorvane::cmdDayNotes_Click);
+    connect(cmdYrFont, &QPushButton::clicked, this, &frmSorvane::cmdYrFont_Click);
+    connect(cmdHdrFont, &QPushButton::clicked, this, &frmSorvane::cmdHdrFont_Click);
+    connect(cmdAdrFont, &QPushButton::clicked, this, &frmSorvane::cmdAdrFont_Click);
+    connect(cmdMsgFont, &QPushButton::clicked, this, &frmSorvane::cmdMsgFont_Click);
+    connect(cmdCalendarFont, &QPushButton::clicked, this, &frmSorvane::cmdCalendarFont_Click);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmSorvane::focusWindowChanged);
+}
+
+void frmSorvane::chooseFont(QString &fontName)
+{
+    runGuarded(m_msgBox, [this, &fontName] {
+        storeFontChoice(SelFontName(binSelPrt, cdlSelectPrtFont, m_msgBox, this), fontName);
+    });
+}
+
+void frmSorvane::requestFile(qint16 mode, const QString &prompt)
+{
+    intFileMode = mode;
+    ensureChooser();
+    m_findFiles->lblSelectInfo->setText(prompt);
+    showSecondary(m_findFiles);
+}
+
+void frmSorvane::showSecondary(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    m_gate.secondaryShown();
+}
+
+void frmSorvane::ensureChooser()
+{
+    if (m_findFiles)
+        return;
+    m_findFiles = new frmFindFiles(m_secondaryMsgBox);
+    connect(m_findFiles, &frmFindFiles::handBack, this, &frmSorvane::secondaryHandedBack);
+}
+
+void frmSorvane::unloadChooser()
+{
+    if (!m_findFiles)
+        return;
+    // Unloading is no return to this window: nothing to hand back.
+    disconnect(m_findFiles, nullptr, this, nullptr);
+    m_findFiles->close();
+    delete m_findFiles;
+}
+
+void frmSorvane::takePickedFile()
+{
+    ensureChooser();
+    strPickedFile = trimSpaces(m_findFiles->strFileName);
+    if (intFileMode == 1)
+        loadPickedPicture();
+    else if (intFileMode == 2)
+        readPickedNotesFile();
+    update();
+}
+
+void frmSorvane::loadPickedPicture()
+{
+    Picture picture = picTemp->picture();
+    ShowPicFile(strPickedFile, picture, binSelPic, m_msgBox);
+    picTemp->setPicture(picture);
+}
+
+void frmSorvane::readPickedNotesFile()
+{
+    QString header = txtHeader->text();
+    std::array<QString, 6> messages;
+    for (size_t i = 0; i < messages.size(); ++i)
+        messages[i] = txtMessage[i]->text();
+    QString year = txtYear->text();
+    QString month = txtMonth->text();
+    NotesFileTarget target{strPickedFile, header, messages, year, month, strNotes,
+                           [this] { loadPickedPicture(); }, m_msgBox, QDate::currentDate(), QLocale()};
+    // Whatever the file filled in before a failure stays filled in.
+    auto showFields = [&] {
+        txtHeader->setText(header);
+        for (size_t i = 0; i < messages.size(); ++i)
+            txtMessage[i]->setText(messages[i]);
+        txtYear->setText(year);
+        txtMonth->setText(month);
+    };
+    try {
+        ReadNotesFile(target);
+    } catch (...) {
+        showFields();
+        throw;
+    }
+    showFields();
+}
+
+CalendarPageInput frmSorvane::pageInput() const
+{
+    CalendarPageInput input;
+    input.txtYear = txtYear->text();
+    input.txtMonth = txtMonth->text();
+    input.txtCopies = txtCopies->text();
+    input.txtHeader = txtHeader->text();
+    for (size_t i = 0; i < txtMessage.size(); ++i)
+        input.txtMessage[i] = txtMessage[i]->text();
+    input.strMonthFont = strMonthFont;
+    input.strHdrFont = strHdrFont;
+    input.strAdrFont = strAdrFont;
+    input.strMsgFont = strMsgFont;
+    input.strCalFont = strCalFont;
+    input.binSelPic = binSelPic;
+    input.picture = picTemp->picture();
+    input.holderSize = input.picture.sizeTwips();
+    input.strNotes = strNotes;
+    input.locale = QLocale();
+    return input;
+}
+
+void frmSorvane::secondaryHandedBack()
+{
+    if (m_gate.handedBack())
+        Form_Activate();
+}
+
+void frmSorvane::focusWindowChanged(QWindow *window)
+{
+    if (m_gate.focusMoved(roleOf(window)))
+        Form_Activate();
+}
+
+HandBackGate::Role frmSorvane::roleOf(QWindow *window) const
+{
+    if (!window)
+        return HandBackGate::Role::None;
+    QWidget *widget = nullptr;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        if (topLevel->windowHandle() == window)
+            widget = topLevel;
+    }
+    // A drop-down list belongs to the window of the control it drops from.
+    if (widget && widget->windowType() == Qt::Popup && widget->parentWidget())
+        widget = widget->parentWidget()->window();
+    if (widget == this)
+        return HandBackGate::Role::Main;
+    if (widget && (widget == m_findFiles.data() || widget == m_selectPrt.data()))
+        return HandBackGate::Role::Secondary;
+    return HandBackGate::Role::Other;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/MsgBox.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The program's own file chooser: a drive (file-system root) list, a
+// directory list and a file list. The caller writes a prompt into
+// lblSelectInfo, shows the window and later reads strFileName, the file the
+// user clicked last. "Select" only hides the window, so both public texts
+// survive for the next request. Browsing never changes the process's current
+// directory: a bare file name picked before any change names a file there.
+class frmFindFiles : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // drives: the roots the drive list offers; the root holding the current
+    // directory is chosen at load.
+    explicit frmFindFiles(MsgBoxFunction msgBox = {}, QStringList drives = fileSystemRoots(),
+                          QWidget *parent = nullptr);
+
+    // "/" and the mounted volumes backed by a block device.
+    static QStringList fileSystemRoots();
+
+    void Form_Load();
+    void drvDrive_Change();
+    void DirDirectory_Change();
+    void filFilename_Click();
+    void cmdDone_Click();
+
+    // The directory list's Path; setting it runs DirDirectory_Change.
+    QString directoryPath() const { return m_dirPath; }
+    void setDirectoryPath(const QString &path);
+    // The file list's Path.
+    QString filePath() const { return m_filePath; }
+
+    // Path of the file clicked last: strBasePath and the file's name.
+    QString strFileName;
+    // The shown directory, ending in exactly one "/" once set.
+    QString strBasePath;
+
+    QComboBox *drvDrive = nullptr;
+    QListWidget *DirDirectory = nullptr;
+    QListWidget *filFilename = nullptr;
+    QPushButton *cmdDone = nullptr;
+    QLabel *lblSelectInfo = nullptr;
+
+Q_SIGNALS:
+    // "Select" hid the window, or it was closed: the caller takes the file.
+    void handBack();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupWindow();
+    void setupControls();
+    void setupDrives(const QStringList &drives);
+    void fillDirectoryList();
+    void fillFileList();
+    void updateBasePath();
+    void openDirectoryItem();
+    static int driveIndexFor(const QStringList &drives, const QString &path);
+
+    MsgBoxFunction m_msgBox;
+    QString m_dirPath;
+    QString m_filePath;
+    int m_driveIndex = -1;
+};

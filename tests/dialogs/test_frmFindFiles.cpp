@@ -1,0 +1,291 @@
+#include "dialogs/frmFindFiles.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+struct Recorder
+{
+    std::vector<MsgBoxRequest> boxes;
+    MsgBoxFunction function()
+    {
+        return [this](const MsgBoxRequest &request) { boxes.push_back(request); };
+    }
+};
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+// Directory entries are indented; compare the names only.
+QListWidgetItem *itemNamed(QListWidget *list, const QString &text)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text().trimmed() == text)
+            return list->item(i);
+    }
+    return nullptr;
+}
+
+void clickItem(QListWidget *list, const QString &text)
+{
+    QListWidgetItem *item = itemNamed(list, text);
+    ASSERT_NE(item, nullptr) << text.toStdString();
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void doubleClickItem(QListWidget *list, const QString &text)
+{
+    QListWidgetItem *item = itemNamed(list, text);
+    ASSERT_NE(item, nullptr) << text.toStdString();
+    list->scrollToItem(item);
+    const QPoint centre = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+QStringList entries(QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text().trimmed();
+    return texts;
+}
+
+// Each test starts in a fresh directory of its own holding three files and
+// one subdirectory, and restores the process's current directory after.
+class FindFilesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_root = QDir::cleanPath(m_dir.path());
+        for (const char *name : {"alpha.txt", "beta.bmp", "gamma.gif"})
+            touch(m_root + "/" + name);
+        ASSERT_TRUE(QDir(m_root).mkdir("data"));
+        touch(m_root + "/data/inner.txt");
+        m_previousDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_root));
+    }
+
+    void TearDown() override { QDir::setCurrent(m_previousDir); }
+
+    std::unique_ptr<frmFindFiles> makeChooser(QStringList drives = {QStringLiteral("/")})
+    {
+        auto chooser = std::make_unique<frmFindFiles>(m_recorder.function(), drives);
+        chooser->setAttribute(Qt::WA_DeleteOnClose, false);
+        chooser->show();
+        return chooser;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_root;
+    QString m_previousDir;
+    Recorder m_recorder;
+};
+
+struct ControlRow
+{
+    const char *name;
+    QRect twips;
+    const char *caption;
+};
+
+TEST_F(FindFilesTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    const std::vector<ControlRow> rows = {
+        {"drvDrive", {120, 240, 2535, 315}, nullptr},
+        {"DirDirectory", {120, 720, 2535, 4140}, nullptr},
+        {"filFilename", {3240, 240, 2655, 4575}, nullptr},
+        {"cmdDone", {2257, 5520, 1500, 400}, "Select"},
+        {"lblSelectInfo", {120, 6120, 5775, 615}, ""},
+    };
+    auto chooser = makeChooser();
+    for (const ControlRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto *control = chooser->findChild<QWidget *>(row.name);
+        ASSERT_NE(control, nullptr);
+        const QRect &t = row.twips;
+        EXPECT_EQ(control->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            EXPECT_EQ(button->text(), row.caption);
+        }
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            EXPECT_EQ(label->text(), row.caption);
+        }
+    }
+    EXPECT_EQ(chooser->windowTitle(), "Select Files");
+    EXPECT_EQ(chooser->size(), QSize(twipsToPixels(6885), twipsToPixels(9825)));
+    EXPECT_EQ(chooser->palette().color(QPalette::Window), QColor(0, 64, 0));
+    EXPECT_EQ(chooser->cmdDone->palette().color(QPalette::Button), QColor(255, 224, 192));
+    EXPECT_EQ(chooser->lblSelectInfo->palette().color(QPalette::WindowText), QColor(224, 224, 224));
+    EXPECT_FALSE(chooser->lblSelectInfo->autoFillBackground());
+    EXPECT_EQ(chooser->lblSelectInfo->font().pointSizeF(), 12.0);
+    EXPECT_TRUE(chooser->lblSelectInfo->font().bold());
+    EXPECT_TRUE(chooser->cmdDone->font().bold());
+    EXPECT_FALSE(chooser->filFilename->font().bold());
+}
+
+TEST_F(FindFilesTest, TabOrderRunsFromSelectThroughTheThreeLists)
+{
+    auto chooser = makeChooser();
+    const std::vector<QWidget *> expected = {chooser->cmdDone, chooser->drvDrive, chooser->DirDirectory,
+                                             chooser->filFilename};
+    QWidget *widget = chooser->cmdDone;
+    for (size_t i = 1; i < expected.size(); ++i) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(widget, expected[i]) << i;
+    }
+}
+
+TEST_F(FindFilesTest, ListsStartAtTheCurrentDirectoryWithNothingPicked)
+{
+    auto chooser = makeChooser();
+    EXPECT_EQ(chooser->directoryPath(), m_root);
+    EXPECT_EQ(chooser->strFileName, "");
+    EXPECT_EQ(chooser->strBasePath, "");
+    EXPECT_EQ(entries(chooser->filFilename), QStringList({"alpha.txt", "beta.bmp", "gamma.gif"}));
+    EXPECT_TRUE(entries(chooser->DirDirectory).contains("data"));
+}
+
+TEST_F(FindFilesTest, ClickBeforeAnyChangeGivesTheBareNameOfTheRightFile)
+{
+    auto chooser = makeChooser();
+    clickItem(chooser->filFilename, "beta.bmp");
+    EXPECT_EQ(chooser->strFileName, "beta.bmp");
+    EXPECT_EQ(QFileInfo(chooser->strFileName).absoluteFilePath(), m_root + "/beta.bmp");
+}
+
+TEST_F(FindFilesTest, BasePathOfTheRootHasOneSeparator)
+{
+    auto chooser = makeChooser();
+    chooser->setDirectoryPath("/");
+    EXPECT_EQ(chooser->strBasePath, "/");
+    EXPECT_EQ(chooser->filePath(), "/");
+}
+
+TEST_F(FindFilesTest, BasePathOfADirectoryGetsOneSeparatorAdded)
+{
+    auto chooser = makeChooser();
+    doubleClickItem(chooser->DirDirectory, "data");
+    EXPECT_EQ(chooser->directoryPath(), m_root + "/data");
+    EXPECT_EQ(chooser->strBasePath, m_root + "/data/");
+    EXPECT_EQ(entries(chooser->filFilename), QStringList({"inner.txt"}));
+    clickItem(chooser->filFilename, "inner.txt");
+    EXPECT_EQ(chooser->strFileName, m_root + "/data/inner.txt");
+    EXPECT_EQ(QDir::currentPath(), m_root) << "browsing must not change the current directory";
+}
+
+TEST_F(FindFilesTest, TheLastOfSeveralClicksWins)
+{
+    auto chooser = makeChooser();
+    chooser->setDirectoryPath(m_root);
+    clickItem(chooser->filFilename, "alpha.txt");
+    clickItem(chooser->filFilename, "gamma.gif");
+    clickItem(chooser->filFilename, "beta.bmp");
+    EXPECT_EQ(chooser->strFileName, m_root + "/beta.bmp");
+}
+
+TEST_F(FindFilesTest, SelectWithoutAClickHandsBackThePreviousRequestsFile)
+{
+    auto chooser = makeChooser();
+    QSignalSpy handBacks(chooser.get(), &frmFindFiles::handBack);
+    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
+    EXPECT_EQ(chooser->strFileName, "") << "first request, nothing clicked";
+    EXPECT_FALSE(chooser->isVisible());
+
+    chooser->show();
+    clickItem(chooser->filFilename, "alpha.txt");
+    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
+    chooser->show();
+    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
+    EXPECT_EQ(chooser->strFileName, "alpha.txt");
+    EXPECT_EQ(handBacks.count(), 3);
+}
+
+TEST_F(FindFilesTest, PromptIsASingleBlankAfterSelect)
+{
+    auto chooser = makeChooser();
+    chooser->lblSelectInfo->setText("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
+    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
+    EXPECT_EQ(chooser->lblSelectInfo->text(), " ");
+}
+
+TEST_F(FindFilesTest, ChangingTheDriveUpdatesAllThreeInOneStep)
+{
+    auto chooser = makeChooser({QStringLiteral("/"), m_root + "/data"});
+    ASSERT_EQ(chooser->drvDrive->currentIndex(), 0);
+    chooser->drvDrive->setFocus();
+    QTest::keyClick(chooser->drvDrive, Qt::Key_Down);
+    EXPECT_EQ(chooser->drvDrive->currentText(), m_root + "/data");
+    EXPECT_EQ(chooser->directoryPath(), m_root + "/data");
+    EXPECT_EQ(chooser->filePath(), m_root + "/data");
+    EXPECT_EQ(chooser->strBasePath, m_root + "/data/");
+    EXPECT_EQ(entries(chooser->filFilename), QStringList({"inner.txt"}));
+    EXPECT_TRUE(m_recorder.boxes.empty());
+}
+
+TEST_F(FindFilesTest, UnreadableDriveIsRefusedAndTheListGoesBack)
+{
+    auto chooser = makeChooser({QStringLiteral("/"), m_root + "/no-such-volume"});
+    QTest::keyClick(chooser->drvDrive, Qt::Key_Down);
+    ASSERT_EQ(m_recorder.boxes.size(), 1u);
+    EXPECT_EQ(m_recorder.boxes[0], (MsgBoxRequest{"Try again . . .\r\nThe drive cannot be read.", 0, ""}));
+    EXPECT_EQ(chooser->drvDrive->currentIndex(), 0);
+    EXPECT_EQ(chooser->directoryPath(), m_root);
+    EXPECT_EQ(chooser->strBasePath, "");
+}
+
+TEST_F(FindFilesTest, DriveListStartsAtTheVolumeHoldingTheCurrentDirectory)
+{
+    const QString volume = m_root + "/data";
+    QDir::setCurrent(volume);
+    auto chooser = makeChooser({QStringLiteral("/"), volume});
+    EXPECT_EQ(chooser->drvDrive->currentText(), volume);
+}
+
+TEST(FindFilesRoots, SlashComesFirstAndOnlyOnce)
+{
+    const QStringList roots = frmFindFiles::fileSystemRoots();
+    ASSERT_FALSE(roots.isEmpty());
+    EXPECT_EQ(roots.first(), "/");
+    EXPECT_EQ(roots.count("/"), 1);
+}
+
+TEST_F(FindFilesTest, FrameCloseHandsBackAndUnloads)
+{
+    QPointer<frmFindFiles> chooser = new frmFindFiles(m_recorder.function());
+    chooser->show();
+    QSignalSpy handBacks(chooser.data(), &frmFindFiles::handBack);
+    chooser->close();
+    EXPECT_EQ(handBacks.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(chooser.isNull());
+}
+
+} // namespace
