@@ -10,8 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -45,6 +46,31 @@ std::optional<Fields> splitAtSpace(QStringView text)
     return Fields{text.first(space), text.sliced(space + 1)};
 }
 
+enum class Tag { None, HDR, NOT, MSG, DAY, YER, MON, BIR, DTM, PIC };
+
+// The tag spelt by the first three characters, in any case.
+Tag tagOf(QStringView line)
+{
+    static constexpr std::pair<std::string_view, Tag> tags[] = {
+        {"HDR", Tag::HDR}, {"NOT", Tag::NOT}, {"MSG", Tag::MSG}, {"DAY", Tag::DAY}, {"YER", Tag::YER},
+        {"MON", Tag::MON}, {"BIR", Tag::BIR}, {"DTM", Tag::DTM}, {"PIC", Tag::PIC},
+    };
+    if (line.size() < 3)
+        return Tag::None;
+    char letters[3];
+    for (int i = 0; i < 3; ++i) {
+        const char32_t upper = QChar::toUpper(char32_t(line[i].unicode()));
+        if (upper < U'A' || upper > U'Z')
+            return Tag::None;
+        letters[i] = char(upper);
+    }
+    for (const auto &[name, tag] : tags) {
+        if (name == std::string_view(letters, 3))
+            return tag;
+    }
+    return Tag::None;
+}
+
 // The age in the sign position format: a blank before a number that is not
 // negative.
 QString signedNumber(int value)
@@ -63,7 +89,9 @@ public:
     void readLine(QStringView line)
     {
         const QStringView trimmed = trimSpaces(line);
-        const QString tag = trimmed.first(std::min<qsizetype>(3, trimmed.size())).toString().toUpper();
+        const Tag tag = tagOf(trimmed);
+        if (tag == Tag::None)
+            return;
         const qsizetype space = trimmed.indexOf(u' ');
         const QStringView value = space < 0 ? trimmed : trimSpaces(trimmed.sliced(space + 1));
         try {
@@ -74,26 +102,39 @@ public:
     }
 
 private:
-    void handle(const QString &tag, QStringView value)
+    void handle(Tag tag, QStringView value)
     {
-        if (tag == u"HDR")
+        switch (tag) {
+        case Tag::HDR:
             m_target.txtHeader = value.toString();
-        else if (tag == u"NOT")
+            break;
+        case Tag::NOT:
             takeNotesLine(value);
-        else if (tag == u"MSG")
+            break;
+        case Tag::MSG:
             m_target.txtMessage[messageLine] = value.toString();
-        else if (tag == u"DAY")
+            break;
+        case Tag::DAY:
             takeDay(value);
-        else if (tag == u"YER")
+            break;
+        case Tag::YER:
             takeIfBetween(m_target.txtYear, value, 1900, 2500);
-        else if (tag == u"MON")
+            break;
+        case Tag::MON:
             takeIfBetween(m_target.txtMonth, value, 0, 13);
-        else if (tag == u"BIR")
+            break;
+        case Tag::BIR:
             takeBirthday(value);
-        else if (tag == u"DTM")
+            break;
+        case Tag::DTM:
             takeRuleDated(value);
-        else if (tag == u"PIC")
+            break;
+        case Tag::PIC:
             takePicture(value);
+            break;
+        case Tag::None:
+            break;
+        }
     }
 
     void takeNotesLine(QStringView value)

@@ -1,0 +1,76 @@
+#include "input/NotesFileTarget.h"
+#include "input/ReadNotesFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+namespace {
+
+// One line of every tag in turn, the days and weekdays running through all
+// their values.
+QByteArray controlFile(int lines)
+{
+    QByteArray file;
+    for (int i = 0; i < lines; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        switch (i % 9) {
+        case 0: file += "HDR Garden Club Calendar " + n; break;
+        case 1: file += "NOT Meetings at the hall " + n; break;
+        case 2: file += "MSG Happy Spring " + n; break;
+        case 3: file += "DAY " + QByteArray::number(i % 31 + 1) + " Planting day " + n; break;
+        case 4: file += "YER " + QByteArray::number(2001 + i % 30); break;
+        case 5: file += "MON " + QByteArray::number(1 + i % 12); break;
+        case 6:
+            file += "BIR " + QByteArray::number(i % 12 + 1) + "/" + QByteArray::number(i % 31 + 1) + "/"
+                    + QByteArray::number(1900 + i % 100) + " Grandfather " + n;
+            break;
+        case 7:
+            file += "DTM " + QByteArray::number(1 + i % 4) + " " + QByteArray::number(1 + i % 7) + " Committee " + n;
+            break;
+        default: file += "PIC /pictures/tulips " + n + ".jpg"; break;
+        }
+        file += "\r\n";
+    }
+    return file;
+}
+
+double peakRssMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+void BM_ReadNotesFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.txt"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(controlFile(int(state.range(0))));
+    }
+    int pictureLines = 0;
+    for (auto _ : state) {
+        QString strPickedFile = path;
+        QString txtHeader, txtYear = QStringLiteral("2004"), txtMonth = QStringLiteral("3");
+        std::array<QString, 6> txtMessage;
+        DayNotes strNotes;
+        NotesFileTarget target{strPickedFile, txtHeader, txtMessage, txtYear, txtMonth, strNotes,
+                               [&] { ++pictureLines; }, {}, QDate(2026, 12, 8),
+                               QLocale(QLocale::English, QLocale::UnitedStates)};
+        ReadNotesFile(target);
+        benchmark::DoNotOptimize(strNotes);
+    }
+    state.counters["lines"] = double(state.range(0));
+    state.counters["pictureLines"] = double(pictureLines) / double(state.iterations());
+    state.counters["peakRssMB"] = peakRssMegabytes();
+}
+
+BENCHMARK(BM_ReadNotesFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
