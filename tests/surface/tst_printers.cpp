@@ -1,4 +1,5 @@
 #include "RecordingDevice.h"
+#include "surface/OutputDevice.h"
 #include "surface/Printers.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
@@ -41,6 +42,15 @@ TEST(Printers, IndexOutsideTheCollectionIsSubscriptOutOfRange)
         EXPECT_EQ(printers.currentIndex(), 1);
     }
     EXPECT_RUNTIME_ERROR(threeDevices(3), RuntimeError::SubscriptOutOfRange);
+}
+
+TEST(Printers, WithoutACupsServerSaveAsPdfIsTheOnlyAndCurrentDevice)
+{
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    const Printers printers = Printers::fromSystem(QStringLiteral("/tmp"));
+    ASSERT_EQ(printers.count(), 1);
+    EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("Save as PDF"));
+    EXPECT_EQ(printers.current().resolution(), 600);
 }
 
 } // namespace

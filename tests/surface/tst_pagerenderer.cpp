@@ -1,0 +1,118 @@
+#include "surface/Page.h"
+#include "surface/PageRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// At 144 dots per inch ten twips are one dot.
+constexpr int DotsPerInch = 144;
+
+QImage render(const Page &page)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(DotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PageRenderer(painter, DotsPerInch).render(page);
+    return image;
+}
+
+bool isInk(const QImage &image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+QList<int> inkRows(const QImage &image, int x)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (isInk(image, x, y))
+            rows.append(y);
+    return rows;
+}
+
+QRect inkBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(image, x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+struct WidthRow
+{
+    const char *name;
+    int dots;
+};
+
+class LineWidth : public ::testing::TestWithParam<WidthRow>
+{
+};
+
+TEST_P(LineWidth, PenIsCentredOnThePathInDeviceDots)
+{
+    Page page;
+    page.items.append(PageLine{QPointF(500, 1000), QPointF(3500, 1000), GetParam().dots, Qt::black});
+    const QList<int> rows = inkRows(render(page), 200);
+    ASSERT_EQ(rows.size(), GetParam().dots);
+    EXPECT_NEAR((rows.front() + rows.back() + 1) / 2.0, 100, 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dots, LineWidth,
+                         ::testing::Values(WidthRow{"one", 1}, WidthRow{"three", 3}, WidthRow{"four", 4},
+                                           WidthRow{"nine", 9}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PageRenderer, BoxIsAnOutlineInItsColour)
+{
+    Page page;
+    page.items.append(PageBox{QRectF(1000, 500, 2000, 1500), 2, QColor(255, 0, 0)});
+    const QImage image = render(page);
+    EXPECT_EQ(image.pixelColor(200, 50), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(100, 120), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(200, 120), QColor(Qt::white));
+}
+
+TEST(PageRenderer, ItemsDoNotInheritEachOthersPen)
+{
+    Page page;
+    page.items.append(PageLine{QPointF(0, 500), QPointF(4000, 500), 9, QColor(0, 0, 255)});
+    page.items.append(PageLine{QPointF(0, 2000), QPointF(4000, 2000), 1, Qt::black});
+    const QImage image = render(page);
+    EXPECT_EQ(inkRows(image, 300).size(), 9 + 1);
+    EXPECT_EQ(image.pixelColor(300, 200), QColor(Qt::black));
+}
+
+TEST(PageRenderer, TextTopIsAtItsPosition)
+{
+    Page page;
+    page.items.append(PageText{QPointF(1000, 1000), QStringLiteral("HHHH"), QStringLiteral("Arial"), 20, true});
+    const QRect ink = inkBounds(render(page));
+    // 20 pt is 40 dots; a capital's top lies below the ascent by the gap
+    // between the font's ascent (0.905 em) and its cap height (0.716 em).
+    EXPECT_NEAR(ink.top(), 100 + 40 * (0.905 - 0.716), 1.5);
+    EXPECT_NEAR(ink.height(), 40 * 0.716, 1.5);
+    EXPECT_NEAR(ink.left(), 100, 4);
+}
+
+TEST(PageRenderer, PictureFillsItsBox)
+{
+    QImage green(20, 10, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    Page page;
+    page.items.append(PagePicture{QRectF(100, 200, 1000, 500), Picture::fromImage(green, QSizeF(300, 150))});
+    const QImage image = render(page);
+    EXPECT_EQ(image.pixelColor(10, 20), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(109, 69), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(111, 45), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(50, 71), QColor(Qt::white));
+}
+
+} // namespace
