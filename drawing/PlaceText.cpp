@@ -67,9 +67,11 @@ void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QStri
     if (lineNumber <= MaxLines && !line.isEmpty())
         surface.Print(line, PrintSurface::LineEnd::NewLine);
 
+    // Cutting the front first copies only the rest when Tt is shared, and
+    // nothing at all when it is not.
     if (more) {
-        Tt.truncate(end);
         Tt.remove(0, pos);
+        Tt.truncate(end - pos);
     } else {
         Tt.clear();
     }

@@ -1,0 +1,179 @@
+#include "drawing/CalendarPrintJob.h"
+#include "drawing/PlaceMonth.h"
+#include "drawing/PlaceText.h"
+#include "surface/FontSubstitutions.h"
+#include "surface/PdfDevice.h"
+#include "surface/PrintSurface.h"
+#include "surface/Printers.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A 4000 x 3000 photo-like JPEG, decoded.
+QImage largeJpeg()
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QRandomGenerator random(2003);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = int(random.bounded(4));
+            line[x] = qRgb((x * 255 / 4000 + noise) & 0xff, (y * 255 / 3000 + noise) & 0xff, (128 + noise) & 0xff);
+        }
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return QImage::fromData(jpeg, "JPEG");
+}
+
+Picture pictureOf(const QImage &image)
+{
+    return Picture::fromImage(image, QSizeF(image.width() * 15.0, image.height() * 15.0));
+}
+
+// A full page: header, five lines, message, picture and three notes a day.
+CalendarPageInput fullPage(const Picture &picture)
+{
+    CalendarPageInput input;
+    input.txtYear = QStringLiteral("2003");
+    input.txtMonth = QStringLiteral("8");
+    input.txtCopies = QStringLiteral("1");
+    input.txtHeader = QStringLiteral("The Sorvane Family Calendar");
+    input.txtMessage = {QStringLiteral("12 Main Street"), QStringLiteral("Springfield"), QStringLiteral("IL 62701"),
+                        QStringLiteral("555 0100"), QStringLiteral("sorvane@example.org"),
+                        QStringLiteral("Have a wonderful summer")};
+    for (int d = 0; d < 31; ++d)
+        input.strNotes[d] = QStringLiteral("Dentist at ten ^ Anna's birthday (12) ^ Pick up the dry cleaning %1").arg(d + 1);
+    input.binSelPic = true;
+    input.picture = picture;
+    input.holderSize = picture.sizeTwips();
+    input.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return input;
+}
+
+struct PdfTarget
+{
+    QTemporaryDir folder;
+    Printers printers;
+    PrintSurface surface{printers};
+
+    PdfTarget()
+        : printers(devices(folder.path()))
+    {
+    }
+
+    static std::vector<std::unique_ptr<OutputDevice>> devices(const QString &folder)
+    {
+        std::vector<std::unique_ptr<OutputDevice>> list;
+        list.push_back(std::make_unique<PdfDevice>(folder, QPageSize(QPageSize::A4)));
+        return list;
+    }
+
+    QString lastFile() const { return static_cast<PdfDevice &>(printers.current()).lastFile(); }
+};
+
+// Composes and writes the page again and again; a new picture every time
+// when freshPicture is set (the first print of a loaded picture), else the
+// same one (reprints).
+void printCalendars(benchmark::State &state, bool freshPicture)
+{
+    PdfTarget target;
+    const QImage image = largeJpeg();
+    CalendarPageInput input = fullPage(pictureOf(image));
+    qint64 fileSize = 0;
+    for (auto _ : state) {
+        printCalendar(target.surface, input);
+        state.PauseTiming();
+        fileSize = QFileInfo(target.lastFile()).size();
+        QFile::remove(target.lastFile());
+        if (freshPicture)
+            input.picture = pictureOf(image);
+        state.ResumeTiming();
+    }
+    state.counters["file_KB"] = double(fileSize) / 1024;
+}
+
+void BM_CalendarPageReprint(benchmark::State &state)
+{
+    printCalendars(state, false);
+}
+BENCHMARK(BM_CalendarPageReprint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_CalendarPageFirstPrintOfPicture(benchmark::State &state)
+{
+    printCalendars(state, true);
+}
+BENCHMARK(BM_CalendarPageFirstPrintOfPicture)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The grid alone, composed and discarded: the drawing's own share of a page.
+void BM_MonthGridWithNotes(benchmark::State &state)
+{
+    PdfTarget target;
+    const CalendarPageInput input = fullPage(Picture());
+    for (auto _ : state) {
+        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.strCalFont, 220, input.locale);
+        target.surface.KillDoc();
+    }
+}
+BENCHMARK(BM_MonthGridWithNotes)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+QString tenMegabyteEntry()
+{
+    QString entry;
+    entry.reserve(10 * 1024 * 1024 + 64);
+    for (int i = 0; entry.size() < 10 * 1024 * 1024; ++i)
+        entry += QStringLiteral("Dentist at ten ^ note %1 ").arg(i);
+    return entry;
+}
+
+// The entry as the month grid hands it over: a copy sharing the table's text,
+// or a text of its own.
+void placeLongEntry(benchmark::State &state, bool shared)
+{
+    PdfTarget target;
+    const QString entry = tenMegabyteEntry();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QString text = shared ? entry : QString(entry.constData(), entry.size());
+        state.ResumeTiming();
+        PlaceText(target.surface, 1000, 5000, 1400, QStringLiteral("Arial"), text);
+        benchmark::DoNotOptimize(text.size());
+        state.PauseTiming();
+        target.surface.KillDoc();
+        text = QString();
+        state.ResumeTiming();
+    }
+}
+
+void BM_PlaceText10MbEntry(benchmark::State &state)
+{
+    placeLongEntry(state, false);
+}
+BENCHMARK(BM_PlaceText10MbEntry)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_PlaceText10MbSharedEntry(benchmark::State &state)
+{
+    placeLongEntry(state, true);
+}
+BENCHMARK(BM_PlaceText10MbSharedEntry)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
