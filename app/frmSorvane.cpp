@@ -479,7 +479,9 @@ HandBackGate::Role frmSorvane::roleOf(QWindow *window) const
         widget = widget->parentWidget()->window();
     if (widget == this)
         return HandBackGate::Role::Main;
-    if (widget && (widget == m_findFiles.data() || widget == m_selectPrt.data()))
+    // Focus reported late for a secondary window that has already handed
+    // back and hidden must not open a new return.
+    if (widget && widget->isVisible() && (widget == m_findFiles.data() || widget == m_selectPrt.data()))
         return HandBackGate::Role::Secondary;
     return HandBackGate::Role::Other;
 }

@@ -1,0 +1,230 @@
+#include "WindowFixture.h"
+
+#include "app/PictureBox.h"
+#include "dialogs/frmFindFiles.h"
+#include "dialogs/frmSelectPrt.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <ostream>
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const MsgBoxRequest WrongControlFile{"Try again . . .\r\nSelect a .txt file.", 0, ""};
+
+// Activation as the platform delivers it: the window becomes the focus
+// window once the queued window-system events are processed.
+void activate(QWidget *window)
+{
+    window->activateWindow();
+    QCoreApplication::processEvents();
+}
+
+class FileRequestTest : public WindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        writeFile("notes.txt", "HDR My Header\r\nNOT line one\r\nNOT line two\r\nMSG the message\r\n"
+                               "YER 2004\r\nMON 2\r\nDAY 5 Dentist\r\n");
+        ASSERT_TRUE(QImage(40, 20, QImage::Format_RGB32).save(workPath("pic.bmp")));
+        m_window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void writeFile(const QString &name, const QByteArray &data)
+    {
+        QFile file(workPath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+
+    frmFindFiles &chooser() { return *m_window->findFiles(); }
+
+    void pick(const QString &name)
+    {
+        QListWidget *files = chooser().filFilename;
+        const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+    }
+
+    void select()
+    {
+        QTest::mouseClick(chooser().cmdDone, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    void readNotesFile()
+    {
+        QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+        pick("notes.txt");
+        select();
+    }
+};
+
+TEST_F(FileRequestTest, FirstShowOnlyCopiesTheEmptyName)
+{
+    ASSERT_NE(m_window->findFiles(), nullptr);
+    EXPECT_FALSE(chooser().isVisible());
+    EXPECT_EQ(m_window->strPickedFile, "");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, PictureRequestShowsThePromptAndLoadsThePicture)
+{
+    QTest::mouseClick(m_window->cmdPickPic, Qt::LeftButton);
+    EXPECT_EQ(m_window->intFileMode, 1);
+    EXPECT_TRUE(chooser().isVisible());
+    EXPECT_EQ(chooser().parentWidget(), nullptr);
+    EXPECT_EQ(chooser().lblSelectInfo->text(), "Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
+    pick("pic.bmp");
+    select();
+    EXPECT_FALSE(chooser().isVisible());
+    EXPECT_EQ(m_window->strPickedFile, "pic.bmp");
+    EXPECT_TRUE(m_window->binSelPic);
+    ASSERT_FALSE(m_window->picTemp->picture().isNull());
+    const QRectF shown = m_window->picTemp->pictureRect();
+    EXPECT_NEAR(shown.width() / shown.height(), 2.0, 0.01) << "proportions kept in the preview";
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, ControlFileRequestFillsTheFieldsAndNotes)
+{
+    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    EXPECT_EQ(m_window->intFileMode, 2);
+    EXPECT_EQ(chooser().lblSelectInfo->text(), "Select a text Control file.\r\nA [txt] file with Field Control");
+    pick("notes.txt");
+    select();
+    EXPECT_EQ(m_window->strPickedFile, "notes.txt");
+    EXPECT_EQ(m_window->txtHeader->text(), "My Header");
+    EXPECT_EQ(m_window->txtMessage[0]->text(), "line one");
+    EXPECT_EQ(m_window->txtMessage[1]->text(), "line two");
+    EXPECT_EQ(m_window->txtMessage[5]->text(), "the message");
+    EXPECT_EQ(m_window->txtYear->text(), "2004");
+    EXPECT_EQ(m_window->txtMonth->text(), "2");
+    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_EQ(chooser().lblSelectInfo->text(), " ");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, ConfirmingTheSameControlFileAgainStoresItsNotesTwice)
+{
+    readNotesFile();
+    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    select();
+    EXPECT_EQ(m_window->strNotes[4], "Dentist ^ Dentist");
+}
+
+TEST_F(FileRequestTest, ReturnFromTheDeviceWindowOnlyCopiesThePath)
+{
+    readNotesFile();
+    chooser().strFileName = "  notes.txt  ";
+    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    EXPECT_EQ(m_window->intFileMode, 3);
+    EXPECT_TRUE(m_window->binSelPrt);
+    ASSERT_NE(m_window->selectPrt(), nullptr);
+    m_window->selectPrt()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_window->strPickedFile, "notes.txt");
+    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, SelectPrinterTwiceKeepsOneWindowAndItsList)
+{
+    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    frmSelectPrt *first = m_window->selectPrt();
+    ASSERT_NE(first, nullptr);
+    const int lines = first->lstPrinterName->count();
+    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    EXPECT_EQ(m_window->selectPrt(), first);
+    EXPECT_EQ(first->lstPrinterName->count(), lines);
+    EXPECT_EQ(lines, 1);
+}
+
+TEST_F(FileRequestTest, ClickingBackWhileTheChooserIsOpenReadsTheEmptyName)
+{
+    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QGuiApplication::focusWindow(), chooser().windowHandle());
+    activate(m_window.get());
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0], WrongControlFile);
+    EXPECT_TRUE(chooser().isVisible());
+}
+
+// A window that is none of the program's stands for another application.
+TEST_F(FileRequestTest, ComingBackFromAnotherApplicationReadsNothing)
+{
+    readNotesFile();
+    activate(m_window.get());
+    QWindow elsewhere;
+    elsewhere.show();
+    elsewhere.requestActivate();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QGuiApplication::focusWindow(), &elsewhere);
+    activate(m_window.get());
+    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, ClosingAMessageBoxReadsNothing)
+{
+    readNotesFile();
+    activate(m_window.get());
+    auto *box = new QMessageBox(QMessageBox::Information, "Monthly Calendar", "text", QMessageBox::Ok, m_window.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    activate(box);
+    ASSERT_EQ(QGuiApplication::focusWindow(), box->windowHandle());
+    box->close();
+    activate(m_window.get());
+    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, ClosingTheFontDialogReadsNothing)
+{
+    readNotesFile();
+    activate(m_window.get());
+    auto *dialog = new QFontDialog(m_window.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    activate(dialog);
+    ASSERT_EQ(QGuiApplication::focusWindow(), dialog->windowHandle());
+    dialog->reject();
+    activate(m_window.get());
+    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(FileRequestTest, ClosedChooserIsCreatedAfreshOnTheNextRequest)
+{
+    QTest::mouseClick(m_window->cmdPickPic, Qt::LeftButton);
+    pick("pic.bmp");
+    chooser().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(m_window->binSelPic) << "closing hands back the file clicked";
+    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    EXPECT_EQ(chooser().strFileName, "");
+    EXPECT_TRUE(chooser().isVisible());
+}
+
+} // namespace
