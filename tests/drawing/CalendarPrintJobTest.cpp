@@ -395,4 +395,61 @@ TEST(CalendarPrintJob, PdfHoldsOnePagePerCopyWithTheCalendar)
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
 }
 
+struct PdfWord
+{
+    QString text;
+    double xMin = 0;
+    double xMax = 0;
+    double yMin = 0;
+};
+
+QList<PdfWord> wordsOnFirstPage(const QString &file)
+{
+    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                                               QStringLiteral("-l"), QStringLiteral("1"), file, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (const QRegularExpressionMatch &match : word.globalMatch(html))
+        words.append({match.captured(4), match.captured(1).toDouble(), match.captured(3).toDouble(), match.captured(2).toDouble()});
+    return words;
+}
+
+std::optional<PdfWord> findWord(const QList<PdfWord> &words, const QString &text)
+{
+    for (const PdfWord &word : words) {
+        if (word.text == text)
+            return word;
+    }
+    return std::nullopt;
+}
+
+// Twips of the layout to points on paper: the printable area starts 10 pt in.
+double paperX(double twips)
+{
+    return 10 + twips / 20;
+}
+
+TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
+{
+    PrintTarget target;
+    printCalendar(target.surface(), pageInput());
+    const QList<PdfWord> words = wordsOnFirstPage(target.device().lastFile());
+
+    const auto january = findWord(words, QStringLiteral("January"));
+    const auto year = findWord(words, QStringLiteral("2003"));
+    ASSERT_TRUE(january && year);
+    EXPECT_NEAR((january->xMin + year->xMax) / 2, paperX(5880), 1.0);
+
+    const auto happy = findWord(words, QStringLiteral("Happy"));
+    const auto newYear = findWord(words, QStringLiteral("Year"));
+    ASSERT_TRUE(happy && newYear);
+    EXPECT_NEAR((happy->xMin + newYear->xMax) / 2, paperX(5800), 1.0);
+
+    // January 2003 ends on a Friday in the fifth week row.
+    const auto lastDay = findWord(words, QStringLiteral("31"));
+    ASSERT_TRUE(lastDay);
+    EXPECT_NEAR(lastDay->xMin, paperX(9450), 1.0);
+}
+
 } // namespace
