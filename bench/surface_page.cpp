@@ -96,6 +96,22 @@ void BM_PdfPageFirstPrintOfLargePicture(benchmark::State &state)
 }
 BENCHMARK(BM_PdfPageFirstPrintOfLargePicture)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The month grid measures every word of every note.
+void BM_TextWidth(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
+    Printers printers(std::move(devices));
+    PrintSurface surface(printers);
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(8);
+    const QString word = QStringLiteral("Anniversary");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(surface.TextWidth(word));
+}
+BENCHMARK(BM_TextWidth)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)
