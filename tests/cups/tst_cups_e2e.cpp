@@ -73,6 +73,12 @@ public:
     QString error() const { return m_error; }
     QString pdfOut() const { return m_pdfOut; }
 
+    QString errorLog() const
+    {
+        QFile log(m_dir.filePath(QStringLiteral("log/error_log")));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    }
+
 private:
     QTemporaryDir m_dir;
     bool m_running = false;
@@ -160,7 +166,8 @@ TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
     surface.EndDoc();
 
     const auto words = readPrintedPdf(token);
-    ASSERT_TRUE(words.has_value()) << "no PDF from cups-pdf in " << server->pdfOut().toStdString();
+    ASSERT_TRUE(words.has_value()) << "no PDF from cups-pdf in " << server->pdfOut().toStdString() << "\n"
+                                   << server->errorLog().toStdString();
 
     // The queue's own printable area is the page origin. The text's top
     // depends on the ascent of the font the PDF was rebuilt with; its left
