@@ -2,6 +2,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "surface/OutputDevice.h"
 #include "surface/Printers.h"
