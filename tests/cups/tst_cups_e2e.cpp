@@ -12,7 +12,6 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -43,11 +42,11 @@ class CupsServer
 public:
     CupsServer()
     {
-        QStringList arguments{QStringLiteral("start"), m_dir.path(), DefaultQueue, VanishingQueue};
         QProcess process;
-        process.start(QStringLiteral(CUPS_SERVER_SCRIPT), arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            m_error = QString::fromUtf8(process.readAllStandardError());
+        process.start(QStringLiteral("sh"), {QStringLiteral(CUPS_SERVER_SCRIPT), QStringLiteral("start"), m_dir.path(),
+                                             DefaultQueue, VanishingQueue});
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            m_error = process.errorString() + QLatin1Char('\n') + QString::fromUtf8(process.readAllStandardError());
             return;
         }
         const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -66,7 +65,7 @@ public:
     ~CupsServer()
     {
         if (m_running)
-            QProcess::execute(QStringLiteral(CUPS_SERVER_SCRIPT), {QStringLiteral("stop"), m_dir.path()});
+            QProcess::execute(QStringLiteral("sh"), {QStringLiteral(CUPS_SERVER_SCRIPT), QStringLiteral("stop"), m_dir.path()});
     }
 
     bool running() const { return m_running; }
