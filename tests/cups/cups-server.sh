@@ -125,6 +125,8 @@ start() {
     write_config "$dir"
     "$cupsd" -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" </dev/null >>"$dir/log/cupsd.out" 2>&1 &
     echo $! >"$dir/server.pid"
+    # A server that could not be set up is not left running.
+    trap 'stop "$dir"' EXIT
     CUPS_SERVER=$dir/cups.sock
     export CUPS_SERVER
     wait_for_server "$(cat "$dir/server.pid")"
@@ -137,6 +139,7 @@ start() {
     lpadmin -d "$1" >&2 || die "cannot make $1 the default destination"
     out=$(cups_pdf_out)
     mkdir -p "$out"
+    trap - EXIT
     echo "CUPS_SERVER=$CUPS_SERVER"
     echo "CUPS_PDF_OUT=$out"
 }
