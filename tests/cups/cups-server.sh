@@ -17,7 +17,11 @@
 # printer-driver-cups-pdf, poppler-utils).
 # cups-pdf writes only when cupsd runs as root; output lands in its configured
 # folder (by default ${HOME}/PDF of the submitting user), named after the job
-# title. Exits non-zero with a message on stderr when anything is missing.
+# title: every queue writes to the same folder, so give jobs unique titles
+# (QPrinter::setDocName) and wait until `lpstat -o` is empty before reading.
+# Unset LPDEST and PRINTER, which would override the default destination.
+# DIR must not contain blanks. Exits non-zero with a message on stderr when
+# anything is missing, stopping a server it had already started.
 set -eu
 
 die() {
