@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -169,6 +170,25 @@ TEST_F(PdfDeviceTest, LargePictureIsStoredAtAboutPrintResolution)
     // 4800 x 3200 twips at 600 dpi.
     EXPECT_NEAR(picture.pixels.width(), 2000, 2);
     EXPECT_NEAR(picture.pixels.height(), 1334, 2);
+}
+
+TEST_F(PdfDeviceTest, PictureIsStoredOnceForAllCopies)
+{
+    // Larger than print resolution, so its scaled copy is what gets stored.
+    QImage image(3000, 2000, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb(x % 256, y % 256, (x ^ y) % 256);
+    }
+    const Picture picture = Picture::fromImage(image, QSizeF(45000, 30000));
+    surface.PaintPicture(picture, 0, 0, 4800, 3200);
+    const qint64 single = QFileInfo(printed()).size();
+    surface.setCopies(4);
+    surface.PaintPicture(picture, 0, 0, 4800, 3200);
+    const QString copies = printed();
+    EXPECT_EQ(PdfReader::read(copies).images.size(), 4);
+    EXPECT_LT(QFileInfo(copies).size(), single * 1.2);
 }
 
 TEST_F(PdfDeviceTest, SmallPictureKeepsItsPixels)
