@@ -48,7 +48,8 @@ std::optional<Fields> splitAtSpace(QStringView text)
 
 enum class Tag { None, HDR, NOT, MSG, DAY, YER, MON, BIR, DTM, PIC };
 
-// The tag spelt by the first three characters, in any case.
+// The tag spelt by the first three characters, in any case. Only ASCII
+// letters spell a tag (no dotless i or long s standing in for I or S).
 Tag tagOf(QStringView line)
 {
     static constexpr std::pair<std::string_view, Tag> tags[] = {
@@ -59,8 +60,9 @@ Tag tagOf(QStringView line)
         return Tag::None;
     char letters[3];
     for (int i = 0; i < 3; ++i) {
-        const char32_t upper = QChar::toUpper(char32_t(line[i].unicode()));
-        if (upper < U'A' || upper > U'Z')
+        const char16_t c = line[i].unicode();
+        const char16_t upper = c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+        if (upper < u'A' || upper > u'Z')
             return Tag::None;
         letters[i] = char(upper);
     }

@@ -119,6 +119,17 @@ TEST_F(ReadNotesFileTest, TagsIgnoreCaseAndNeedNoSpace)
     EXPECT_EQ(txtMessage[2], u"third");
 }
 
+TEST_F(ReadNotesFileTest, OnlyAsciiLettersSpellATag)
+{
+    readText("p\xC4\xB1"
+             "c /pictures/a.jpg\nhdr \xC5\xBF"
+             "een\nm\xC5\xBF"
+             "g no\n");
+    EXPECT_TRUE(picturesShown.empty());
+    EXPECT_EQ(txtHeader, u"ſeen");
+    EXPECT_EQ(txtMessage[5], u"");
+}
+
 TEST_F(ReadNotesFileTest, SevenNotesLinesFillFive)
 {
     txtMessage[5] = u"kept"_s;
