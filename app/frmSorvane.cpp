@@ -32,7 +32,11 @@ const QColor ActionButtonColour(255, 128, 0);
 
 QFont sansSerif(bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Where the dialog font itself is missing, a face of Arial's narrow
+    // metrics keeps the captions inside their controls; wide default sans
+    // faces do not fit.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;

@@ -16,7 +16,11 @@ namespace {
 
 QFont sansSerif(double points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Where the dialog font itself is missing, a face of Arial's narrow
+    // metrics keeps the captions inside their controls; wide default sans
+    // faces do not fit.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
