@@ -1,57 +1,11 @@
 #include "dialogs/CommonDialog.h"
 
-#include <QApplication>
-#include <QFontDialog>
+#include "FontDialogUser.h"
+
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Plays the user of the next QFontDialog that is shown: once its event loop
-// runs, it records what the dialog looks like and then answers it.
-class FontDialogUser : public QObject
-{
-public:
-    explicit FontDialogUser(std::function<void(QFontDialog *)> answer)
-        : m_answer(std::move(answer))
-    {
-        qApp->installEventFilter(this);
-    }
-    ~FontDialogUser() override { qApp->removeEventFilter(this); }
-
-    bool seen = false;
-    bool wasModal = false;
-    QFontDialog::FontDialogOptions options;
-    const QWidget *owner = nullptr;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *dialog = qobject_cast<QFontDialog *>(watched);
-        if (dialog && event->type() == QEvent::Show && !seen) {
-            seen = true;
-            wasModal = dialog->isModal();
-            options = dialog->options();
-            owner = dialog->parentWidget();
-            QMetaObject::invokeMethod(dialog, [this, dialog] { m_answer(dialog); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<void(QFontDialog *)> m_answer;
-};
-
-void pickFace(QFontDialog *dialog, const QString &family)
-{
-    QFont font(family);
-    font.setPointSize(36);
-    font.setItalic(true);
-    dialog->setCurrentFont(font);
-    dialog->accept();
-}
 
 TEST(CommonDialog, ShowFontOpensQtsModalDialogListingScalableFonts)
 {
@@ -62,7 +16,7 @@ TEST(CommonDialog, ShowFontOpensQtsModalDialogListingScalableFonts)
 
     cdl.ShowFont(&owner);
 
-    ASSERT_TRUE(user.seen);
+    ASSERT_EQ(user.shown, 1);
     EXPECT_TRUE(user.wasModal);
     EXPECT_TRUE(user.options.testFlag(QFontDialog::ScalableFonts));
     EXPECT_EQ(user.owner, &owner);
