@@ -1,7 +1,7 @@
 #include "dialogs/frmSelectPrt.h"
-#include "surface/OutputDevice.h"
-#include "surface/PdfDevice.h"
 #include "surface/Printers.h"
+
+#include "NamedPdfDevice.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -21,26 +21,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 
 namespace {
-
-// A real "Save as PDF" device under a name of the test's choosing, so a
-// collection of several distinguishable devices can be built without CUPS.
-class NamedPdfDevice : public OutputDevice
-{
-public:
-    NamedPdfDevice(const QString &folder, QString name)
-        : m_pdf(folder)
-        , m_name(std::move(name))
-    {
-    }
-
-    QString DeviceName() const override { return m_name; }
-    int resolution() const override { return m_pdf.resolution(); }
-    void print(const Page &page, const PrintSettings &settings) override { m_pdf.print(page, settings); }
-
-private:
-    PdfDevice m_pdf;
-    QString m_name;
-};
 
 QString deviceName(int position)
 {

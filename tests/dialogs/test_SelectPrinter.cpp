@@ -1,0 +1,108 @@
+#include "app/frmSorvane.h"
+#include "dialogs/frmSelectPrt.h"
+#include "surface/Printers.h"
+
+#include "NamedPdfDevice.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The main window with three "Save as PDF" devices, each writing into its
+// own folder, so where a print went shows which device was current.
+class SelectPrinterTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::vector<std::unique_ptr<OutputDevice>> devices;
+        for (int device = 0; device < 3; ++device) {
+            ASSERT_TRUE(QDir(folder.path()).mkdir(QString::number(device)));
+            devices.push_back(std::make_unique<NamedPdfDevice>(deviceFolder(device), QStringLiteral("Desk %1").arg(device + 1)));
+        }
+        printers = std::make_unique<Printers>(std::move(devices));
+        window = std::make_unique<frmSorvane>(*printers, [this](const MsgBoxRequest &box) { boxes.push_back(box); });
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        delete window->selectPrt();
+        window.reset();
+    }
+
+    QString deviceFolder(int device) const { return QDir(folder.path()).filePath(QString::number(device)); }
+    int filesIn(int device) const { return int(QDir(deviceFolder(device)).entryList(QDir::Files).size()); }
+
+    frmSelectPrt *openDeviceWindow()
+    {
+        QTest::mouseClick(window->cmdSelectPrt, Qt::LeftButton);
+        return window->selectPrt();
+    }
+
+    void chooseLine(frmSelectPrt *deviceWindow, int row)
+    {
+        QListWidget *list = deviceWindow->lstPrinterName;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(deviceWindow->cmdSelFont, Qt::LeftButton);
+        // The unloaded window goes as soon as the event loop runs again.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Printers> printers;
+    std::vector<MsgBoxRequest> boxes;
+    std::unique_ptr<frmSorvane> window;
+};
+
+TEST_F(SelectPrinterTest, ChosenDeviceReceivesTheNextPrint)
+{
+    frmSelectPrt *deviceWindow = openDeviceWindow();
+    ASSERT_NE(deviceWindow, nullptr);
+    chooseLine(deviceWindow, 1);
+    QTest::mouseClick(window->cmdPrint, Qt::LeftButton);
+
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(filesIn(0), 0);
+    EXPECT_EQ(filesIn(1), 1);
+    EXPECT_EQ(filesIn(2), 0);
+}
+
+TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)
+{
+    chooseLine(openDeviceWindow(), 2);
+    EXPECT_EQ(window->selectPrt(), nullptr);
+
+    frmSelectPrt *reopened = openDeviceWindow();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_TRUE(reopened->isVisible());
+    ASSERT_EQ(reopened->lstPrinterName->count(), 3);
+    EXPECT_EQ(reopened->lstPrinterName->item(2)->text(), QStringLiteral("  3 Desk 3"));
+    EXPECT_TRUE(reopened->lstPrinterName->selectedItems().isEmpty());
+    EXPECT_EQ(printers->currentIndex(), 2);
+    EXPECT_EQ(window->intFileMode, 3);
+    EXPECT_TRUE(window->binSelPrt);
+}
+
+TEST_F(SelectPrinterTest, ClosingTheWindowWithoutAChoiceKeepsTheDevice)
+{
+    frmSelectPrt *deviceWindow = openDeviceWindow();
+    ASSERT_NE(deviceWindow, nullptr);
+    deviceWindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::mouseClick(window->cmdPrint, Qt::LeftButton);
+
+    EXPECT_EQ(window->selectPrt(), nullptr);
+    EXPECT_EQ(printers->currentIndex(), 0);
+    EXPECT_EQ(filesIn(0), 1);
+}
+
+} // namespace
