@@ -29,7 +29,9 @@ std::optional<WmfDocument> WmfReader::read(const QByteArray &data)
     const std::optional<qsizetype> start = readPlaceable(data, document);
     if (!start || !readHeader(data, *start, document) || !readRecords(data, *start + HeaderSize, document))
         return std::nullopt;
+    // Kept as our own copy: the caller's bytes may be borrowed, not owned.
     document.data = data;
+    document.data.detach();
     return document;
 }
 

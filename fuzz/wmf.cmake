@@ -1,0 +1,7 @@
+# Metafile player: load and play onto a small image.
+# Run: wmf_fuzz -max_len=65536 fuzz/corpus/wmf   (CI: add -max_total_time=20)
+target_compile_options(wmf PRIVATE -fsanitize=fuzzer-no-link)
+add_executable(wmf_fuzz ${CMAKE_CURRENT_LIST_DIR}/wmf_fuzz.cpp)
+target_compile_options(wmf_fuzz PRIVATE -fsanitize=fuzzer)
+target_link_options(wmf_fuzz PRIVATE -fsanitize=fuzzer)
+target_link_libraries(wmf_fuzz PRIVATE wmf Qt6::Gui)
