@@ -30,22 +30,23 @@ void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QStri
 
     // The words are read in place: an entry may be megabytes long, and only
     // its first seven lines are ever taken.
-    qsizetype end = Tt.size();
-    while (end > 0 && Tt[end - 1] == Blank)
+    const QStringView text(Tt);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == Blank)
         --end;
     qsizetype pos = 0;
-    bool more = !Tt.isEmpty();
+    bool more = !text.isEmpty();
     while (more) {
-        while (pos < end && Tt[pos] == Blank)
+        while (pos < end && text[pos] == Blank)
             ++pos;
-        const qsizetype blank = Tt.indexOf(Blank, pos);
+        const qsizetype blank = text.indexOf(Blank, pos);
         QStringView word;
         if (blank < 0 || blank >= end) {
-            word = QStringView(Tt).mid(pos, end - pos);
+            word = text.mid(pos, end - pos);
             pos = end;
             more = false;
         } else {
-            word = QStringView(Tt).mid(pos, blank - pos);
+            word = text.mid(pos, blank - pos);
             pos = blank + 1;
         }
 
