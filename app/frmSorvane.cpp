@@ -62,6 +62,7 @@ QLabel *label(QWidget *client, const char *name, const QString &caption, const Q
 {
     auto *control = place(new QLabel(caption, client), name, twips);
     control->setFont(sansSerif(true));
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control->setAutoFillBackground(true);
     setColour(control, QPalette::Window, QApplication::palette().color(QPalette::Button));
     return control;
