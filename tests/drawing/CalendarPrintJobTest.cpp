@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -180,8 +181,11 @@ TEST(CalendarPrintJob, LinesWiderThanThePageStartLeftOfTheirBase)
     input.txtYear = QStringLiteral("2003 - the Sorvane Family Reunion in Springfield");
     PrintTarget target;
     const Page page = printed(target, input);
-    EXPECT_LT(textAt(page, 2900)->pos.x(), 0);
-    EXPECT_LT(textAt(page, 3550)->pos.x(), 300);
+    const auto message = textAt(page, 2900);
+    const auto title = textAt(page, 3550);
+    ASSERT_TRUE(message && title);
+    EXPECT_LT(message->pos.x(), 0);
+    EXPECT_LT(title->pos.x(), 300);
 }
 
 struct MonthFieldCase
