@@ -268,6 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GridErrorCase{"MonthZero", 2003, 0, My, bLeft, RuntimeError::InvalidProcedureCall},
                       GridErrorCase{"MonthThirteen", 2003, 13, My, bLeft, RuntimeError::InvalidProcedureCall},
                       GridErrorCase{"YearBeyondTheCalendar", 10000, 1, My, bLeft, RuntimeError::TypeMismatch},
+                      GridErrorCase{"NegativeYear", -5, 1, My, bLeft, RuntimeError::TypeMismatch},
                       GridErrorCase{"FirstRuleOverflows", 2003, 1, 32500, bLeft, RuntimeError::Overflow},
                       GridErrorCase{"RuleStartOverflows", 2003, 1, My, 32700, RuntimeError::Overflow}),
     [](const ::testing::TestParamInfo<GridErrorCase> &info) { return std::string(info.param.name); });
