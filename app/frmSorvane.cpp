@@ -112,6 +112,7 @@ frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, QWidget *paren
 frmSorvane::~frmSorvane()
 {
     delete m_findFiles;
+    delete m_selectPrt;
 }
 
 frmFindFiles *frmSorvane::findFiles() const
