@@ -88,6 +88,11 @@ void WmfBitmapPainter::draw(WmfFunction function, const WmfParams &params)
         drawBitmap(blit);
 }
 
+void WmfBitmapPainter::drawTarget(WmfFunction function, const WmfParams &params)
+{
+    m_painter.drawRect(blitOf(function, params).target.normalized());
+}
+
 void WmfBitmapPainter::fill(const Blit &blit)
 {
     const QRectF target = blit.target.normalized();

@@ -20,6 +20,8 @@ public:
     WmfBitmapPainter(QPainter &painter, const QBrush &brush);
 
     void draw(WmfFunction function, const WmfParams &params);
+    // Only the outline of the target, for measuring where the bitmap goes.
+    void drawTarget(WmfFunction function, const WmfParams &params);
 
 private:
     struct Blit

@@ -4,7 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QPainterPath>
+#include <QRegion>
 #include <QPen>
 #include <QPointF>
 
@@ -43,7 +43,7 @@ struct WmfDeviceContext
     Qt::FillRule fillRule = Qt::OddEvenFill;
     QPointF position;
     // In the painter's device coordinates; empty means no clipping.
-    std::optional<QPainterPath> clip;
+    std::optional<QRegion> clip;
 
     // Logical to device units, where a device unit is 1/unitsPerInch inch.
     QTransform logicalToDevice(double unitsPerInch) const;

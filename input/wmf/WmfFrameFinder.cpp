@@ -58,7 +58,7 @@ WmfFrame WmfFrameFinder::fromDrawing(const WmfDocument &document)
     QPicture picture;
     {
         QPainter painter(&picture);
-        WmfPlayer(document, frame, painter, QTransform()).play();
+        WmfPlayer(document, frame, painter, QTransform(), WmfPlayer::Mode::Measure).play();
     }
     frame.bounds = picture.boundingRect();
     if (frame.bounds.isEmpty())

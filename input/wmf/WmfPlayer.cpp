@@ -19,8 +19,16 @@ constexpr int BackgroundTransparent = 1;
 constexpr int BackgroundOpaque = 2;
 constexpr int FillAlternate = 1;
 constexpr int FillWinding = 2;
-// Stands for "everything" when a clip rectangle is excluded before any other.
+// Device coordinates of clip regions are kept within this, which also stands
+// for "everything" when a rectangle is excluded before any other clipping.
 constexpr qreal Unbounded = 1e9;
+
+QRect boundedRect(const QRectF &rect)
+{
+    const auto bound = [](qreal v) { return qRound(qBound(-Unbounded, v, Unbounded)); };
+    return QRect(QPoint(bound(rect.left()), bound(rect.top())), QPoint(bound(rect.right()), bound(rect.bottom())))
+        .normalized();
+}
 
 // The angle Qt's arcs use for the point where the ray from the rectangle's
 // centre through p meets the ellipse.
@@ -33,12 +41,13 @@ qreal arcAngle(const QRectF &rect, QPointF p)
 } // namespace
 
 WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainter &painter,
-                     const QTransform &frameToPainter)
+                     const QTransform &frameToPainter, Mode mode)
     : m_document(document)
     , m_painter(painter)
     , m_frameToPainter(frameToPainter)
     , m_unitsPerInch(frame.unitsPerInch)
     , m_objects(document.objectCount)
+    , m_mode(mode)
 {
     m_dc.mapMode = WmfDeviceContext::Anisotropic;
     m_dc.windowOrg = frame.windowOrg;
@@ -47,7 +56,7 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainte
     m_dc.viewportExt = frame.viewportExt;
     m_dc.font.font.setFamily(QStringLiteral("Arial"));
     if (painter.hasClipping())
-        m_outerClip = painter.worldTransform().map(painter.clipPath());
+        m_outerClip = painter.worldTransform().map(painter.clipRegion());
 }
 
 void WmfPlayer::play()
@@ -197,7 +206,7 @@ void WmfPlayer::selectObject(int index)
     else if (const auto *font = std::get_if<WmfFont>(object))
         m_dc.font = *font;
     else if (const auto *region = std::get_if<WmfRegion>(object))
-        setClip(logicalRectPath(region->bounds));
+        setClip(deviceRegion(region->bounds));
 }
 
 void WmfPlayer::saveContext()
@@ -232,50 +241,58 @@ bool WmfPlayer::playClip(WmfFunction function, const WmfParams &params)
 {
     switch (function) {
     case WmfFunction::IntersectClipRect: {
-        const QPainterPath rect = logicalRectPath(params.rectBrtl(0));
+        const QRegion rect = deviceRegion(params.rectBrtl(0));
         setClip(m_dc.clip ? m_dc.clip->intersected(rect) : rect);
         return true;
     }
     case WmfFunction::ExcludeClipRect: {
-        QPainterPath all;
-        all.addRect(-Unbounded, -Unbounded, 2 * Unbounded, 2 * Unbounded);
-        setClip((m_dc.clip ? *m_dc.clip : all).subtracted(logicalRectPath(params.rectBrtl(0))));
+        const QRegion all(boundedRect(QRectF(-Unbounded, -Unbounded, 2 * Unbounded, 2 * Unbounded)));
+        const QRegion excluded = m_dc.clip.value_or(all).subtracted(deviceRegion(params.rectBrtl(0)));
+        if (excluded.rectCount() <= MaxClipRects)
+            setClip(excluded);
         return true;
     }
     case WmfFunction::SelectClipRegion: {
         const WmfObject *object = m_objects.at(params.wordAt(0));
         const auto *region = object ? std::get_if<WmfRegion>(object) : nullptr;
-        setClip(region ? std::optional(logicalRectPath(region->bounds)) : std::nullopt);
+        setClip(region ? std::optional(deviceRegion(region->bounds)) : std::nullopt);
         return true;
     }
     case WmfFunction::OffsetClipRgn:
-        if (m_dc.clip) {
-            const QTransform transform = logicalToPainter();
-            const QPointF shift = transform.map(params.pointYx(0)) - transform.map(QPointF(0, 0));
-            setClip(m_dc.clip->translated(shift));
-        }
+        if (m_dc.clip)
+            offsetClip(params.pointYx(0));
         return true;
     default:
         return false;
     }
 }
 
-QPainterPath WmfPlayer::logicalRectPath(const QRectF &rect) const
+void WmfPlayer::offsetClip(QPointF logicalOffset)
 {
-    QPainterPath path;
-    path.addRect(rect.normalized());
-    return logicalToPainter().map(path);
+    const QTransform transform = logicalToPainter();
+    const QPointF shift = transform.map(logicalOffset) - transform.map(QPointF(0, 0));
+    const QRectF moved = QRectF(m_dc.clip->boundingRect()).translated(shift);
+    // A region pushed out of the device's range clips everything away.
+    if (!QRectF(-Unbounded, -Unbounded, 2 * Unbounded, 2 * Unbounded).contains(moved))
+        setClip(QRegion());
+    else
+        setClip(m_dc.clip->translated(qRound(shift.x()), qRound(shift.y())));
 }
 
-void WmfPlayer::setClip(std::optional<QPainterPath> clip)
+QRegion WmfPlayer::deviceRegion(const QRectF &logicalRect) const
+{
+    return QRegion(boundedRect(logicalToPainter().mapRect(logicalRect.normalized())));
+}
+
+void WmfPlayer::setClip(std::optional<QRegion> clip)
 {
     m_dc.clip = std::move(clip);
-    std::optional<QPainterPath> effective = m_dc.clip;
+    std::optional<QRegion> effective = m_dc.clip;
     if (m_outerClip)
         effective = effective ? effective->intersected(*m_outerClip) : *m_outerClip;
     m_painter.setWorldTransform(QTransform());
     if (effective)
-        m_painter.setClipPath(*effective);
+        m_painter.setClipRegion(*effective);
     else
         m_painter.setClipping(false);
     m_mappingDirty = true;
@@ -397,8 +414,7 @@ bool WmfPlayer::playOutput(WmfFunction function, const WmfParams &params)
     case WmfFunction::DibBitBlt:
     case WmfFunction::SetDibToDev:
     case WmfFunction::PatBlt:
-        prepareShape();
-        WmfBitmapPainter(m_painter, m_dc.brush).draw(function, params);
+        drawBitmap(function, params);
         return true;
     case WmfFunction::FillRegion: {
         const WmfObject *brush = m_objects.at(params.wordAt(1));
@@ -412,6 +428,16 @@ bool WmfPlayer::playOutput(WmfFunction function, const WmfParams &params)
     default:
         return false;
     }
+}
+
+void WmfPlayer::drawBitmap(WmfFunction function, const WmfParams &params)
+{
+    prepareShape();
+    WmfBitmapPainter painter(m_painter, m_dc.brush);
+    if (m_mode == Mode::Measure)
+        painter.drawTarget(function, params);
+    else
+        painter.draw(function, params);
 }
 
 void WmfPlayer::fillRegion(int regionIndex, const QBrush &brush)

@@ -14,7 +14,6 @@ struct WmfFrame;
 struct WmfRecord;
 class WmfParams;
 class QPainter;
-class QPainterPath;
 class QRectF;
 
 // Plays the records of a checked metafile onto a painter, keeping the
@@ -24,10 +23,16 @@ class WmfPlayer
 public:
     // Saved contexts beyond this depth are counted, not stored.
     static constexpr size_t MaxSavedContexts = 1024;
+    // A clip region more fragmented than this takes no further exclusions.
+    static constexpr int MaxClipRects = 1024;
+
+    // Measuring plays for the drawing's bounds: bitmaps are not decoded.
+    enum class Mode { Draw, Measure };
 
     // frameToPainter maps the frame's device units to the painter's
     // coordinates.
-    WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainter &painter, const QTransform &frameToPainter);
+    WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainter &painter, const QTransform &frameToPainter,
+              Mode mode = Mode::Draw);
 
     void play();
 
@@ -45,9 +50,11 @@ private:
     void selectObject(int index);
     void saveContext();
     void restoreContext(int level);
-    void setClip(std::optional<QPainterPath> clip);
-    QPainterPath logicalRectPath(const QRectF &rect) const;
+    void setClip(std::optional<QRegion> clip);
+    void offsetClip(QPointF logicalOffset);
+    QRegion deviceRegion(const QRectF &logicalRect) const;
     void fillRegion(int regionIndex, const QBrush &brush);
+    void drawBitmap(WmfFunction function, const WmfParams &params);
 
     void drawArcShape(WmfFunction function, const WmfParams &params);
     void drawPolygon(const WmfParams &params, bool closed);
@@ -70,6 +77,7 @@ private:
     std::vector<WmfDeviceContext> m_saved;
     int m_droppedSaves = 0;
     WmfObjectTable m_objects;
-    std::optional<QPainterPath> m_outerClip;
+    Mode m_mode = Mode::Draw;
+    std::optional<QRegion> m_outerClip;
     bool m_mappingDirty = true;
 };

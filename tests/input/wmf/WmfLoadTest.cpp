@@ -203,6 +203,20 @@ const std::vector<HostileCase> &hostileCases()
          }},
         {"hugeFontHeight",
          [](WmfWriter &w) { w.font(-32768, "Arial").select(2).textOut({0, 0}, "Big"); }},
+        {"fragmentedClipRegion",
+         [](WmfWriter &w) {
+             for (qint16 i = 0; i < 3000; ++i)
+                 w.record(WmfFunction::ExcludeClipRect, {qint16(i % 50 * 2 + 1), qint16(i / 50 * 2 + 1), qint16(i % 50 * 2), qint16(i / 50 * 2)});
+             w.record(WmfFunction::SelectClipRegion, {0});
+         }},
+        {"clipOffsetOutOfRange",
+         [](WmfWriter &w) {
+             w.record(WmfFunction::SetMapMode, {8}).point(WmfFunction::SetWindowExt, {1, 1});
+             w.record(WmfFunction::IntersectClipRect, {1, 1, 0, 0});
+             for (int i = 0; i < 10; ++i)
+                 w.point(WmfFunction::OffsetClipRgn, {32767, 32767});
+             w.point(WmfFunction::SetWindowExt, {100, 100}).record(WmfFunction::SelectClipRegion, {0});
+         }},
         {"emptyShapes",
          [](WmfWriter &w) {
              w.polygon(WmfFunction::Polygon, {}).polygon(WmfFunction::Polyline, {{1, 1}});

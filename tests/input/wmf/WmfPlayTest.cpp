@@ -231,6 +231,29 @@ const std::vector<PlayCase> &playCases()
              return square(w.rectangle(QRect(0, 0, 100, 100)));
          },
          {{None, QRect(41, 41, 18, 18), Red}, {All, QRect(0, 0, 100, 39), Red}}},
+        {"offsetClipRgnMovesClip",
+         [] {
+             WmfWriter w = filledWith(Red);
+             w.record(WmfFunction::IntersectClipRect, {100, 50, 0, 0}).point(WmfFunction::OffsetClipRgn, {50, 0});
+             return square(w.rectangle(QRect(0, 0, 100, 100)));
+         },
+         {{None, QRect(0, 0, 49, 100), Red}, {All, QRect(51, 0, 49, 100), Red}}},
+        {"selectClipRegionClipsToRegionBounds",
+         [] {
+             WmfWriter w = filledWith(Red);
+             w.record(WmfFunction::CreateRegion, {0, 6, 0, 0, 22, 0, 0, 60, 0, 100, 40});
+             w.record(WmfFunction::SelectClipRegion, {2});
+             return square(w.rectangle(QRect(0, 0, 100, 100)));
+         },
+         {{All, QRect(61, 0, 38, 39), Red}, {None, QRect(0, 0, 58, 100), Red}, {None, QRect(0, 42, 100, 58), Red}}},
+        {"fillRegionUsesGivenBrush",
+         [] {
+             WmfWriter w = filledWith(Red);
+             w.record(WmfFunction::CreateRegion, {0, 6, 0, 0, 22, 0, 0, 60, 0, 100, 40});
+             w.brush(SolidBrush, Blue).record(WmfFunction::FillRegion, {2, 3});
+             return square(w);
+         },
+         {{All, QRect(61, 1, 38, 38), Blue}, {None, QRect(0, 0, 100, 100), Red}}},
         {"restoreDcBringsBackClip",
          [] {
              WmfWriter w = filledWith(Red);
