@@ -17,9 +17,12 @@ namespace {
 const QColor Background(0, 64, 0);
 const QColor LabelText(255, 255, 128);
 
+// Where the laid-out face is missing, Liberation Sans (Arial's metrics)
+// keeps the captions close to their laid-out size, as in the other windows.
 QFont windowFont(const QString &family, qreal points, bool bold)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
