@@ -14,6 +14,5 @@ struct WmfDocument
 {
     QByteArray data;
     std::vector<WmfRecord> records;
-    int objectCount = 0;
     std::optional<WmfPlaceable> placeable;
 };

@@ -1,12 +1,5 @@
 #include "input/wmf/WmfObjectTable.h"
 
-WmfObjectTable::WmfObjectTable(int size)
-    : m_slots(size_t(qBound(0, size, MaxObjects)))
-{
-    for (int i = 0; i < int(m_slots.size()); ++i)
-        m_free.insert(m_free.end(), i);
-}
-
 void WmfObjectTable::add(WmfObject object)
 {
     if (!m_free.empty()) {

@@ -7,13 +7,12 @@
 #include <vector>
 
 // The metafile's object table: a created object takes the lowest free index,
-// deleting frees it. Indices are 16-bit, so the table never outgrows that.
+// deleting frees it. Indices are 16-bit, so the table never outgrows that;
+// the header's object count is not trusted as a limit.
 class WmfObjectTable
 {
 public:
     static constexpr int MaxObjects = 1 << 16;
-
-    explicit WmfObjectTable(int size);
 
     void add(WmfObject object);
     void remove(int index);
@@ -22,5 +21,6 @@ public:
 
 private:
     std::vector<std::optional<WmfObject>> m_slots;
+    // Emptied slots below the end of m_slots.
     std::set<int> m_free;
 };

@@ -34,7 +34,7 @@ QSizeF WmfPicture::sizeTwips() const
 
 void WmfPicture::draw(QPainter &painter, const QRectF &target) const
 {
-    if (target.width() == 0 || target.height() == 0)
+    if (!painter.isActive() || target.width() == 0 || target.height() == 0)
         return;
     const QRectF &bounds = m_frame.bounds;
     QTransform frameToPainter = QTransform::fromTranslate(-bounds.left(), -bounds.top());

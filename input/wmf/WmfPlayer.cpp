@@ -46,7 +46,6 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainte
     , m_painter(painter)
     , m_frameToPainter(frameToPainter)
     , m_unitsPerInch(frame.unitsPerInch)
-    , m_objects(document.objectCount)
     , m_mode(mode)
 {
     m_dc.mapMode = WmfDeviceContext::Anisotropic;

@@ -27,7 +27,7 @@ std::optional<WmfDocument> WmfReader::read(const QByteArray &data)
 {
     WmfDocument document;
     const std::optional<qsizetype> start = readPlaceable(data, document);
-    if (!start || !readHeader(data, *start, document) || !readRecords(data, *start + HeaderSize, document))
+    if (!start || !validHeader(data, *start) || !readRecords(data, *start + HeaderSize, document))
         return std::nullopt;
     // Kept as our own copy: the caller's bytes may be borrowed, not owned.
     document.data = data;
@@ -48,17 +48,14 @@ std::optional<qsizetype> WmfReader::readPlaceable(const QByteArray &data, WmfDoc
     return PlaceableSize;
 }
 
-bool WmfReader::readHeader(const QByteArray &data, qsizetype offset, WmfDocument &document)
+bool WmfReader::validHeader(const QByteArray &data, qsizetype offset)
 {
     if (data.size() - offset < HeaderSize)
         return false;
     const quint16 type = wordAt(data, offset);
     const quint16 headerWords = wordAt(data, offset + 2);
     const quint16 version = wordAt(data, offset + 4);
-    if ((type != 1 && type != 2) || headerWords != HeaderSize / 2 || (version != 0x0100 && version != 0x0300))
-        return false;
-    document.objectCount = wordAt(data, offset + 10);
-    return true;
+    return (type == 1 || type == 2) && headerWords == HeaderSize / 2 && (version == 0x0100 || version == 0x0300);
 }
 
 bool WmfReader::readRecords(const QByteArray &data, qsizetype offset, WmfDocument &document)

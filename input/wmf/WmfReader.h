@@ -16,6 +16,6 @@ public:
 
 private:
     static std::optional<qsizetype> readPlaceable(const QByteArray &data, WmfDocument &document);
-    static bool readHeader(const QByteArray &data, qsizetype offset, WmfDocument &document);
+    static bool validHeader(const QByteArray &data, qsizetype offset);
     static bool readRecords(const QByteArray &data, qsizetype offset, WmfDocument &document);
 };
