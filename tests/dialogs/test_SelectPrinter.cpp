@@ -92,17 +92,4 @@ TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)
     EXPECT_TRUE(window->binSelPrt);
 }
 
-TEST_F(SelectPrinterTest, ClosingTheWindowWithoutAChoiceKeepsTheDevice)
-{
-    frmSelectPrt *deviceWindow = openDeviceWindow();
-    ASSERT_NE(deviceWindow, nullptr);
-    deviceWindow->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTest::mouseClick(window->cmdPrint, Qt::LeftButton);
-
-    EXPECT_EQ(window->selectPrt(), nullptr);
-    EXPECT_EQ(printers->currentIndex(), 0);
-    EXPECT_EQ(filesIn(0), 1);
-}
-
 } // namespace

@@ -213,24 +213,6 @@ TEST_F(SelectPrtTest, ChoosingHidesUnloadsAndHandsBackOnce)
     EXPECT_EQ(handBacks->count(), 1);
 }
 
-TEST_F(SelectPrtTest, NextOpeningAfterAChoiceIsAFreshListWithNothingSelected)
-{
-    open(3);
-    clickLine(1);
-    clickSelectDevice();
-    runDeferredDeletes();
-    ASSERT_TRUE(window.isNull());
-
-    window = new frmSelectPrt(*printers, recorder.function());
-    window->Form_Load();
-    window->show();
-
-    EXPECT_EQ(lines(*window->lstPrinterName),
-              QStringList({QStringLiteral("  1 Device 1"), QStringLiteral("  2 Device 2"), QStringLiteral("  3 Device 3")}));
-    EXPECT_TRUE(window->lstPrinterName->selectedItems().isEmpty());
-    EXPECT_EQ(printers->currentIndex(), 1);
-}
-
 TEST_F(SelectPrtTest, SelectDeviceWithNothingSelectedAsksForALineAndStaysOpen)
 {
     open(3, 2);
