@@ -184,6 +184,14 @@ const std::vector<PlayCase> &playCases()
              return w.placeable(QRect(0, 0, 100, 100), 50);
          },
          {{All, QRect(2, 2, 46, 46), Red}, {None, QRect(53, 0, 47, 100), Red}}},
+        {"standardHeaderMapsWindowOntoTarget",
+         [] {
+             WmfWriter w = filledWith(Red);
+             w.record(WmfFunction::SetMapMode, {8}).point(WmfFunction::SetWindowOrg, {0, 100});
+             w.point(WmfFunction::SetWindowExt, {200, -100});
+             return w.rectangle(QRect(0, 50, 100, 50)).standard();
+         },
+         {{All, QRect(2, 2, 46, 46), Red}, {None, QRect(53, 0, 47, 100), Red}, {None, QRect(0, 53, 100, 47), Red}}},
         {"zeroWindowExtentIsRefused",
          [] {
              WmfWriter w = filledWith(Red);
