@@ -1,9 +1,6 @@
 #include "input/PictureLoader.h"
 
-#if __has_include("input/wmf/WmfPicture.h")
 #include "input/wmf/WmfPicture.h"
-#define MONTHLYCALENDAR_HAS_WMF 1
-#endif
 
 #include <QByteArray>
 #include <QFile>
@@ -75,15 +72,10 @@ std::optional<Picture> loadRasterPicture(QIODevice &device)
 
 std::optional<Picture> loadMetafilePicture(const QByteArray &data)
 {
-#ifdef MONTHLYCALENDAR_HAS_WMF
     std::shared_ptr<const WmfPicture> metafile = WmfPicture::fromData(data);
     if (!metafile)
         return std::nullopt;
     return Picture(std::move(metafile));
-#else
-    Q_UNUSED(data);
-    return std::nullopt;
-#endif
 }
 
 std::optional<Picture> loadPicture(const QString &path)

@@ -17,6 +17,9 @@
 namespace {
 
 constexpr int notesLines = 5;
+// Far beyond any calendar's notes (100,000 lines take about 3 MB); a larger
+// file is refused rather than read into memory.
+constexpr qint64 maxControlFileBytes = 64 * 1024 * 1024;
 constexpr int messageLine = 5;
 
 QStringView trimSpaces(QStringView text)
@@ -232,7 +235,7 @@ void ReadNotesFile(NotesFileTarget &target)
     }
     // The path is read now: a PIC line replaces strPickedFile.
     QFile file(target.strPickedFile);
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isFile() || file.size() > maxControlFileBytes || !file.open(QIODevice::ReadOnly)) {
         refuse(target, QStringLiteral("The file cannot be read."));
         return;
     }

@@ -1,5 +1,7 @@
 #include "NotesFileFixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -394,6 +396,16 @@ TEST_F(ReadNotesFileTest, FolderNamedLikeATextFileCannotBeRead)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.txt"_s));
     read(dir.filePath(u"folder.txt"_s));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"Try again . . .\r\nThe file cannot be read.");
+}
+
+TEST_F(ReadNotesFileTest, FileBeyond64MegabytesCannotBeRead)
+{
+    const QString path = writeFile(u"huge.txt"_s, "HDR read\n");
+    ASSERT_TRUE(QFile::resize(path, 64 * 1024 * 1024 + 1));
+    read(path);
+    EXPECT_EQ(txtHeader, u"");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, u"Try again . . .\r\nThe file cannot be read.");
 }

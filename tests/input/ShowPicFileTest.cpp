@@ -75,6 +75,34 @@ QByteArray jpegDeclaringHuge()
     return jpeg;
 }
 
+// A placeable metafile one inch wide and half an inch high holding one
+// rectangle.
+QByteArray placeableMetafile()
+{
+    QByteArray wmf;
+    auto word = [&wmf](quint16 value) {
+        wmf.append(char(value & 0xFF));
+        wmf.append(char(value >> 8));
+    };
+    const quint16 placeable[] = {0xCDD7, 0x9AC6, 0, 0, 0, 1440, 720, 1440, 0, 0};
+    quint16 checksum = 0;
+    for (quint16 value : placeable) {
+        word(value);
+        checksum ^= value;
+    }
+    word(checksum);
+    const quint16 header[] = {1, 9, 0x0300, 9 + 7 + 3, 0, 0, 7, 0, 0};
+    for (quint16 value : header)
+        word(value);
+    const quint16 rectangle[] = {7, 0, 0x041B, 700, 1400, 20, 20};
+    for (quint16 value : rectangle)
+        word(value);
+    const quint16 end[] = {3, 0, 0};
+    for (quint16 value : end)
+        word(value);
+    return wmf;
+}
+
 class ShowPicFileTest : public ::testing::Test
 {
 protected:
@@ -167,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                  QSizeF(2880, 1440)},
         LoadCase{"Bmp192Dpi", "chart.bmp", [] { return encoded(testImage(200, 100, 192), "BMP"); },
                  QSizeF(1500, 750)},
+        LoadCase{"PlaceableMetafile", "drawing.wmf", [] { return placeableMetafile(); }, QSizeF(1440, 720)},
         LoadCase{"GifWithoutResolution", "dot.gif", [] { return onePixelGif; }, QSizeF(15, 15)},
         LoadCase{"ContentDecidesNotTheName", "really-a-bmp.jpg", [] { return encoded(testImage(40, 20, 96), "BMP"); },
                  QSizeF(600, 300)}),
