@@ -111,8 +111,10 @@ frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, QWidget *paren
 
 frmSorvane::~frmSorvane()
 {
-    delete m_findFiles;
-    delete m_selectPrt;
+    // Focus moves while the windows go away; this window no longer cares.
+    disconnect(qGuiApp, nullptr, this, nullptr);
+    delete m_findFiles.data();
+    delete m_selectPrt.data();
 }
 
 frmFindFiles *frmSorvane::findFiles() const
@@ -388,8 +390,7 @@ void frmSorvane::unloadChooser()
         return;
     // Unloading is no return to this window: nothing to hand back.
     disconnect(m_findFiles, nullptr, this, nullptr);
-    m_findFiles->close();
-    delete m_findFiles;
+    delete m_findFiles.data();
 }
 
 void frmSorvane::takePickedFile()
