@@ -16,6 +16,7 @@ struct Fields
     QString year;
     QString month;
     DayNotes notes;
+    QString lastPicture;
 
     friend bool operator==(const Fields &, const Fields &) = default;
 };
@@ -23,7 +24,11 @@ struct Fields
 class ReadNotesFileTest : public NotesFileFixture
 {
 protected:
-    Fields fields() const { return {txtHeader, txtMessage, txtYear, txtMonth, strNotes}; }
+    Fields fields() const
+    {
+        return {txtHeader, txtMessage, txtYear, txtMonth, strNotes,
+                picturesShown.empty() ? QString() : picturesShown.back()};
+    }
 };
 
 // The worked example for March 2004: each row reads the file up to and
@@ -31,7 +36,8 @@ protected:
 struct ExampleStep
 {
     const char *name;
-    std::function<QString(const ReadNotesFileTest &)> field;
+    int lines;
+    std::function<QString(const Fields &)> field;
     const char *expected;
 };
 
@@ -48,26 +54,8 @@ const char *const exampleLines[] = {
     "PIC /pictures/tulips in spring.jpg",
 };
 
-class WorkedExampleTest : public ReadNotesFileTest, public ::testing::WithParamInterface<std::pair<int, ExampleStep>>
+class WorkedExampleTest : public ReadNotesFileTest, public ::testing::WithParamInterface<ExampleStep>
 {
-public:
-    // Accessors for the table, which cannot name protected members itself.
-    static QString year(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtYear; }
-    static QString month(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtMonth; }
-    static QString header(const ReadNotesFileTest &t) { return static_cast<const WorkedExampleTest &>(t).txtHeader; }
-    static QString message(const ReadNotesFileTest &t, int k)
-    {
-        return static_cast<const WorkedExampleTest &>(t).txtMessage[k];
-    }
-    static QString note(const ReadNotesFileTest &t, int index)
-    {
-        return static_cast<const WorkedExampleTest &>(t).strNotes[index];
-    }
-    static QString lastPicture(const ReadNotesFileTest &t)
-    {
-        const auto &shown = static_cast<const WorkedExampleTest &>(t).picturesShown;
-        return shown.empty() ? QString() : shown.back();
-    }
 };
 
 TEST_P(WorkedExampleTest, LineHasItsEffect)
@@ -75,31 +63,29 @@ TEST_P(WorkedExampleTest, LineHasItsEffect)
     txtYear = u"1999"_s;
     txtMonth = u"7"_s;
     QByteArray file;
-    for (int line = 0; line <= GetParam().first; ++line)
+    for (int line = 0; line < GetParam().lines; ++line)
         file += QByteArray(exampleLines[line]) + "\r\n";
     readText(file);
-    EXPECT_EQ(GetParam().second.field(*this), QString::fromUtf8(GetParam().second.expected));
+    EXPECT_EQ(GetParam().field(fields()), QString::fromUtf8(GetParam().expected));
     EXPECT_TRUE(boxes.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     March2004, WorkedExampleTest,
     ::testing::Values(
-        std::pair{0, ExampleStep{"YearLine", &WorkedExampleTest::year, "2004"}},
-        std::pair{1, ExampleStep{"MonthLine", &WorkedExampleTest::month, "3"}},
-        std::pair{2, ExampleStep{"HeaderLine", &WorkedExampleTest::header, "Garden Club Calendar"}},
-        std::pair{3, ExampleStep{"FirstNotesLine", [](auto &t) { return WorkedExampleTest::message(t, 0); },
-                                 "Meetings at the hall"}},
-        std::pair{4, ExampleStep{"SecondNotesLine", [](auto &t) { return WorkedExampleTest::message(t, 1); },
-                                 "Bring a plate"}},
-        std::pair{5, ExampleStep{"MessageLine", [](auto &t) { return WorkedExampleTest::message(t, 5); },
-                                 "Happy Spring"}},
-        std::pair{6, ExampleStep{"DayLine", [](auto &t) { return WorkedExampleTest::note(t, 16); }, "Planting day"}},
-        std::pair{7, ExampleStep{"BirthdayLine", [](auto &t) { return WorkedExampleTest::note(t, 16); },
-                                 "Planting day ^ Grandfather is  76"}},
-        std::pair{8, ExampleStep{"RuleDatedLine", [](auto &t) { return WorkedExampleTest::note(t, 8); }, "Committee"}},
-        std::pair{9, ExampleStep{"PictureLine", &WorkedExampleTest::lastPicture, "/pictures/tulips in spring.jpg"}}),
-    [](const auto &info) { return std::string(info.param.second.name); });
+        ExampleStep{"YearLine", 1, [](const Fields &f) { return f.year; }, "2004"},
+        ExampleStep{"MonthLine", 2, [](const Fields &f) { return f.month; }, "3"},
+        ExampleStep{"HeaderLine", 3, [](const Fields &f) { return f.header; }, "Garden Club Calendar"},
+        ExampleStep{"FirstNotesLine", 4, [](const Fields &f) { return f.message[0]; }, "Meetings at the hall"},
+        ExampleStep{"SecondNotesLine", 5, [](const Fields &f) { return f.message[1]; }, "Bring a plate"},
+        ExampleStep{"MessageLine", 6, [](const Fields &f) { return f.message[5]; }, "Happy Spring"},
+        ExampleStep{"DayLine", 7, [](const Fields &f) { return f.notes[16]; }, "Planting day"},
+        ExampleStep{"BirthdayLine", 8, [](const Fields &f) { return f.notes[16]; },
+                    "Planting day ^ Grandfather is  76"},
+        ExampleStep{"RuleDatedLine", 9, [](const Fields &f) { return f.notes[8]; }, "Committee"},
+        ExampleStep{"PictureLine", 10, [](const Fields &f) { return f.lastPicture; },
+                    "/pictures/tulips in spring.jpg"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ReadNotesFileTest, WorkedExampleWritesNothingElse)
 {
