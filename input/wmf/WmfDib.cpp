@@ -30,7 +30,7 @@ int scaled(quint32 pixel, const Channel &channel)
 {
     if (channel.max == 0)
         return 0;
-    return int(((pixel & channel.mask) >> channel.shift) * 255 / channel.max);
+    return int(quint64((pixel & channel.mask) >> channel.shift) * 255 / channel.max);
 }
 
 std::vector<QRgb> colorTable(QByteArrayView dib, const WmfDibHeader &header)

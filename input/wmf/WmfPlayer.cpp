@@ -19,6 +19,7 @@ constexpr int BackgroundTransparent = 1;
 constexpr int BackgroundOpaque = 2;
 constexpr int FillAlternate = 1;
 constexpr int FillWinding = 2;
+constexpr qreal MaxExtent = 1e9;
 // Device coordinates of clip regions are kept within this, which also stands
 // for "everything" when a rectangle is excluded before any other clipping.
 constexpr qreal Unbounded = 1e9;
@@ -143,8 +144,10 @@ bool WmfPlayer::playMapping(WmfFunction function, const WmfParams &params)
 
 void WmfPlayer::setExtent(QPointF &extent, QPointF value)
 {
-    // Extents only apply in the scalable modes, and a zero one is refused.
-    if (m_dc.usesExtents() && value.x() != 0 && value.y() != 0)
+    // Extents only apply in the scalable modes; a zero one is refused, and so
+    // is one scaled past any sensible size.
+    const auto usable = [](qreal v) { return v != 0 && std::abs(v) <= MaxExtent; };
+    if (m_dc.usesExtents() && usable(value.x()) && usable(value.y()))
         extent = value;
 }
 

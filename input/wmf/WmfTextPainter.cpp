@@ -80,7 +80,7 @@ std::optional<QFont> WmfTextPainter::deviceFont() const
         const qreal natural = QFontMetricsF(font, device).averageCharWidth();
         const qreal wanted = std::abs(m_dc.font.width) * m_xScale;
         if (natural > 0)
-            font.setStretch(qBound(1, qRound(100 * wanted / natural), 4000));
+            font.setStretch(qRound(qBound(1.0, 100 * wanted / natural, 4000.0)));
     }
     return font;
 }
