@@ -507,7 +507,15 @@ void WmfPlayer::prepareMapping()
 void WmfPlayer::prepareStroke()
 {
     prepareMapping();
-    m_painter.setPen(m_dc.pen);
+    // Like a printer driver, never draw a line thinner than one device dot.
+    const QTransform &transform = m_painter.worldTransform();
+    if (m_dc.pen.widthF() * std::hypot(transform.m11(), transform.m12()) < 1) {
+        QPen hairline = m_dc.pen;
+        hairline.setWidth(0);
+        m_painter.setPen(hairline);
+    } else {
+        m_painter.setPen(m_dc.pen);
+    }
     m_painter.setBrush(Qt::NoBrush);
     m_painter.setBackgroundMode(m_dc.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(m_dc.backgroundColor);

@@ -96,6 +96,14 @@ const std::vector<PlayCase> &playCases()
              return square(w.point(WmfFunction::LineTo, {50, 100}));
          },
          {{All, QRect(49, 0, 2, 100), Blue}, {None, QRect(0, 0, 45, 100), Blue}}},
+        {"thinPenStillDrawsOneDot",
+         [] {
+             WmfWriter w;
+             w.record(WmfFunction::SetMapMode, {8}).point(WmfFunction::SetWindowExt, {10000, 10000});
+             w.pen(SolidPen, 10, Blue).select(0).point(WmfFunction::MoveTo, {5050, 0});
+             return square(w.point(WmfFunction::LineTo, {5050, 10000}));
+         },
+         {{Some, QRect(50, 0, 1, 100), Blue}}},
         {"hatchedBrushLeavesGapsBetweenLines",
          [] {
              WmfWriter w;
