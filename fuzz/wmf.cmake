@@ -1,5 +1,7 @@
-# Metafile player: load and play onto a small image.
-# Run: wmf_fuzz -max_len=65536 fuzz/corpus/wmf   (CI: add -max_total_time=20)
+# Metafile player: load and play onto a small image. New inputs go to the
+# first directory, so give it a scratch one:
+#   LSAN_OPTIONS=suppressions=fuzz/wmf.supp wmf_fuzz -max_len=65536 -timeout=10 \
+#       -max_total_time=20 /tmp/wmf-corpus fuzz/corpus/wmf
 target_compile_options(wmf PRIVATE -fsanitize=fuzzer-no-link)
 add_executable(wmf_fuzz ${CMAKE_CURRENT_LIST_DIR}/wmf_fuzz.cpp)
 target_compile_options(wmf_fuzz PRIVATE -fsanitize=fuzzer)
