@@ -1,6 +1,7 @@
 #include "input/wmf/WmfDib.h"
 
 #include "input/wmf/WmfDibHeader.h"
+#include "input/wmf/WmfRleDecoder.h"
 
 #include <QImage>
 
@@ -10,6 +11,9 @@
 namespace {
 
 constexpr quint16 PaletteIndices = 1;
+constexpr quint32 Rle8 = 1;
+constexpr quint32 Rle4 = 2;
+constexpr qint64 MaxRlePixelsPerByte = 1024;
 
 struct Channel
 {
@@ -101,6 +105,20 @@ private:
     std::array<Channel, 3> m_channels;
 };
 
+QImage decodeRle(QByteArrayView dib, const WmfDibHeader &header, QImage image)
+{
+    const std::vector<QRgb> colors = colorTable(dib, header);
+    const WmfRleDecoder decoder(int(header.width), int(header.height), header.bitCount);
+    const std::vector<quint8> indices = decoder.decode(dib.sliced(header.bitsOffset, header.bitsSize));
+    for (qint64 y = 0; y < header.height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(int(header.height - 1 - y)));
+        const quint8 *row = indices.data() + y * header.width;
+        for (qint64 x = 0; x < header.width; ++x)
+            line[x] = colors[row[x] % colors.size()];
+    }
+    return image;
+}
+
 } // namespace
 
 bool WmfDib::fits(QByteArrayView dib, quint16 colorUsage)
@@ -122,13 +140,20 @@ QImage WmfDib::decode(QByteArrayView dib, quint16 colorUsage)
     const std::optional<WmfDibHeader> header = WmfDibHeader::read(dib, colorUsage);
     if (!header || colorUsage == PaletteIndices || !fits(dib, colorUsage))
         return {};
-    if (header->compression != WmfDibHeader::Rgb && header->compression != WmfDibHeader::Bitfields)
-        return {};
     if (header->width > MaxPixels / header->height)
+        return {};
+    const bool rle = (header->compression == Rle8 && header->bitCount == 8)
+                     || (header->compression == Rle4 && header->bitCount == 4);
+    // Runs let a few bytes claim a large picture; a real one needs more.
+    if (rle && header->width * header->height > MaxRlePixelsPerByte * qMax<qint64>(header->bitsSize, 64))
+        return {};
+    if (!rle && header->compression != WmfDibHeader::Rgb && header->compression != WmfDibHeader::Bitfields)
         return {};
     QImage image(int(header->width), int(header->height), QImage::Format_RGB32);
     if (image.isNull())
         return {};
+    if (rle)
+        return decodeRle(dib, *header, image);
     const RowDecoder decoder(dib, *header);
     const auto *bits = reinterpret_cast<const uchar *>(dib.data()) + header->bitsOffset;
     for (qint64 y = 0; y < header->height; ++y) {

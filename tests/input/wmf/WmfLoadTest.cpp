@@ -195,6 +195,12 @@ const std::vector<HostileCase> &hostileCases()
              dib[16] = 1;
              w.stretchDib(QRect(0, 0, 100, 100), QSize(16384, 16384), dib);
          }},
+        {"runLengthCodesPastEdges",
+         [](WmfWriter &w) {
+             const QByteArray bits = QByteArray::fromHex("ff01" "0002ffff" "ff02" "0000" "00c8" "0102");
+             const QByteArray dib = WmfWriter::dibIndexed({2, 2}, 8, 1, {Qt::blue, Qt::green}, bits);
+             w.stretchDib(QRect(0, 0, 100, 100), QSize(2, 2), dib);
+         }},
         {"hugeCoordinatesAndScale",
          [](WmfWriter &w) {
              w.record(WmfFunction::SetMapMode, {8}).point(WmfFunction::SetWindowExt, {1, 1});

@@ -285,6 +285,20 @@ const std::vector<PlayCase> &playCases()
              return square(w.stretchDib(QRect(0, 0, 100, 100), QSize(2, 2), dib));
          },
          {{All, QRect(5, 5, 40, 40), Blue}, {All, QRect(55, 55, 40, 40), Green}, {All, QRect(5, 55, 40, 40), Red}}},
+        {"runLengthEncodedDibWithEightBitRuns",
+         [] {
+             const QByteArray bits = QByteArray::fromHex("0200" "0000" "0102" "0103" "0001");
+             const QByteArray dib = WmfWriter::dibIndexed({2, 2}, 8, 1, {Red, Green, Blue, White}, bits);
+             return square(WmfWriter().stretchDib(QRect(0, 0, 100, 100), QSize(2, 2), dib));
+         },
+         {{All, QRect(5, 5, 40, 40), Blue}, {All, QRect(5, 55, 90, 40), Red}}},
+        {"runLengthEncodedDibWithFourBitAbsoluteRun",
+         [] {
+             const QByteArray bits = QByteArray::fromHex("0003" "1230" "0100" "0001");
+             const QByteArray dib = WmfWriter::dibIndexed({4, 1}, 4, 2, {Red, Green, Blue, White}, bits);
+             return square(WmfWriter().stretchDib(QRect(0, 0, 100, 100), QSize(4, 1), dib));
+         },
+         {{All, QRect(2, 0, 21, 100), Green}, {All, QRect(27, 0, 21, 100), Blue}, {All, QRect(77, 0, 21, 100), Red}}},
         {"dibStretchBltUsesLogicalTarget",
          [] {
              WmfWriter w;

@@ -216,3 +216,27 @@ QByteArray WmfWriter::dib24(const std::vector<std::vector<QColor>> &rows)
     }
     return out;
 }
+
+QByteArray WmfWriter::dibIndexed(QSize size, quint16 bitCount, quint32 compression,
+                                 const std::vector<QColor> &palette, const QByteArray &bits)
+{
+    QByteArray out;
+    appendDword(out, 40);
+    appendDword(out, quint32(size.width()));
+    appendDword(out, quint32(size.height()));
+    appendWord(out, 1);
+    appendWord(out, bitCount);
+    appendDword(out, compression);
+    appendDword(out, quint32(bits.size()));
+    appendDword(out, 0);
+    appendDword(out, 0);
+    appendDword(out, quint32(palette.size()));
+    appendDword(out, 0);
+    for (const QColor &c : palette) {
+        out.append(char(c.blue()));
+        out.append(char(c.green()));
+        out.append(char(c.red()));
+        out.append('\0');
+    }
+    return out + bits;
+}

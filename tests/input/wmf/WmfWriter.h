@@ -41,6 +41,9 @@ public:
     static QByteArray colorRef(QColor color);
     // A bottom-up 24-bit DIB; rows are given top first.
     static QByteArray dib24(const std::vector<std::vector<QColor>> &rows);
+    // A DIB with a colour table and the given (possibly compressed) bits.
+    static QByteArray dibIndexed(QSize size, quint16 bitCount, quint32 compression,
+                                 const std::vector<QColor> &palette, const QByteArray &bits);
 
 private:
     QByteArray m_records;
