@@ -1,0 +1,50 @@
+#include "input/ControlFileText.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Utf8Case
+{
+    const char *name;
+    QByteArray bytes;
+    bool valid;
+};
+
+class Utf8ValidityTest : public ::testing::TestWithParam<Utf8Case>
+{
+};
+
+TEST_P(Utf8ValidityTest, DecidesTheEncoding)
+{
+    EXPECT_EQ(ControlFileText::isValidUtf8(GetParam().bytes), GetParam().valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, Utf8ValidityTest,
+    ::testing::Values(Utf8Case{"Ascii", "HDR plain", true}, Utf8Case{"TwoBytes", "Caf\xC3\xA9", true},
+                      Utf8Case{"ThreeBytes", "\xE2\x82\xAC", true}, Utf8Case{"FourBytes", "\xF0\x9F\x8C\xB7", true},
+                      Utf8Case{"Latin1Byte", "Caf\xE9", false}, Utf8Case{"LoneContinuation", "\x80", false},
+                      Utf8Case{"OverlongSlash", "\xC0\xAF", false}, Utf8Case{"OverlongThree", "\xE0\x80\xAF", false},
+                      Utf8Case{"Surrogate", "\xED\xA0\x80", false},
+                      Utf8Case{"BeyondUnicode", "\xF4\x90\x80\x80", false},
+                      Utf8Case{"TruncatedAtEnd", "ok \xE2\x82", false},
+                      Utf8Case{"LineEndInsideSequence", "\xE2\r\n\xAC", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ControlFileText, Windows1252MapsItsOwnPunctuation)
+{
+    EXPECT_EQ(ControlFileText::fromWindows1252("\x80\x93\x94\x99\xE9\x81"), u"\u20AC\u201C\u201D\u2122\u00E9\u0081");
+}
+
+TEST(ControlFileText, LastLineWithoutEndIsRead)
+{
+    QStringList lines;
+    ControlFileText("a\r\nb\n\nc").forEachLine([&](const QString &line) { lines.append(line); });
+    EXPECT_EQ(lines, (QStringList{u"a"_s, u"b"_s, QString(), u"c"_s}));
+}
+
+} // namespace
