@@ -52,6 +52,9 @@ void BM_ReadNotesFile(benchmark::State &state)
         file.open(QIODevice::WriteOnly);
         file.write(controlFile(int(state.range(0))));
     }
+    // Month names are looked up in the user's language before English.
+    const QLocale locale = state.range(1) == 0 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                               : QLocale(QLocale::German, QLocale::Germany);
     int pictureLines = 0;
     for (auto _ : state) {
         QString strPickedFile = path;
@@ -59,8 +62,7 @@ void BM_ReadNotesFile(benchmark::State &state)
         std::array<QString, 6> txtMessage;
         DayNotes strNotes;
         NotesFileTarget target{strPickedFile, txtHeader, txtMessage, txtYear, txtMonth, strNotes,
-                               [&] { ++pictureLines; }, {}, QDate(2026, 12, 8),
-                               QLocale(QLocale::English, QLocale::UnitedStates)};
+                               [&] { ++pictureLines; }, {}, QDate(2026, 12, 8), locale};
         ReadNotesFile(target);
         benchmark::DoNotOptimize(strNotes);
     }
@@ -69,7 +71,8 @@ void BM_ReadNotesFile(benchmark::State &state)
     state.counters["peakRssMB"] = peakRssMegabytes();
 }
 
-BENCHMARK(BM_ReadNotesFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadNotesFile)->ArgNames({"lines", "german"})->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
