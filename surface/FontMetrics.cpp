@@ -1,5 +1,7 @@
 #include "surface/FontMetrics.h"
 
+#include "surface/TextPrefix.h"
+
 #include <QFontMetricsF>
 
 namespace {
@@ -35,7 +37,14 @@ QFont FontMetrics::pageFont(const QString &name, double pointSize, bool bold)
 
 double FontMetrics::textWidthTwips(const QString &text) const
 {
-    return toTwips(QFontMetricsF(m_font, &m_device).horizontalAdvance(text));
+    const QFontMetricsF metrics(m_font, &m_device);
+    const std::optional<TextPrefix> prefix = prefixBeyond(metrics, text, toDots(WidthLimit));
+    return toTwips(prefix ? prefix->width : metrics.horizontalAdvance(text));
+}
+
+QString FontMetrics::textWithin(const QString &text, double widthTwips) const
+{
+    return ::textWithin(QFontMetricsF(m_font, &m_device), text, toDots(widthTwips));
 }
 
 double FontMetrics::lineHeightTwips() const
@@ -51,4 +60,9 @@ double FontMetrics::ascentTwips() const
 double FontMetrics::toTwips(double dots) const
 {
     return dots * TwipsPerInch / m_dotsPerInch;
+}
+
+double FontMetrics::toDots(double twips) const
+{
+    return twips * m_dotsPerInch / TwipsPerInch;
 }

@@ -14,12 +14,22 @@ public:
     // The font the page uses for a text item, not yet bound to a device.
     static QFont pageFont(const QString &name, double pointSize, bool bold);
 
+    // Widths are exact up to this, a hundred inches: more than any printable
+    // area is wide. Texts longer than that are measured by their beginning.
+    static constexpr double WidthLimit = 144000;
+
+    // Width of text, or, for a text wider than WidthLimit, a width above
+    // WidthLimit that may be less than its own.
     double textWidthTwips(const QString &text) const;
+    // text, or its first part when it runs on more than widthTwips past its
+    // start: the rest cannot show there.
+    QString textWithin(const QString &text, double widthTwips) const;
     double lineHeightTwips() const;
     double ascentTwips() const;
 
 private:
     double toTwips(double dots) const;
+    double toDots(double twips) const;
 
     QImage m_device;
     QFont m_font;

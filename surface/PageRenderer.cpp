@@ -2,8 +2,10 @@
 
 #include "surface/FontMetrics.h"
 #include "surface/Page.h"
+#include "surface/TextPrefix.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 
@@ -36,11 +38,12 @@ void PageRenderer::render(const Page &page) const
 void PageRenderer::draw(const PageText &text) const
 {
     const QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
-    const double ascent = QFontMetricsF(font, m_painter.device()).ascent();
+    const QFontMetricsF metrics(font, m_painter.device());
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
     const QPointF topLeft = toDots(text.pos);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), text.text);
+    const QString shown = shownPart(text.text, metrics, topLeft.x());
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), shown);
 }
 
 void PageRenderer::draw(const PageLine &line) const
@@ -59,6 +62,15 @@ void PageRenderer::draw(const PageBox &box) const
 void PageRenderer::draw(const PagePicture &picture) const
 {
     picture.picture.draw(m_painter, toDots(picture.rect));
+}
+
+// A text running far past the right edge is cut there: the device would
+// otherwise receive every glyph of it.
+QString PageRenderer::shownPart(const QString &text, const QFontMetricsF &metrics, double left) const
+{
+    if (m_painter.layoutDirection() == Qt::RightToLeft)
+        return text;
+    return textWithin(metrics, text, m_painter.device()->width() - left);
 }
 
 double PageRenderer::toDots(double twips) const

@@ -1,8 +1,10 @@
 #pragma once
 
+class QFontMetricsF;
 class QPainter;
 class QPointF;
 class QRectF;
+class QString;
 struct Page;
 struct PageText;
 struct PageLine;
@@ -24,6 +26,8 @@ private:
     void draw(const PageLine &line) const;
     void draw(const PageBox &box) const;
     void draw(const PagePicture &picture) const;
+
+    QString shownPart(const QString &text, const QFontMetricsF &metrics, double left) const;
 
     double toDots(double twips) const;
     QPointF toDots(const QPointF &twips) const;

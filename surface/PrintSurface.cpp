@@ -10,6 +10,7 @@
 
 PrintSurface::PrintSurface(Printers &printers)
     : m_printers(printers)
+    , m_settingsSelection(printers.selection())
 {
 }
 
@@ -63,7 +64,9 @@ void PrintSurface::Print(const QString &text, LineEnd end)
 {
     const FontMetrics metrics(currentFont(), m_printers.current().resolution());
     if (!text.isEmpty())
-        m_page.items.append(PageText{QPointF(m_currentX, m_currentY), text, m_fontName, m_fontSize, m_fontBold});
+        m_page.items.append(PageText{QPointF(m_currentX, m_currentY),
+                                     metrics.textWithin(text, FontMetrics::WidthLimit - m_currentX), m_fontName,
+                                     m_fontSize, m_fontBold});
     if (end == LineEnd::NewLine) {
         m_currentX = 0;
         m_currentY += float(metrics.lineHeightTwips());
@@ -88,8 +91,15 @@ void PrintSurface::PaintPicture(const Picture &picture, float x, float y, float 
         m_page.items.append(PagePicture{QRectF(x, y, width, height), picture});
 }
 
+void PrintSurface::setPaperSource(int source)
+{
+    m_settings.paperSource = source;
+    m_settingsSelection = m_printers.selection();
+}
+
 void PrintSurface::EndDoc()
 {
+    dropSettingsOfEarlierDevice();
     Page page = std::exchange(m_page, Page());
     if (!page.isEmpty())
         m_printers.current().print(page, m_settings);
@@ -103,4 +113,12 @@ void PrintSurface::KillDoc()
 QFont PrintSurface::currentFont() const
 {
     return FontMetrics::pageFont(m_fontName, m_fontSize, m_fontBold);
+}
+
+void PrintSurface::dropSettingsOfEarlierDevice()
+{
+    if (m_settingsSelection == m_printers.selection())
+        return;
+    m_settings.paperSource = 0;
+    m_settingsSelection = m_printers.selection();
 }

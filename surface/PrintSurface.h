@@ -43,13 +43,17 @@ public:
     qint16 DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(qint16 dots);
 
-    // Width in twips of text in the current font, size and weight.
+    // Width in twips of text in the current font, size and weight. Exact up
+    // to FontMetrics::WidthLimit (100 inches); a text wider than that gives a
+    // width above the limit, at least that wide but maybe less than its own.
     float TextWidth(const QString &text) const;
     // Height in twips of one line of the current font.
     float lineHeight() const;
 
     // Prints text at the current position. NewLine then moves CurrentX to 0
     // and CurrentY one line down; Continue moves CurrentX by the text's width.
+    // What runs on past FontMetrics::WidthLimit cannot show on any page and
+    // is not recorded.
     void Print(const QString &text, LineEnd end = LineEnd::NewLine);
 
     // A line from (x, y) to (x + dx, y + dy), and a box outline with those
@@ -59,8 +63,10 @@ public:
 
     void PaintPicture(const Picture &picture, float x, float y, float width, float height);
 
-    // The device setting of "HP Laser" printers: the paper source.
-    void setPaperSource(int source) { m_settings.paperSource = source; }
+    // The device setting of "HP Laser" printers: the paper source. It belongs
+    // to the device current now: once a device is made current again, the
+    // next document goes out with the default (0).
+    void setPaperSource(int source);
     void setDocumentName(const QString &name) { m_settings.documentName = name; }
 
     // Ends the page and hands it, with the copies, to the current device.
@@ -73,10 +79,13 @@ public:
 
 private:
     QFont currentFont() const;
+    void dropSettingsOfEarlierDevice();
 
     Printers &m_printers;
     Page m_page;
     PrintSettings m_settings;
+    // The device choice the device settings were made for.
+    quint64 m_settingsSelection = 0;
     float m_currentX = 0;
     float m_currentY = 0;
     QString m_fontName = QStringLiteral("Arial");

@@ -55,4 +55,5 @@ void Printers::setCurrent(int index)
 {
     item(index);
     m_current = index;
+    ++m_selection;
 }

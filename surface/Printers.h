@@ -29,8 +29,12 @@ public:
     // Makes item index current; raises RuntimeError::SubscriptOutOfRange
     // outside the collection.
     void setCurrent(int index);
+    // Counts the times a device was made current: settings made for one
+    // choice of device do not carry over to the next.
+    quint64 selection() const { return m_selection; }
 
 private:
     std::vector<std::unique_ptr<OutputDevice>> m_devices;
     int m_current = 0;
+    quint64 m_selection = 0;
 };

@@ -1,6 +1,10 @@
+#include "surface/FontMetrics.h"
+#include "surface/FontSubstitutions.h"
 #include "surface/Page.h"
 #include "surface/PageRenderer.h"
+#include "surface/TextPrefix.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -10,13 +14,19 @@ namespace {
 // At 144 dots per inch ten twips are one dot.
 constexpr int DotsPerInch = 144;
 
-QImage render(const Page &page)
+QImage blankImage()
 {
     QImage image(400, 300, QImage::Format_RGB32);
     const int dotsPerMetre = qRound(DotsPerInch / 0.0254);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
+    return image;
+}
+
+QImage render(const Page &page)
+{
+    QImage image = blankImage();
     QPainter painter(&image);
     PageRenderer(painter, DotsPerInch).render(page);
     return image;
@@ -114,5 +124,81 @@ TEST(PageRenderer, PictureFillsItsBox)
     EXPECT_EQ(image.pixelColor(111, 45), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(50, 71), QColor(Qt::white));
 }
+
+// The text drawn whole, as it was before long texts were cut at the edge.
+QImage drawnWhole(const PageText &text)
+{
+    QImage image = blankImage();
+    QPainter painter(&image);
+    const QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), &image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double ascent = QFontMetricsF(font, &image).ascent();
+    painter.drawText(QPointF(text.pos.x() / 10, text.pos.y() / 10 + ascent), text.text);
+    return image;
+}
+
+struct LongTextRow
+{
+    const char *name;
+    PageText text;
+    // Whether the renderer may leave out the end of the text.
+    bool cut;
+};
+
+void PrintTo(const LongTextRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class LongText : public ::testing::TestWithParam<LongTextRow>
+{
+};
+
+TEST_P(LongText, RunningPastTheEdgeShowsAsDrawnWhole)
+{
+    installFontSubstitutions();
+    const PageText &text = GetParam().text;
+    Page page;
+    page.items.append(text);
+    const QImage image = render(page);
+    EXPECT_FALSE(inkBounds(image).isEmpty());
+    EXPECT_TRUE(image == drawnWhole(text));
+
+    const QImage device = blankImage();
+    const QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), &device);
+    const QString shown = textWithin(QFontMetricsF(font, &device), text.text, device.width() - text.pos.x() / 10);
+    EXPECT_EQ(shown.size() < text.text.size(), GetParam().cut);
+}
+
+const QString Sentence = QStringLiteral("Dentist at ten; Anna's birthday (12) ^ ");
+
+PageText longText(QPointF pos, const QString &text, double points = 12, bool bold = false,
+                  const QString &fontName = QStringLiteral("Arial"))
+{
+    return PageText{pos, text, fontName, points, bold};
+}
+
+const QString Shalom = QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LongText,
+    ::testing::Values(
+        LongTextRow{"Sentences", longText({1000, 500}, Sentence.repeated(100)), true},
+        LongTextRow{"KerningPairsInBold", longText({0, 500}, QStringLiteral("AVATAWAYLTPA").repeated(200), 20, true),
+                    true},
+        LongTextRow{"SerifFace", longText({2000, 500}, Sentence.repeated(100), 9, false, QStringLiteral("Times")),
+                    true},
+        LongTextRow{"CombiningAccents", longText({2000, 500}, QStringLiteral("e\u0301a\u0300o\u0302").repeated(500)),
+                    true},
+        LongTextRow{"OutsideTheBasicPlane", longText({0, 500}, QStringLiteral("b\U0001D400").repeated(400)), true},
+        LongTextRow{"DigitsOnly", longText({0, 500}, QStringLiteral("0123456789").repeated(100)), true},
+        LongTextRow{"StartingLeftOfTheEdge", longText({-20000, 500}, Sentence.repeated(400)), true},
+        LongTextRow{"StartingNearTheRightEdge", longText({3900, 500}, Sentence.repeated(100)), true},
+        // Right-to-left text shows its end at the left.
+        LongTextRow{"RightToLeft", longText({0, 500}, (Shalom + u' ').repeated(300)), false},
+        LongTextRow{"RightToLeftAfterDigits", longText({0, 500}, QStringLiteral("12345 ").repeated(100) + Shalom),
+                    false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

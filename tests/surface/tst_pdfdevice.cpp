@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -199,6 +200,23 @@ TEST_F(PdfDeviceTest, SmallPictureKeepsItsPixels)
     const PdfReader::Content pdf = PdfReader::read(printed());
     ASSERT_EQ(pdf.images.size(), 1);
     EXPECT_EQ(pdf.images.front().pixels, QSize(40, 30));
+}
+
+TEST_F(PdfDeviceTest, WordRunningFarPastTheEdgeIsCutThere)
+{
+    QString word;
+    QRandomGenerator random(1950);
+    for (int i = 0; i < 1 << 20; ++i)
+        word += QChar(u'a' + random.bounded(26));
+    Page page;
+    page.items.append(PageText{QPointF(2000, 3000), word, QStringLiteral("Arial"), 8, false});
+    device().print(page, PrintSettings{});
+    // A megabyte of glyphs would not compress to this.
+    EXPECT_LT(QFileInfo(device().lastFile()).size(), 64 * 1024);
+    const QList<PdfReader::Word> words = PdfReader::words(device().lastFile());
+    ASSERT_EQ(words.size(), 1);
+    EXPECT_TRUE(word.startsWith(words.front().text.left(100)));
+    expectNear(words.front().box.topLeft(), pagePoint({2000, 3000}));
 }
 
 TEST_F(PdfDeviceTest, EveryCopyIsAPage)

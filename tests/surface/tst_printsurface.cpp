@@ -1,9 +1,11 @@
 #include "RecordingDevice.h"
+#include "surface/FontMetrics.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -202,5 +204,169 @@ TEST_F(PrintSurfaceTest, PaintPictureRecordsItsBoxAndSkipsAnEmptyPicture)
     ASSERT_EQ(surface.page().items.size(), 1);
     EXPECT_EQ(std::get<PagePicture>(surface.page().items.front()).rect, QRectF(300, 400, 4800, 3200));
 }
+
+// Texts far wider than any page: the widths callers compare with stay exact,
+// and what cannot show on any page is not recorded.
+constexpr double WidthLimit = FontMetrics::WidthLimit;
+
+QString letters(qsizetype count, QChar letter = u'm')
+{
+    return QString(count, letter);
+}
+
+struct WidthCase
+{
+    const char *name;
+    qsizetype letters;
+    bool withinLimit;
+};
+
+void PrintTo(const WidthCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class WideTextWidth : public PrintSurfaceTest, public ::testing::WithParamInterface<WidthCase>
+{
+};
+
+// "m" has no kerning with itself: n of them are n times as wide as one.
+TEST_P(WideTextWidth, IsExactUpToTheLimitAndAboveItBeyond)
+{
+    const WidthCase &row = GetParam();
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(8);
+    const double one = surface.TextWidth(QStringLiteral("m"));
+    const double width = surface.TextWidth(letters(row.letters));
+    if (row.withinLimit) {
+        ASSERT_LT(row.letters * one, WidthLimit);
+        EXPECT_NEAR(width, row.letters * one, row.letters * one * 1e-5);
+    } else {
+        EXPECT_GT(width, WidthLimit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, WideTextWidth,
+                         ::testing::Values(WidthCase{"OneWord", 10, true},
+                                           WidthCase{"LongerThanTheFirstMeasuredPart", 300, true},
+                                           WidthCase{"JustWithinTheLimit", 1050, true},
+                                           WidthCase{"JustPastTheLimit", 1200, false},
+                                           WidthCase{"MillionLetters", 1 << 20, false},
+                                           WidthCase{"TenMillionLetters", 10 << 20, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Measured whole, without any limit.
+double arialWidthAt600Dpi(const QString &text, double points)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(600 / 0.0254));
+    device.setDotsPerMeterY(qRound(600 / 0.0254));
+    const QFont font(FontMetrics::pageFont(QStringLiteral("Arial"), points, false), &device);
+    return QFontMetricsF(font, &device).horizontalAdvance(text) * 1440 / 600;
+}
+
+struct RecordCase
+{
+    const char *name;
+    QString text;
+    float x;
+    bool cut;
+};
+
+void PrintTo(const RecordCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class WideTextRecord : public PrintSurfaceTest, public ::testing::WithParamInterface<RecordCase>
+{
+};
+
+TEST_P(WideTextRecord, KeepsWhatCanShowOnAnyPage)
+{
+    const RecordCase &row = GetParam();
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(8);
+    surface.setCurrentX(row.x);
+    surface.Print(row.text, PrintSurface::LineEnd::Continue);
+    ASSERT_EQ(surface.page().items.size(), 1);
+    const QString recorded = std::get<PageText>(surface.page().items.front()).text;
+    // Continuing moves by the width of the whole text.
+    EXPECT_FLOAT_EQ(surface.CurrentX(), row.x + surface.TextWidth(row.text));
+    if (!row.cut) {
+        EXPECT_EQ(recorded, row.text);
+        return;
+    }
+    EXPECT_TRUE(row.text.startsWith(recorded));
+    EXPECT_LT(recorded.size(), 100000);
+    EXPECT_GT(row.x + arialWidthAt600Dpi(recorded, 8), WidthLimit);
+}
+
+const QString Alef = QStringLiteral("\u05D0");
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WideTextRecord,
+    ::testing::Values(RecordCase{"ShortTextWhole", QStringLiteral("Birthday"), 0, false},
+                      RecordCase{"EndingBeforeTheLimitWhole", letters(1000), 0, false},
+                      RecordCase{"GiantWordCut", letters(10 << 20), 0, true},
+                      RecordCase{"GiantWordStartingFarLeftCut", letters(10 << 20), -300000, true},
+                      RecordCase{"GiantWordStartingPastTheLimitCut", letters(1 << 20), 200000, true},
+                      RecordCase{"GiantSentenceCut", QStringLiteral("Dentist at ten ^ ").repeated(100000), 1000, true},
+                      RecordCase{"DigitsOnlyCut", letters(1 << 20, u'7'), 0, true},
+                      // Right-to-left text shows its end first; direction
+                      // controls move what follows them.
+                      RecordCase{"RightToLeftWordWhole", Alef.repeated(1 << 20), 0, false},
+                      RecordCase{"DigitsBeforeARightToLeftWordWhole", letters(1 << 20, u'7') + Alef, 0, false},
+                      RecordCase{"RightToLeftWordAfterTheCutCut", letters(1 << 20) + Alef, 0, true},
+                      RecordCase{"EmbeddingControlWhole", QStringLiteral("\u202B") + letters(1 << 20), 0, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct PaperSourceCase
+{
+    const char *name;
+    // Applied in order: 's' sets the paper source 1, a digit makes that
+    // device current, 'p' prints a document.
+    const char *steps;
+    // The paper source of each printed document.
+    std::vector<int> printed;
+};
+
+void PrintTo(const PaperSourceCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class PaperSource : public PrintSurfaceTest, public ::testing::WithParamInterface<PaperSourceCase>
+{
+};
+
+TEST_P(PaperSource, BelongsToTheDeviceItWasSetFor)
+{
+    std::vector<int> printed;
+    for (const char step : std::string(GetParam().steps)) {
+        if (step == 's') {
+            surface.setPaperSource(1);
+        } else if (step == 'p') {
+            surface.Print(QStringLiteral("January"));
+            surface.EndDoc();
+            const RecordingDevice &current = device(printers.currentIndex());
+            printed.push_back(current.jobs.back().settings.paperSource);
+        } else {
+            printers.setCurrent(step - '0');
+        }
+    }
+    EXPECT_EQ(printed, GetParam().printed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, PaperSource,
+    ::testing::Values(PaperSourceCase{"NeverSetIsTheDefault", "p", {0}},
+                      PaperSourceCase{"HoldsForEveryDocumentOnItsDevice", "spp", {1, 1}},
+                      PaperSourceCase{"AnotherDeviceGetsTheDefault", "sp1p", {1, 0}},
+                      PaperSourceCase{"BackOnTheFirstDeviceItIsTheDefault", "sp10p", {1, 0}},
+                      PaperSourceCase{"ChoosingTheSameDeviceAgainStartsAfresh", "s0p", {0}},
+                      PaperSourceCase{"SetAfterTheChangeHolds", "s1sp", {1}},
+                      PaperSourceCase{"SetButNotPrintedDoesNotCarryOver", "s1p0p", {0, 0}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
