@@ -166,6 +166,32 @@ void BM_PlaceText10MbSharedEntry(benchmark::State &state)
 }
 BENCHMARK(BM_PlaceText10MbSharedEntry)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
+QString tenMegabyteWord()
+{
+    return QString(10 * 1024 * 1024, u'm');
+}
+
+// A whole page whose header and one day's note are each one word of 10 MB:
+// every size of the header fit measures it, the note is wrapped, and both run
+// far past the right edge of the page.
+void BM_CalendarPageGiantWords(benchmark::State &state)
+{
+    PdfTarget target;
+    CalendarPageInput input = fullPage(Picture());
+    input.txtHeader = tenMegabyteWord();
+    input.strNotes[14] = tenMegabyteWord();
+    qint64 fileSize = 0;
+    for (auto _ : state) {
+        printCalendar(target.surface, input);
+        state.PauseTiming();
+        fileSize = QFileInfo(target.lastFile()).size();
+        QFile::remove(target.lastFile());
+        state.ResumeTiming();
+    }
+    state.counters["file_KB"] = double(fileSize) / 1024;
+}
+BENCHMARK(BM_CalendarPageGiantWords)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -74,8 +74,8 @@ void PlaceMonth(PrintSurface &surface, const DayNotes &strNotes, qint16 Yr, qint
         surface.setFontSize(GridFontSize);
         surface.Print(QString::number(d), PrintSurface::LineEnd::Continue);
         const qint16 rowY = CInt(surface.CurrentY());
-        QString notes = strNotes[d - 1];
-        PlaceText(surface, surface.CurrentX() - 1350, addInt16(rowY, 200), NoteWidth, noteFont, notes);
+        // The rest of a long entry is dropped: it is not copied either.
+        placeTextBlock(surface, surface.CurrentX() - 1350, addInt16(rowY, 200), NoteWidth, noteFont, strNotes[d - 1]);
         surface.setCurrentY(rowY);
         // Two-digit numbers start further left to stay inside the cell.
         if (d == 9)

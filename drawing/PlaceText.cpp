@@ -3,6 +3,7 @@
 #include "surface/PrintSurface.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace {
 
@@ -10,6 +11,10 @@ constexpr float NoteFontSize = 8;
 constexpr int MaxLines = 7;
 constexpr QChar Blank = u' ';
 constexpr QChar LineBreakMark = u'^';
+// Longer candidates are first measured by their beginning.
+constexpr qsizetype LongCandidate = 1024;
+// In lines of the font: more than a cut at the end of a beginning can change.
+constexpr float FarBeyond = 4;
 
 void printLine(PrintSurface &surface, const QString &line, float Tx)
 {
@@ -17,9 +22,25 @@ void printLine(PrintSurface &surface, const QString &line, float Tx)
     surface.setCurrentX(Tx);
 }
 
+// Whether line followed directly by word measures more than Tw. A giant word
+// is not copied to be measured: when its beginning is already wider than Tw
+// by far, so is the whole.
+bool widerThan(const PrintSurface &surface, const QString &line, QStringView word, qint16 Tw)
+{
+    if (line.size() + word.size() > LongCandidate) {
+        QString beginning = line.left(LongCandidate);
+        beginning += word.first(std::min(word.size(), LongCandidate - beginning.size()));
+        if (surface.TextWidth(beginning) > Tw + FarBeyond * surface.lineHeight())
+            return true;
+    }
+    QString candidate = line;
+    candidate += word;
+    return surface.TextWidth(candidate) > Tw;
+}
+
 } // namespace
 
-void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QString &Tt)
+QStringView placeTextBlock(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QStringView Tt)
 {
     QString line;
     surface.setCurrentX(Tx);
@@ -30,23 +51,22 @@ void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QStri
 
     // The words are read in place: an entry may be megabytes long, and only
     // its first seven lines are ever taken.
-    const QStringView text(Tt);
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == Blank)
+    qsizetype end = Tt.size();
+    while (end > 0 && Tt[end - 1] == Blank)
         --end;
     qsizetype pos = 0;
-    bool more = !text.isEmpty();
+    bool more = !Tt.isEmpty();
     while (more) {
-        while (pos < end && text[pos] == Blank)
+        while (pos < end && Tt[pos] == Blank)
             ++pos;
-        const qsizetype blank = text.indexOf(Blank, pos);
+        const qsizetype blank = Tt.indexOf(Blank, pos);
         QStringView word;
         if (blank < 0 || blank >= end) {
-            word = text.mid(pos, end - pos);
+            word = Tt.mid(pos, end - pos);
             pos = end;
             more = false;
         } else {
-            word = text.mid(pos, blank - pos);
+            word = Tt.mid(pos, blank - pos);
             pos = blank + 1;
         }
 
@@ -54,7 +74,7 @@ void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QStri
             printLine(surface, line, Tx);
             line.clear();
             ++lineNumber;
-        } else if (surface.TextWidth(line + word.toString()) > Tw) {
+        } else if (widerThan(surface, line, word, Tw)) {
             printLine(surface, line, Tx);
             line = word.toString();
             ++lineNumber;
@@ -67,13 +87,18 @@ void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QStri
     }
     if (lineNumber <= MaxLines && !line.isEmpty())
         surface.Print(line, PrintSurface::LineEnd::NewLine);
+    return more ? Tt.mid(pos, end - pos) : QStringView();
+}
 
+void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QString &Tt)
+{
+    const QStringView rest = placeTextBlock(surface, Tx, Ty, Tw, Tf, Tt);
+    if (rest.isNull()) {
+        Tt.clear();
+        return;
+    }
     // Cutting the front first copies only the rest when Tt is shared, and
     // nothing at all when it is not.
-    if (more) {
-        Tt.remove(0, pos);
-        Tt.truncate(end - pos);
-    } else {
-        Tt.clear();
-    }
+    Tt.remove(0, rest.data() - Tt.constData());
+    Tt.truncate(rest.size());
 }

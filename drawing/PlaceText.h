@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 
 class PrintSurface;
@@ -10,3 +11,7 @@ class QString;
 // "^" ends the line, at most seven lines. Tt is consumed: on return it holds
 // only the text that was not taken.
 void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QString &Tt);
+
+// Prints Tt as PlaceText does and returns the part not taken as a view into
+// Tt, null when all was taken. Callers that drop the rest copy nothing.
+QStringView placeTextBlock(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QStringView Tt);

@@ -5,6 +5,7 @@
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -434,6 +435,11 @@ double paperX(double twips)
     return 10 + twips / 20;
 }
 
+double paperY(double twips)
+{
+    return 10 + twips / 20;
+}
+
 TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
 {
     PrintTarget target;
@@ -454,6 +460,34 @@ TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
     const auto lastDay = findWord(words, QStringLiteral("31"));
     ASSERT_TRUE(lastDay);
     EXPECT_NEAR(lastDay->xMin, paperX(9450), 1.0);
+}
+
+// A header and a note that are one word of ten megabytes each: the header
+// shrinks to its smallest size, and the page holds only what can show.
+TEST(CalendarPrintJob, GiantWordsPrintAsFarAsThePageShowsThem)
+{
+    const QString giant(10 << 20, u'm');
+    CalendarPageInput input = pageInput();
+    input.txtHeader = giant;
+    input.strNotes[14] = giant;
+    PrintTarget target;
+    const Page page = printed(target, input);
+
+    const auto header = textAt(page, 500);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->pointSize, 2);
+    EXPECT_EQ(header->pos.x(), 220);
+    EXPECT_TRUE(giant.startsWith(header->text));
+    EXPECT_LT(header->text.size(), 100000);
+
+    // On paper: the header above the frames, the note in the grid.
+    QList<PdfWord> giantWords = wordsOnFirstPage(target.device().lastFile());
+    giantWords.removeIf([](const PdfWord &word) { return !word.text.startsWith(u"mmmm"); });
+    ASSERT_EQ(giantWords.size(), 2);
+    EXPECT_NEAR(giantWords[0].xMin, paperX(220), 1.0);
+    EXPECT_LT(giantWords[0].yMin, paperY(4400));
+    EXPECT_GT(giantWords[1].yMin, paperY(4550));
+    EXPECT_LT(QFileInfo(target.device().lastFile()).size(), 256 * 1024);
 }
 
 } // namespace

@@ -70,6 +70,35 @@ TEST_P(PlaceTextTable, PrintsTheLinesAndKeepsWhatWasNotTaken)
 // 600-dpi device can measure.
 const QString ExactLine = QStringLiteral("immmm rrrrrrrrrrrrrtt");
 
+const QString ZeroWidthWord = QString(3000, QChar(0x200B));
+
+// The block over a view takes the same lines and hands back the same rest,
+// which lies in the entry itself: nothing is copied.
+TEST_P(PlaceTextTable, ViewOfTheEntryIsPlacedAlike)
+{
+    const TextCase &row = GetParam();
+    PrintTarget byCopy;
+    QString copy = row.text;
+    PlaceText(byCopy.surface(), Tx, Ty, row.width, Tf, copy);
+    PrintTarget byView;
+    const QString entry = row.text;
+    const QStringView rest = placeTextBlock(byView.surface(), Tx, Ty, row.width, Tf, entry);
+
+    EXPECT_EQ(rest.toString(), row.remainder);
+    if (!rest.isEmpty()) {
+        EXPECT_GE(rest.data(), entry.constData());
+        EXPECT_LE(rest.data() + rest.size(), entry.constData() + entry.size());
+    }
+    const QList<PageText> expected = textsOf(byCopy.surface().page());
+    const QList<PageText> printed = textsOf(byView.surface().page());
+    ASSERT_EQ(printed.size(), expected.size());
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        EXPECT_EQ(printed[i].text, expected[i].text) << "line " << i;
+        EXPECT_EQ(printed[i].pos, expected[i].pos) << "line " << i;
+    }
+    EXPECT_EQ(byView.surface().CurrentY(), byCopy.surface().CurrentY());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Notes, PlaceTextTable,
     ::testing::Values(
@@ -93,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"SeventhLineByCaretDropsNothingElse", "a ^ b ^ c ^ d ^ e ^ f ^ g ^", 1400,
                  {" a", " b", " c", " d", " e", " f", " g"}, ""},
         TextCase{"BlanksOnlyPrintOneBlank", "   ", 1400, {" "}, ""},
-        TextCase{"TabDoesNotSeparateWords", "a\tb", 1400, {" a\tb"}, ""}),
+        TextCase{"TabDoesNotSeparateWords", "a\tb", 1400, {" a\tb"}, ""},
+        // Long enough to be measured by its beginning first, and still fits.
+        TextCase{"LongWordOfZeroWidthCharactersFits", ZeroWidthWord, 1400, {" " + ZeroWidthWord}, ""}),
     [](const ::testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
 
 TEST(PlaceText, ExactLineMeasuresTheWidthItIsTestedWith)
@@ -129,6 +160,58 @@ TEST(PlaceText, LongEntryGivesBackItsUntakenTail)
     ASSERT_FALSE(text.isEmpty());
     EXPECT_TRUE(entry.trimmed().endsWith(text));
     EXPECT_TRUE(text.startsWith(QStringLiteral("note")));
+}
+
+// Words of megabytes, as a control file may hold: placed like any word wider
+// than the block, and recorded only as far as they can show.
+const QString GiantWord(1 << 20, u'm');
+
+void expectGiantWordLine(const PageText &line, float y)
+{
+    EXPECT_TRUE(GiantWord.startsWith(line.text));
+    EXPECT_LT(line.text.size(), 100000);
+    EXPECT_GT(widthOf(line.text, Tf, 8), 2 * 11460);
+    EXPECT_EQ(line.pos, QPointF(Tx, y));
+}
+
+TEST(PlaceText, GiantWordStandsAloneOnItsLine)
+{
+    PrintTarget target;
+    PrintSurface &surface = target.surface();
+    QString text = QStringLiteral("Dentist ") + GiantWord + QStringLiteral(" at ten");
+    PlaceText(surface, Tx, Ty, 1400, Tf, text);
+
+    const float line = surface.lineHeight();
+    const QList<PageText> printed = textsOf(surface.page());
+    ASSERT_EQ(printed.size(), 3);
+    EXPECT_EQ(printed[0].text, QStringLiteral(" Dentist"));
+    expectGiantWordLine(printed[1], Ty + line);
+    EXPECT_EQ(printed[2].text, QStringLiteral("at ten"));
+    EXPECT_NEAR(printed[2].pos.y(), Ty + 2 * line, 0.01);
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST(PlaceText, GiantWordAsTheWholeNoteFollowsAnEmptyLine)
+{
+    PrintTarget target;
+    PrintSurface &surface = target.surface();
+    QString text = GiantWord;
+    PlaceText(surface, Tx, Ty, 1400, Tf, text);
+
+    const QList<PageText> printed = textsOf(surface.page());
+    ASSERT_EQ(printed.size(), 1);
+    expectGiantWordLine(printed[0], Ty + surface.lineHeight());
+    EXPECT_NEAR(surface.CurrentY(), Ty + 2 * surface.lineHeight(), 0.01);
+}
+
+TEST(PlaceText, GiantWordsPastTheSeventhLineAreGivenBack)
+{
+    PrintTarget target;
+    QString text = QStringLiteral("a ^ b ^ c ^ d ^ e ^ f ^ ") + GiantWord + u' ' + GiantWord;
+    PlaceText(target.surface(), Tx, Ty, 1400, Tf, text);
+
+    EXPECT_EQ(textsOf(target.surface().page()).size(), 6);
+    EXPECT_EQ(text, GiantWord);
 }
 
 } // namespace
