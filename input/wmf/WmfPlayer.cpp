@@ -49,6 +49,8 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainte
     , m_unitsPerInch(frame.unitsPerInch)
     , m_mode(mode)
 {
+    // As an application plays a metafile into a rectangle: anisotropic, with
+    // the frame's window stretched onto it until the records say otherwise.
     m_dc.mapMode = WmfDeviceContext::Anisotropic;
     m_dc.windowOrg = frame.windowOrg;
     m_dc.windowExt = frame.windowExt;
