@@ -9,9 +9,7 @@ constexpr qsizetype FirstPrefix = 256;
 // What a cut can change is far less than the width of a few glyphs.
 constexpr qreal CutMargin = 4;
 
-// Right-to-left letters and explicit direction controls may move the text
-// around them; left-to-right letters set the direction; the rest follows.
-enum class Strength { LeftToRight, Other, Weak };
+enum class Strength { LeftToRight, RightToLeft, Control, Weak };
 
 Strength strength(QChar::Direction direction)
 {
@@ -20,6 +18,7 @@ Strength strength(QChar::Direction direction)
         return Strength::LeftToRight;
     case QChar::DirR:
     case QChar::DirAL:
+        return Strength::RightToLeft;
     case QChar::DirLRE:
     case QChar::DirLRO:
     case QChar::DirRLE:
@@ -29,7 +28,7 @@ Strength strength(QChar::Direction direction)
     case QChar::DirRLI:
     case QChar::DirFSI:
     case QChar::DirPDI:
-        return Strength::Other;
+        return Strength::Control;
     default:
         return Strength::Weak;
     }
@@ -46,47 +45,97 @@ Strength strengthAt(QStringView text, qsizetype &i)
     return strength(QChar::direction(c));
 }
 
-} // namespace
+// The first strength in text[from, to) that is not weak.
+Strength firstStrong(QStringView text, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i) {
+        const Strength found = strengthAt(text, i);
+        if (found != Strength::Weak)
+            return found;
+    }
+    return Strength::Weak;
+}
 
-std::optional<TextPrefix> prefixBeyond(const QFontMetricsF &metrics, const QString &text, qreal limit)
+bool holds(QStringView text, qsizetype from, qsizetype to, Strength wanted)
+{
+    for (qsizetype i = from; i < to; ++i) {
+        if (strengthAt(text, i) == wanted)
+            return true;
+    }
+    return false;
+}
+
+bool isRightToLeftLetter(QChar c)
+{
+    return strength(c.direction()) == Strength::RightToLeft;
+}
+
+// Measures growing parts of text taken from its start or its end, as
+// prefixBeyond does.
+std::optional<TextPrefix> partBeyond(const QFontMetricsF &metrics, const QString &text, qreal limit, bool fromEnd)
 {
     for (qsizetype length = FirstPrefix; length < text.size(); length *= 2) {
-        if (text[length - 1].isHighSurrogate())
+        const QChar edge = fromEnd ? text[text.size() - length] : text[length - 1];
+        if (fromEnd ? edge.isLowSurrogate() : edge.isHighSurrogate())
             ++length;
         if (length >= text.size())
             break;
-        const qreal width = metrics.horizontalAdvance(text.left(length));
+        const qreal width = metrics.horizontalAdvance(fromEnd ? text.right(length) : text.left(length));
         if (width > limit + CutMargin * metrics.maxWidth())
             return TextPrefix{length, width};
     }
     return std::nullopt;
 }
 
-bool prefixKeepsLayout(QStringView text, qsizetype length)
+// Laid out left to right, the text shows its beginning at the left. The part
+// kept holds no right-to-left letter nor direction control: nothing in it
+// moves, and what follows cannot move it.
+QString beginningWithin(const QFontMetricsF &metrics, const QString &text, qreal width)
 {
-    bool hasLetter = false;
-    for (qsizetype i = 0; i < length; ++i) {
-        const Strength found = strengthAt(text, i);
-        if (found == Strength::Other)
-            return false;
-        hasLetter = hasLetter || found == Strength::LeftToRight;
-    }
-    if (hasLetter)
-        return true;
-    // Without a letter of its own the prefix takes its direction from the
-    // first letter after it.
-    for (qsizetype i = length; i < text.size(); ++i) {
-        const Strength found = strengthAt(text, i);
-        if (found != Strength::Weak)
-            return found == Strength::LeftToRight;
-    }
-    return true;
+    const std::optional<TextPrefix> prefix = partBeyond(metrics, text, width, false);
+    if (!prefix || holds(text, 0, prefix->length, Strength::RightToLeft)
+        || holds(text, 0, prefix->length, Strength::Control))
+        return text;
+    return text.left(prefix->length);
+}
+
+// Laid out right to left, the text shows its end at the left. The cut falls
+// between two right-to-left letters, so no run of numbers or left-to-right
+// text spans it, and nothing before it is a direction control that could
+// reach into the part kept.
+QString endWithin(const QFontMetricsF &metrics, const QString &text, qreal width)
+{
+    const std::optional<TextPrefix> suffix = partBeyond(metrics, text, width, true);
+    if (!suffix)
+        return text;
+    qsizetype start = text.size() - suffix->length;
+    while (start > 0 && !(isRightToLeftLetter(text[start]) && isRightToLeftLetter(text[start - 1])))
+        --start;
+    if (start == 0 || holds(text, 0, start, Strength::Control))
+        return text;
+    return text.mid(start);
+}
+
+} // namespace
+
+std::optional<TextPrefix> prefixBeyond(const QFontMetricsF &metrics, const QString &text, qreal limit)
+{
+    return partBeyond(metrics, text, limit, false);
 }
 
 QString textWithin(const QFontMetricsF &metrics, const QString &text, qreal width)
 {
-    const std::optional<TextPrefix> prefix = prefixBeyond(metrics, text, width);
-    if (prefix && prefixKeepsLayout(text, prefix->length))
-        return text.left(prefix->length);
+    if (text.size() <= FirstPrefix)
+        return text;
+    // The direction is the first letter's: left to right without any.
+    switch (firstStrong(text, 0, text.size())) {
+    case Strength::LeftToRight:
+    case Strength::Weak:
+        return beginningWithin(metrics, text, width);
+    case Strength::RightToLeft:
+        return endWithin(metrics, text, width);
+    case Strength::Control:
+        break;
+    }
     return text;
 }

@@ -5,7 +5,6 @@
 
 class QFontMetricsF;
 class QString;
-class QStringView;
 
 // Texts far longer than a page are measured by their beginning.
 
@@ -22,12 +21,9 @@ struct TextPrefix
 // the limit.
 std::optional<TextPrefix> prefixBeyond(const QFontMetricsF &metrics, const QString &text, qreal limit);
 
-// Whether the first length characters of text are laid out left to right
-// and at the same places as in the whole text, with the direction taken from
-// the text: they hold no right-to-left letter or direction control, and the
-// first letter of the text, if any, is a left-to-right one.
-bool prefixKeepsLayout(QStringView text, qsizetype length);
-
-// text, or its first part when it runs on more than width past the start:
-// the rest lies beyond and cannot show within width.
+// text, or the part of it that shows within width from its left end when it
+// runs on far past that: the beginning of a left-to-right text, the end of a
+// right-to-left one, laid out with the direction taken from the text. Where
+// a cut could move what shows (direction controls, runs of numbers or of the
+// other direction across the cut), the text is kept whole.
 QString textWithin(const QFontMetricsF &metrics, const QString &text, qreal width);

@@ -196,8 +196,17 @@ INSTANTIATE_TEST_SUITE_P(
         LongTextRow{"StartingLeftOfTheEdge", longText({-20000, 500}, Sentence.repeated(400)), true},
         LongTextRow{"StartingNearTheRightEdge", longText({3900, 500}, Sentence.repeated(100)), true},
         // Right-to-left text shows its end at the left.
-        LongTextRow{"RightToLeft", longText({0, 500}, (Shalom + u' ').repeated(300)), false},
+        LongTextRow{"RightToLeft", longText({0, 500}, (Shalom + u' ').repeated(300)), true},
+        LongTextRow{"RightToLeftWithNumbers", longText({0, 500}, (Shalom + QStringLiteral(" 2003 ")).repeated(300)),
+                    true},
+        LongTextRow{"RightToLeftWithLatinWords", longText({0, 500}, (Shalom + QStringLiteral(" Anna ")).repeated(300)),
+                    true},
+        LongTextRow{"ArabicLettersJoined", longText({1000, 500}, QStringLiteral("\u0633\u0644\u0627\u0645").repeated(600)),
+                    true},
+        // No cut between two right-to-left letters: the numbers would move.
         LongTextRow{"RightToLeftAfterDigits", longText({0, 500}, QStringLiteral("12345 ").repeated(100) + Shalom),
+                    false},
+        LongTextRow{"DirectionControlFirst", longText({0, 500}, QStringLiteral("\u202E") + Sentence.repeated(100)),
                     false}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -265,12 +265,14 @@ double arialWidthAt600Dpi(const QString &text, double points)
     return QFontMetricsF(font, &device).horizontalAdvance(text) * 1440 / 600;
 }
 
+enum class Kept { Whole, Beginning, End };
+
 struct RecordCase
 {
     const char *name;
     QString text;
     float x;
-    bool cut;
+    Kept kept;
 };
 
 void PrintTo(const RecordCase &row, std::ostream *os)
@@ -293,11 +295,11 @@ TEST_P(WideTextRecord, KeepsWhatCanShowOnAnyPage)
     const QString recorded = std::get<PageText>(surface.page().items.front()).text;
     // Continuing moves by the width of the whole text.
     EXPECT_FLOAT_EQ(surface.CurrentX(), row.x + surface.TextWidth(row.text));
-    if (!row.cut) {
+    if (row.kept == Kept::Whole) {
         EXPECT_EQ(recorded, row.text);
         return;
     }
-    EXPECT_TRUE(row.text.startsWith(recorded));
+    EXPECT_TRUE(row.kept == Kept::Beginning ? row.text.startsWith(recorded) : row.text.endsWith(recorded));
     EXPECT_LT(recorded.size(), 100000);
     EXPECT_GT(row.x + arialWidthAt600Dpi(recorded, 8), WidthLimit);
 }
@@ -306,19 +308,25 @@ const QString Alef = QStringLiteral("\u05D0");
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, WideTextRecord,
-    ::testing::Values(RecordCase{"ShortTextWhole", QStringLiteral("Birthday"), 0, false},
-                      RecordCase{"EndingBeforeTheLimitWhole", letters(1000), 0, false},
-                      RecordCase{"GiantWordCut", letters(10 << 20), 0, true},
-                      RecordCase{"GiantWordStartingFarLeftCut", letters(10 << 20), -300000, true},
-                      RecordCase{"GiantWordStartingPastTheLimitCut", letters(1 << 20), 200000, true},
-                      RecordCase{"GiantSentenceCut", QStringLiteral("Dentist at ten ^ ").repeated(100000), 1000, true},
-                      RecordCase{"DigitsOnlyCut", letters(1 << 20, u'7'), 0, true},
-                      // Right-to-left text shows its end first; direction
-                      // controls move what follows them.
-                      RecordCase{"RightToLeftWordWhole", Alef.repeated(1 << 20), 0, false},
-                      RecordCase{"DigitsBeforeARightToLeftWordWhole", letters(1 << 20, u'7') + Alef, 0, false},
-                      RecordCase{"RightToLeftWordAfterTheCutCut", letters(1 << 20) + Alef, 0, true},
-                      RecordCase{"EmbeddingControlWhole", QStringLiteral("\u202B") + letters(1 << 20), 0, false}),
+    ::testing::Values(
+        RecordCase{"ShortTextWhole", QStringLiteral("Birthday"), 0, Kept::Whole},
+        RecordCase{"EndingBeforeTheLimitWhole", letters(1000), 0, Kept::Whole},
+        RecordCase{"GiantWordCut", letters(10 << 20), 0, Kept::Beginning},
+        RecordCase{"GiantWordStartingFarLeftCut", letters(10 << 20), -300000, Kept::Beginning},
+        RecordCase{"GiantWordStartingPastTheLimitCut", letters(1 << 20), 200000, Kept::Beginning},
+        RecordCase{"GiantSentenceCut", QStringLiteral("Dentist at ten ^ ").repeated(100000), 1000, Kept::Beginning},
+        RecordCase{"DigitsOnlyCut", letters(1 << 20, u'7'), 0, Kept::Beginning},
+        RecordCase{"RightToLeftWordAfterTheCutCut", letters(1 << 20) + Alef, 0, Kept::Beginning},
+        // Right-to-left text shows its end at the left.
+        RecordCase{"RightToLeftWordEndKept", Alef.repeated(1 << 20), 0, Kept::End},
+        RecordCase{"RightToLeftWordsAndNumbersEndKept", (Alef.repeated(5) + QStringLiteral(" 12 ")).repeated(1 << 16),
+                   0, Kept::End},
+        // A cut through the numbers or after a direction control would move
+        // what shows.
+        RecordCase{"DigitsBeforeARightToLeftWordWhole", letters(1 << 20, u'7') + Alef, 0, Kept::Whole},
+        RecordCase{"EmbeddingControlFirstWhole", QStringLiteral("\u202B") + letters(1 << 20), 0, Kept::Whole},
+        RecordCase{"ControlBeforeRightToLeftCutWhole", Alef + QStringLiteral("\u202D") + Alef.repeated(1 << 20), 0,
+                   Kept::Whole}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct PaperSourceCase
