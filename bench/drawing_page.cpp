@@ -191,6 +191,7 @@ void BM_CalendarPageGiantWords(benchmark::State &state, QChar letter)
     state.counters["file_KB"] = double(fileSize) / 1024;
 }
 BENCHMARK_CAPTURE(BM_CalendarPageGiantWords, letters, QChar(u'm'))->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_CalendarPageGiantWords, hebrew, QChar(0x05D0))->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 // Without a letter the direction comes from what follows: the whole word is read.
 BENCHMARK_CAPTURE(BM_CalendarPageGiantWords, digits, QChar(u'7'))->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -112,6 +112,25 @@ void BM_TextWidth(benchmark::State &state)
 }
 BENCHMARK(BM_TextWidth)->Unit(benchmark::kMicrosecond);
 
+// A header of one 10 MB word, measured at every size of the header fit.
+void BM_TextWidthGiantWordAtEverySize(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
+    Printers printers(std::move(devices));
+    PrintSurface surface(printers);
+    surface.setFontName(QStringLiteral("Arial"));
+    const QString word(10 * 1024 * 1024, u'm');
+    for (auto _ : state) {
+        for (int size = 24; size >= 2; size -= 2) {
+            surface.setFontSize(float(size));
+            benchmark::DoNotOptimize(surface.TextWidth(word));
+        }
+    }
+}
+BENCHMARK(BM_TextWidthGiantWordAtEverySize)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

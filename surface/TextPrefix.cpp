@@ -56,10 +56,22 @@ Strength firstStrong(QStringView text, qsizetype from, qsizetype to)
     return Strength::Weak;
 }
 
-bool holds(QStringView text, qsizetype from, qsizetype to, Strength wanted)
+bool holdsRightToLeft(QStringView text, qsizetype from, qsizetype to)
 {
     for (qsizetype i = from; i < to; ++i) {
-        if (strengthAt(text, i) == wanted)
+        if (strengthAt(text, i) == Strength::RightToLeft)
+            return true;
+    }
+    return false;
+}
+
+// The embeddings, overrides and isolates with their ends: U+202A to U+202E
+// and U+2066 to U+2069.
+bool holdsDirectionControl(QStringView text, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i) {
+        const char16_t c = text[i].unicode();
+        if ((c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069))
             return true;
     }
     return false;
@@ -93,8 +105,7 @@ std::optional<TextPrefix> partBeyond(const QFontMetricsF &metrics, const QString
 QString beginningWithin(const QFontMetricsF &metrics, const QString &text, qreal width)
 {
     const std::optional<TextPrefix> prefix = partBeyond(metrics, text, width, false);
-    if (!prefix || holds(text, 0, prefix->length, Strength::RightToLeft)
-        || holds(text, 0, prefix->length, Strength::Control))
+    if (!prefix || holdsRightToLeft(text, 0, prefix->length) || holdsDirectionControl(text, 0, prefix->length))
         return text;
     return text.left(prefix->length);
 }
@@ -111,7 +122,7 @@ QString endWithin(const QFontMetricsF &metrics, const QString &text, qreal width
     qsizetype start = text.size() - suffix->length;
     while (start > 0 && !(isRightToLeftLetter(text[start]) && isRightToLeftLetter(text[start - 1])))
         --start;
-    if (start == 0 || holds(text, 0, start, Strength::Control))
+    if (start == 0 || holdsDirectionControl(text, 0, start))
         return text;
     return text.mid(start);
 }

@@ -201,8 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         LongTextRow{"RightToLeftWithLatinWords", longText({0, 500}, (Shalom + QStringLiteral(" Anna ")).repeated(300)),
                     true},
-        LongTextRow{"ArabicLettersJoined", longText({1000, 500}, QStringLiteral("\u0633\u0644\u0627\u0645").repeated(600)),
-                    true},
+        LongTextRow{"ArabicLettersJoined",
+                    longText({1000, 500}, QStringLiteral("\u0633\u0644\u0627\u0645").repeated(600)), true},
         // No cut between two right-to-left letters: the numbers would move.
         LongTextRow{"RightToLeftAfterDigits", longText({0, 500}, QStringLiteral("12345 ").repeated(100) + Shalom),
                     false},
