@@ -56,6 +56,10 @@ std::optional<DecodedImage> decodeImage(QIODevice &device)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;
+    // Some readers ignore the scaled size or decode a frame of another size
+    // than the header declares; the bound holds for what is kept either way.
+    if (image.width() > kept.width() || image.height() > kept.height())
+        image = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage fresh(1, 1, QImage::Format_RGB32);
     const QSizeF sizeTwips(declared.width() * twipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
                            declared.height() * twipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));

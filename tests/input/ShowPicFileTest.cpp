@@ -298,4 +298,19 @@ TEST(PictureLoader, SmallPictureKeepsEveryPixel)
     EXPECT_EQ(decoded->image.size(), QSize(300, 200));
 }
 
+// A GIF that declares 16 x 12 pixels but decodes to a 16 x 12300 screen: what
+// is kept must stay within the bound all the same.
+TEST(PictureLoader, ReaderThatIgnoresTheScaledSizeIsStillBounded)
+{
+    QByteArray gif = QByteArray::fromBase64(
+        "R0lGODlhEAAMMPEAAD5COD+TNDQln12PUyH5BAAAAAAALAAAAAAQAAwAAAIwlA0xI+CyDhKKuSvbjfvcDQyf94nh8wGasyzpC55wKYrBPTv3"
+        "HuTJPdjldove8FYAADs=");
+    QBuffer buffer(&gif);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<DecodedImage> decoded = decodeImage(buffer);
+    ASSERT_TRUE(decoded);
+    EXPECT_LE(decoded->image.width(), largestKeptPixels.width());
+    EXPECT_LE(decoded->image.height(), largestKeptPixels.height());
+}
+
 } // namespace
