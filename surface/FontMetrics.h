@@ -21,8 +21,8 @@ public:
     // Width of text, or, for a text wider than WidthLimit, a width above
     // WidthLimit that may be less than its own.
     double textWidthTwips(const QString &text) const;
-    // text, or its first part when it runs on more than widthTwips past its
-    // start: the rest cannot show there.
+    // text, or, when it runs on far more than widthTwips past its start, the
+    // part of it that shows within widthTwips (see ::textWithin).
     QString textWithin(const QString &text, double widthTwips) const;
     double lineHeightTwips() const;
     double ascentTwips() const;

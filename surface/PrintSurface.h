@@ -52,8 +52,8 @@ public:
 
     // Prints text at the current position. NewLine then moves CurrentX to 0
     // and CurrentY one line down; Continue moves CurrentX by the text's width.
-    // What runs on past FontMetrics::WidthLimit cannot show on any page and
-    // is not recorded.
+    // Of a text running on past FontMetrics::WidthLimit, only the part that
+    // can show on a page is recorded.
     void Print(const QString &text, LineEnd end = LineEnd::NewLine);
 
     // A line from (x, y) to (x + dx, y + dy), and a box outline with those

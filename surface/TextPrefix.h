@@ -6,7 +6,7 @@
 class QFontMetricsF;
 class QString;
 
-// Texts far longer than a page are measured by their beginning.
+// Texts far longer than a page are measured and drawn only in part.
 
 struct TextPrefix
 {
