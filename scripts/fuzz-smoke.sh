@@ -16,7 +16,7 @@ for name in "${targets[@]}"; do
   [[ -f "fuzz/$name.dict" ]] && options+=(-dict="fuzz/$name.dict")
   echo "== ${name}_fuzz for ${seconds}s"
   # New inputs go to the scratch folder; the committed corpus stays as it is.
-  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$PWD/fuzz/wmf.supp" \
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan-suppressions.txt" \
     "build-fuzz/fuzz/${name}_fuzz" "${options[@]}" "$scratch" "fuzz/corpus/$name"
   rm -rf "$scratch"
 done

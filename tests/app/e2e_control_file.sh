@@ -58,7 +58,7 @@ printf 'HDR My Header\r\nNOT line one\r\nMSG Greetings\r\nYER 2004\r\nMON 2\r\nD
 # In sanitizer builds the leak check ignores what the X11 platform keeps.
 (cd "$work/files" && exec env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     CUPS_SERVER="$work/no-cups.sock" QT_QPA_PLATFORM=xcb \
-    LSAN_OPTIONS="suppressions=$here/lsan-suppressions.txt:print_suppressions=0" \
+    LSAN_OPTIONS="suppressions=$here/../support/lsan-suppressions.txt:print_suppressions=0" \
     "$program") >"$work/app.log" 2>&1 &
 app_pid=$!
 
