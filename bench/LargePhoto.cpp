@@ -1,12 +1,14 @@
 #include "LargePhoto.h"
 
+#include "input/PictureLoader.h"
 #include "surface/Picture.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QRandomGenerator>
+#include <stdexcept>
 
-QImage largeJpeg()
+QByteArray largeJpegFile()
 {
     QImage image(4000, 3000, QImage::Format_RGB32);
     QRandomGenerator random(2003);
@@ -21,7 +23,23 @@ QImage largeJpeg()
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", 90);
-    return QImage::fromData(jpeg, "JPEG");
+    return jpeg;
+}
+
+Picture loadedPicture(const QByteArray &file)
+{
+    QByteArray bytes = file;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::optional<Picture> picture = loadRasterPicture(buffer);
+    if (!picture)
+        throw std::runtime_error("the large photo does not load");
+    return *picture;
+}
+
+QImage fullSizeImage(const QByteArray &file)
+{
+    return QImage::fromData(file, "JPEG");
 }
 
 Picture pictureOf(const QImage &image)

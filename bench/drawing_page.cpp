@@ -1,6 +1,7 @@
 #include "drawing/CalendarPrintJob.h"
 #include "drawing/PlaceMonth.h"
 #include "drawing/PlaceText.h"
+#include "input/PictureLoader.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
@@ -8,9 +9,9 @@
 
 #include "LargePhoto.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -57,14 +58,14 @@ struct PdfTarget
     QString lastFile() const { return static_cast<PdfDevice &>(printers.current()).lastFile(); }
 };
 
-// Composes and writes the page again and again; a new picture every time
-// when freshPicture is set (the first print of a loaded picture), else the
-// same one (reprints).
+// Composes and writes the page again and again; a newly loaded picture every
+// time when freshPicture is set (the first print of a loaded picture), else
+// the same one (reprints). Loading is not timed: BM_LoadLargePhoto measures it.
 void printCalendars(benchmark::State &state, bool freshPicture)
 {
     PdfTarget target;
-    const QImage image = largeJpeg();
-    CalendarPageInput input = fullPage(pictureOf(image));
+    const QByteArray file = largeJpegFile();
+    CalendarPageInput input = fullPage(loadedPicture(file));
     qint64 fileSize = 0;
     for (auto _ : state) {
         printCalendar(target.surface, input);
@@ -72,7 +73,7 @@ void printCalendars(benchmark::State &state, bool freshPicture)
         fileSize = QFileInfo(target.lastFile()).size();
         QFile::remove(target.lastFile());
         if (freshPicture)
-            input.picture = pictureOf(image);
+            input.picture = loadedPicture(file);
         state.ResumeTiming();
     }
     state.counters["file_KB"] = double(fileSize) / 1024;
@@ -89,6 +90,34 @@ void BM_CalendarPageFirstPrintOfPicture(benchmark::State &state)
     printCalendars(state, true);
 }
 BENCHMARK(BM_CalendarPageFirstPrintOfPicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The photo decoded from memory as the loader does it (reduced while decoding).
+void BM_LoadLargePhoto(benchmark::State &state)
+{
+    QByteArray file = largeJpegFile();
+    for (auto _ : state) {
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(decodeImage(buffer));
+    }
+}
+BENCHMARK(BM_LoadLargePhoto)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same photo chosen as a file.
+void BM_LoadLargePhotoFile(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(largeJpegFile()) < 0 || !file.flush()) {
+        state.SkipWithError("cannot write the photo");
+        return;
+    }
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadPicture(path));
+}
+BENCHMARK(BM_LoadLargePhotoFile)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The grid alone, composed and discarded: the drawing's own share of a page.
 void BM_MonthGridWithNotes(benchmark::State &state)
