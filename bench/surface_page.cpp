@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPaintEngine>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <functional>
@@ -86,6 +88,63 @@ void BM_PdfPageFirstPrintOfFullSizePicture(benchmark::State &state)
     printPages(state, true, [&image] { return pictureOf(image); });
 }
 BENCHMARK(BM_PdfPageFirstPrintOfFullSizePicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A 600 dpi device that takes whatever is drawn and keeps nothing.
+class DiscardingEngine : public QPaintEngine
+{
+public:
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override {}
+    Type type() const override { return User; }
+};
+
+class DiscardingDevice : public QPaintDevice
+{
+public:
+    QPaintEngine *paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 600;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 5000;
+        }
+    }
+
+private:
+    mutable DiscardingEngine m_engine;
+};
+
+// The surface's one-time reduction of the loaded photo for the full page's
+// picture box (2860 x 2145 twips at 600 dpi).
+void BM_ReduceLoadedPhotoForFullPage(benchmark::State &state)
+{
+    const QByteArray file = largeJpegFile();
+    DiscardingDevice device;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const Picture picture = loadedPicture(file);
+        QPainter painter(&device);
+        state.ResumeTiming();
+        picture.draw(painter, QRectF(0, 0, 2860 / 2.4, 2145 / 2.4));
+    }
+}
+BENCHMARK(BM_ReduceLoadedPhotoForFullPage)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The month grid measures every word of every note.
 void BM_TextWidth(benchmark::State &state)

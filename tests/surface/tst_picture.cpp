@@ -1,0 +1,117 @@
+#include "surface/Picture.h"
+
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// At print resolution a dot of the page is a pixel of the stored copy, so
+// the page shows the copy the picture made of itself.
+constexpr int PrintDotsPerInch = 600;
+
+QImage printedPage(const Picture &picture, QSize target)
+{
+    QImage page(target, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(PrintDotsPerInch / 0.0254);
+    page.setDotsPerMeterX(dotsPerMetre);
+    page.setDotsPerMeterY(dotsPerMetre);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(target)));
+    return page;
+}
+
+// Black and white columns one pixel wide: a copy that skips columns instead
+// of averaging them turns black or white, or striped.
+QImage columns(QSize size, QImage::Format format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+    return image.convertToFormat(format);
+}
+
+// Left half transparent, right half opaque red.
+QImage halfTransparent(QSize size, QImage::Format)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height()), Qt::red);
+    return image;
+}
+
+struct ReductionCase
+{
+    std::string name;
+    std::function<QImage(QSize, QImage::Format)> make;
+    QSize source;
+    QImage::Format format;
+    QSize target;
+    // Expected colour of every dot in the left and right quarters of the
+    // page's middle row, each channel within tolerance.
+    QColor left;
+    QColor right;
+    int tolerance;
+};
+
+class PictureReduction : public testing::TestWithParam<ReductionCase>
+{
+};
+
+void expectColourNear(QColor actual, QColor expected, int tolerance, int x)
+{
+    EXPECT_NEAR(actual.red(), expected.red(), tolerance) << "at x " << x;
+    EXPECT_NEAR(actual.green(), expected.green(), tolerance) << "at x " << x;
+    EXPECT_NEAR(actual.blue(), expected.blue(), tolerance) << "at x " << x;
+}
+
+TEST_P(PictureReduction, KeepsTheMeanOfWhatItReduces)
+{
+    const ReductionCase &row = GetParam();
+    const QImage image = row.make(row.source, row.format);
+    const Picture picture = Picture::fromImage(image, QSizeF(row.source) * 15);
+    const QImage page = printedPage(picture, row.target);
+    const int y = row.target.height() / 2;
+    const int quarter = row.target.width() / 4;
+    for (int x = 1; x < quarter; ++x) {
+        expectColourNear(page.pixelColor(x, y), row.left, row.tolerance, x);
+        expectColourNear(page.pixelColor(row.target.width() - 1 - x, y), row.right, row.tolerance, x);
+    }
+}
+
+const QColor Grey(128, 128, 128);
+
+INSTANTIATE_TEST_SUITE_P(
+    Picture, PictureReduction,
+    testing::Values(ReductionCase{"halvedTwice", columns, {800, 600}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"oddSizeHalved", columns, {801, 601}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"halvedThenBlended", columns, {700, 500}, QImage::Format_RGB32, {300, 200}, Grey, Grey, 2},
+                    ReductionCase{"indexedColours", columns, {800, 600}, QImage::Format_Indexed8, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"squeezedOneWay", columns, {800, 100}, QImage::Format_RGB32, {100, 100}, Grey, Grey, 2},
+                    ReductionCase{"transparentPart", halfTransparent, {800, 600}, QImage::Format_ARGB32, {200, 150},
+                                  QColor(Qt::white), QColor(Qt::red), 2}),
+    [](const testing::TestParamInfo<ReductionCase> &info) { return info.param.name; });
+
+// Within a third of the size a blend leaves no column as it was: the page
+// shows no pure black or white dot.
+TEST(Picture, BlendedCopyMixesNeighbours)
+{
+    const Picture picture = Picture::fromImage(columns({300, 300}, QImage::Format_RGB32), QSizeF(4500, 4500));
+    const QImage page = printedPage(picture, {200, 200});
+    int sum = 0;
+    for (int x = 0; x < 200; ++x) {
+        const int grey = qGray(page.pixel(x, 100));
+        EXPECT_GT(grey, 20) << "at x " << x;
+        EXPECT_LT(grey, 235) << "at x " << x;
+        sum += grey;
+    }
+    EXPECT_NEAR(sum / 200, 128, 8);
+}
+
+} // namespace
