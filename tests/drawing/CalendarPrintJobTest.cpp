@@ -1,4 +1,5 @@
 #include "PrintTarget.h"
+#include "tests/support/RowName.h"
 
 #include "drawing/CalendarPrintJob.h"
 #include "platform/RuntimeError.h"
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, CentringTable,
     ::testing::Values(CentringCase{"Short", "Happy New Year", "2003"},
                       CentringCase{"WiderThanThePage", QString(60, u'M'), QStringLiteral("2003 - the Sorvane Family Reunion in Springfield")}),
-    [](const ::testing::TestParamInfo<CentringCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(CalendarPrintJob, LinesWiderThanThePageStartLeftOfTheirBase)
 {
@@ -232,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MonthFieldCase{"YearWithLeadingBlank", "1", " 2003", "January  2003", "Calendar 2003-01", 31},
                       MonthFieldCase{"EmptyYearIs2000", "2", "", "February ", "Calendar 2000-02", 29},
                       MonthFieldCase{"TwoDigitYear", "2", "04", "February 04", "Calendar 2004-02", 29}),
-    [](const ::testing::TestParamInfo<MonthFieldCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 struct DeviceNameCase
 {
@@ -265,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviceNameCase{"LowerCaseIsNotHp", "hp laserjet 4050", 0},
                       DeviceNameCase{"TwoBlanksIsNotHp", "HP  LaserJet", 0},
                       DeviceNameCase{"SaveAsPdf", "Save as PDF", 0}),
-    [](const ::testing::TestParamInfo<DeviceNameCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(CalendarPrintJob, FramesAndColumnRules)
 {
@@ -363,7 +364,7 @@ INSTANTIATE_TEST_SUITE_P(
                          in.holderSize = QSizeF(0, 45);
                      },
                      RuntimeError::DivisionByZero}),
-    [](const ::testing::TestParamInfo<JobErrorCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(CalendarPrintJob, CopiesAreTakenBeforeTheTitleFails)
 {

@@ -1,4 +1,5 @@
 #include "PrintTarget.h"
+#include "tests/support/RowName.h"
 
 #include "drawing/PlaceGraphic.h"
 #include "platform/RuntimeError.h"
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SizingCase{"WidestLeftMarginKeepsTheFullBox", {4800, 3200}, 6560, 4800, 3200},
                       SizingCase{"HalfTwipRoundsToEven", {5, 6400}, 300, 2, 3200},
                       SizingCase{"NearTheEdgeTheBoxShrinks", {4800, 3200}, 11000, 360, 240}),
-    [](const ::testing::TestParamInfo<SizingCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 struct PictureErrorCase
 {
@@ -112,6 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureErrorCase{"EmptyHolder", {0, 0}, 8500, 300, RuntimeError::DivisionByZero},
                       PictureErrorCase{"PictureTopOverflows", {4800, 3200}, 8500, 32750, RuntimeError::Overflow},
                       PictureErrorCase{"PictureLeftOverflows", {4800, 3200}, 32750, 300, RuntimeError::Overflow}),
-    [](const ::testing::TestParamInfo<PictureErrorCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "PrintTarget.h"
+#include "tests/support/RowName.h"
 
 #include "drawing/PlaceMonth.h"
 #include "platform/RuntimeError.h"
@@ -153,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MonthCase{"February2004Leap", 2004, 2, 29, 0, 5},
                       MonthCase{"TwoDigitYear0Is2000", 0, 2, 29, 2, 5},
                       MonthCase{"TwoDigitYear99Is1999", 99, 12, 31, 3, 5}),
-    [](const ::testing::TestParamInfo<MonthCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PlaceMonth, TwoDigitYearsFollowTheCenturyRule)
 {
@@ -271,6 +272,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GridErrorCase{"NegativeYear", -5, 1, My, bLeft, RuntimeError::TypeMismatch},
                       GridErrorCase{"FirstRuleOverflows", 2003, 1, 32500, bLeft, RuntimeError::Overflow},
                       GridErrorCase{"RuleStartOverflows", 2003, 1, My, 32700, RuntimeError::Overflow}),
-    [](const ::testing::TestParamInfo<GridErrorCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "PrintTarget.h"
+#include "tests/support/RowName.h"
 
 #include "drawing/PlaceText.h"
 
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"TabDoesNotSeparateWords", "a\tb", 1400, {" a\tb"}, ""},
         // Long enough to be measured by its beginning first, and still fits.
         TextCase{"LongWordOfZeroWidthCharactersFits", ZeroWidthWord, 1400, {" " + ZeroWidthWord}, ""}),
-    [](const ::testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PlaceText, ExactLineMeasuresTheWidthItIsTestedWith)
 {

@@ -7,7 +7,7 @@
 PrintTarget::PrintTarget(const QString &deviceName)
 {
     installFontSubstitutions();
-    auto device = std::make_unique<NamedPdfDevice>(m_folder.path(), deviceName);
+    auto device = std::make_unique<KeptPdfDevice>(m_folder.path(), deviceName);
     m_device = device.get();
     std::vector<std::unique_ptr<OutputDevice>> devices;
     devices.push_back(std::move(device));

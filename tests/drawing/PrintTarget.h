@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NamedPdfDevice.h"
+#include "KeptPdfDevice.h"
 #include "surface/Page.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
@@ -16,13 +16,13 @@ public:
     explicit PrintTarget(const QString &deviceName = QStringLiteral("Save as PDF"));
 
     PrintSurface &surface() { return *m_surface; }
-    NamedPdfDevice &device() { return *m_device; }
+    KeptPdfDevice &device() { return *m_device; }
     // Files the device wrote.
     QStringList pdfFiles() const;
 
 private:
     QTemporaryDir m_folder;
-    NamedPdfDevice *m_device = nullptr;
+    KeptPdfDevice *m_device = nullptr;
     std::unique_ptr<Printers> m_printers;
     std::unique_ptr<PrintSurface> m_surface;
 };

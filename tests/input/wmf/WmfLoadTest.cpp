@@ -1,4 +1,5 @@
 #include "WmfTestImage.h"
+#include "tests/support/RowName.h"
 #include "WmfWriter.h"
 
 #include "input/wmf/WmfPicture.h"
@@ -97,7 +98,7 @@ TEST_P(WmfLoadTest, loadsOnlyWellFormedMetafiles)
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, WmfLoadTest, testing::ValuesIn(loadCases()),
-                         [](const testing::TestParamInfo<LoadCase> &info) { return std::string(info.param.name); });
+                         RowName());
 
 struct SizeCase
 {
@@ -158,7 +159,7 @@ TEST_P(WmfSizeTest, sizeComesFromHeaderOrWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, WmfSizeTest, testing::ValuesIn(sizeCases()),
-                         [](const testing::TestParamInfo<SizeCase> &info) { return std::string(info.param.name); });
+                         RowName());
 
 // Hostile but well-formed records: the player must survive them and still
 // draw the red square that follows.
@@ -248,7 +249,7 @@ TEST_P(WmfHostileTest, survivesAndKeepsDrawing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, WmfHostileTest, testing::ValuesIn(hostileCases()),
-                         [](const testing::TestParamInfo<HostileCase> &info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(WmfPictureTest, drawsStretchedIntoTargetOfAnyPainter)
 {

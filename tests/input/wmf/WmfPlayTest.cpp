@@ -1,4 +1,5 @@
 #include "WmfTestImage.h"
+#include "tests/support/RowName.h"
 #include "WmfWriter.h"
 
 #include <QRgb>
@@ -407,6 +408,6 @@ TEST_P(WmfPlayTest, drawsExpectedPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, WmfPlayTest, testing::ValuesIn(playCases()),
-                         [](const testing::TestParamInfo<PlayCase> &info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

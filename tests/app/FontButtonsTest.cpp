@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/RowName.h"
 
 #include "dialogs/frmSelectPrt.h"
 
@@ -104,7 +105,7 @@ TEST_P(FontButtonTest, PrintingRefusesAgainButKeepsTheChoice)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, FontButtonTest, ::testing::ValuesIn(fontButtons),
-                         [](const ::testing::TestParamInfo<FontButtonRow> &info) { return info.param.name; });
+                         RowName());
 
 using DeviceWindowTest = WindowFixture;
 

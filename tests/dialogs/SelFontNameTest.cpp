@@ -1,4 +1,5 @@
 #include "dialogs/CommonDialog.h"
+#include "tests/support/RowName.h"
 #include "dialogs/SelFontName.h"
 
 #include <gtest/gtest.h>
@@ -145,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FaceCase{"OrdinaryFace", QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Serif")},
                     FaceCase{"CapitalCancelInside", QStringLiteral("Anti Cancel Sans"), QStringLiteral("Arial")},
                     FaceCase{"LowerCaseCancel", QStringLiteral("Uncancelled Sans"), QStringLiteral("Uncancelled Sans")}),
-    [](const testing::TestParamInfo<FaceCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 struct StoreCase
 {
@@ -180,6 +181,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StoreCase{"LowerCase", QStringLiteral("cancel"), true},
                     StoreCase{"UpperCase", QStringLiteral("CANCEL"), true},
                     StoreCase{"SplitByBlank", QStringLiteral("Can cel"), true}),
-    [](const testing::TestParamInfo<StoreCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

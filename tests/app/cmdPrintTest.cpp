@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
+#include "tests/support/RowName.h"
 
-#include "../surface/PdfReader.h"
+#include "tests/support/PdfReader.h"
 #include "app/PictureBox.h"
 
 #include <QDir>
@@ -229,6 +230,6 @@ TEST_P(PrintErrorTest, ShowsTheErrorAndKeepsEverything)
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, PrintErrorTest, ::testing::ValuesIn(errorRows),
-                         [](const ::testing::TestParamInfo<ErrorRow> &info) { return info.param.name; });
+                         RowName());
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "PdfReader.h"
+#include "tests/support/PdfReader.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"

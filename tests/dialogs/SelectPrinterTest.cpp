@@ -2,7 +2,7 @@
 #include "dialogs/frmSelectPrt.h"
 #include "surface/Printers.h"
 
-#include "NamedPdfDevice.h"
+#include "tests/support/NamedPdfDevice.h"
 
 #include <QDir>
 #include <QListWidget>

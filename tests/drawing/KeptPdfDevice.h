@@ -5,10 +5,10 @@
 
 // The "Save as PDF" device under a name of the test's choosing, keeping what
 // it was handed so a test can read the finished page back.
-class NamedPdfDevice : public PdfDevice
+class KeptPdfDevice : public PdfDevice
 {
 public:
-    NamedPdfDevice(const QString &folder, const QString &name);
+    KeptPdfDevice(const QString &folder, const QString &name);
 
     QString DeviceName() const override { return m_name; }
     void print(const Page &page, const PrintSettings &settings) override;

@@ -1,7 +1,8 @@
 #include "dialogs/frmSelectPrt.h"
+#include "tests/support/RowName.h"
 #include "surface/Printers.h"
 
-#include "NamedPdfDevice.h"
+#include "tests/support/NamedPdfDevice.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeviceLine,
                                          LineCase{"LastThatFits", 999, QStringLiteral("999 Office")},
                                          LineCase{"Thousandth", 1000, QStringLiteral("1000 Office")},
                                          LineCase{"FiveDigits", 12345, QStringLiteral("12345 Office")}),
-                         [](const testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(DeviceLineName, NameIsKeptAsItIs)
 {
@@ -197,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                              1002,
                              {QStringLiteral("999 Device 999"), QStringLiteral("1000 Device 1000"),
                               QStringLiteral("1002 Device 1002")}}),
-    [](const testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(SelectPrtTest, ChoosingHidesUnloadsAndHandsBackOnce)
 {

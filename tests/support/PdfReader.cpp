@@ -1,4 +1,4 @@
-#include "PdfReader.h"
+#include "tests/support/PdfReader.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,4 +1,5 @@
 #include "app/HandBackGate.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,6 @@ TEST_P(HandBackGateTest, RunsTheHandBackOncePerReturn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transitions, HandBackGateTest, ::testing::ValuesIn(scenarios),
-                         [](const ::testing::TestParamInfo<Scenario> &info) { return info.param.name; });
+                         RowName());
 
 } // namespace

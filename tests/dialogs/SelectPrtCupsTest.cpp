@@ -1,7 +1,7 @@
 #include "dialogs/frmSelectPrt.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
-#include "tests/surface/PdfReader.h"
+#include "tests/support/PdfReader.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

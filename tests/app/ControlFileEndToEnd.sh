@@ -2,7 +2,7 @@
 # End to end on a real X server with a window manager: the user picks a
 # control file in the chooser with the mouse, confirms it, prints, and the
 # page carries the file's fields and its day note exactly once.
-# Usage: e2e_control_file.sh <monthly-calendar executable>
+# Usage: ControlFileEndToEnd.sh <monthly-calendar executable>
 set -euo pipefail
 
 program=$(realpath "$1")

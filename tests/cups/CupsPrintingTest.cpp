@@ -1,4 +1,4 @@
-#include "tests/surface/PdfReader.h"
+#include "tests/support/PdfReader.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"

@@ -1,4 +1,5 @@
 #include "surface/Picture.h"
+#include "tests/support/RowName.h"
 
 #include <QImage>
 #include <QPainter>
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReductionCase{"squeezedOneWay", columns, {800, 100}, QImage::Format_RGB32, {100, 100}, Grey, Grey, 2},
                     ReductionCase{"transparentPart", halfTransparent, {800, 600}, QImage::Format_ARGB32, {200, 150},
                                   QColor(Qt::white), QColor(Qt::red), 2}),
-    [](const testing::TestParamInfo<ReductionCase> &info) { return info.param.name; });
+    RowName());
 
 // Within a third of the size a blend leaves no column as it was: the page
 // shows no pure black or white dot.
