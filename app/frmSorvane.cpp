@@ -5,10 +5,13 @@
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
 #include "drawing/CalendarPrintJob.h"
-#include "input/NotesFileTarget.h"
+#include "dialogs/HandlerGuard.h"
+#include "dialogs/MsgBox.h"
+#include "dialogs/WindowLook.h"
+#include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "input/ShowPicFile.h"
-#include "platform/HandlerGuard.h"
+#include "platform/TrimSpaces.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStringList>
 #include <QWindow>
@@ -32,21 +36,7 @@ const QColor ActionButtonColour(255, 128, 0);
 
 QFont sansSerif(bool bold)
 {
-    // Where the dialog font itself is missing, a face of Arial's narrow
-    // metrics keeps the captions inside their controls; wide default sans
-    // faces do not fit.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
+    return dialogFont(8.25, bold);
 }
 
 template<typename Widget>
@@ -68,9 +58,9 @@ QLabel *label(QWidget *client, const char *name, const QString &caption, const Q
     return control;
 }
 
-QLineEdit *field(QWidget *client, const char *name, const QString &text, const QRect &twips)
+QLineEdit *field(QWidget *client, const char *name, const QRect &twips)
 {
-    return place(new QLineEdit(text, client), name, twips);
+    return place(new QLineEdit(client), name, twips);
 }
 
 QPushButton *button(QWidget *client, const char *name, const QString &caption, const QRect &twips,
@@ -82,21 +72,12 @@ QPushButton *button(QWidget *client, const char *name, const QString &caption, c
     return control;
 }
 
-QString trimSpaces(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 } // namespace
 
-frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, QWidget *parent)
+frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, CommonDialog::FontChooser fontChooser,
+                       QWidget *parent)
     : QMainWindow(parent)
+    , cdlSelectPrtFont(std::move(fontChooser))
     , m_printers(printers)
     , m_surface(printers)
     , m_msgBox(msgBox ? msgBox : msgBoxesOver(this))
@@ -142,15 +123,18 @@ QString frmSorvane::helpText()
         .join(QStringLiteral("\r\n"));
 }
 
+void frmSorvane::setPage(const CalendarPage &page)
+{
+    m_page = page;
+    showFields();
+    Q_EMIT pageChanged();
+}
+
 void frmSorvane::Form_Load()
 {
-    strNotes.fill(QString());
-    strMonthFont = QStringLiteral("Arial");
-    strHdrFont = QStringLiteral("Arial");
-    strAdrFont = QStringLiteral("Times");
-    strMsgFont = QStringLiteral("Arial");
-    strCalFont = QStringLiteral("Arial");
-    binSelPic = false;
+    m_page.strNotes.fill(QString());
+    m_page.fonts = PageFonts();
+    m_page.binSelPic = false;
     binSelPrt = false;
 }
 
@@ -178,7 +162,7 @@ void frmSorvane::cmdPrint_Click()
 {
     runGuarded(m_msgBox, [this] {
         binSelPrt = false;
-        printCalendar(m_surface, pageInput());
+        printCalendar(m_surface, m_page, QLocale());
     });
 }
 
@@ -191,7 +175,7 @@ void frmSorvane::cmdSelectPrt_Click()
             m_selectPrt->Form_Load();
         }
         showSecondary(m_selectPrt);
-        intFileMode = 3;
+        intFileMode = FileMode::Printer;
         binSelPrt = true;
     });
 }
@@ -199,40 +183,40 @@ void frmSorvane::cmdSelectPrt_Click()
 void frmSorvane::cmdPickPic_Click()
 {
     runGuarded(m_msgBox, [this] {
-        requestFile(1, QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."));
+        requestFile(FileMode::Picture, QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."));
     });
 }
 
 void frmSorvane::cmdDayNotes_Click()
 {
     runGuarded(m_msgBox, [this] {
-        requestFile(2, QStringLiteral("Select a text Control file.\r\nA [txt] file with Field Control"));
+        requestFile(FileMode::DayNotes, QStringLiteral("Select a text Control file.\r\nA [txt] file with Field Control"));
     });
 }
 
 void frmSorvane::cmdYrFont_Click()
 {
-    chooseFont(strMonthFont);
+    chooseFont(&PageFonts::strMonthFont);
 }
 
 void frmSorvane::cmdHdrFont_Click()
 {
-    chooseFont(strHdrFont);
+    chooseFont(&PageFonts::strHdrFont);
 }
 
 void frmSorvane::cmdAdrFont_Click()
 {
-    chooseFont(strAdrFont);
+    chooseFont(&PageFonts::strAdrFont);
 }
 
 void frmSorvane::cmdMsgFont_Click()
 {
-    chooseFont(strMsgFont);
+    chooseFont(&PageFonts::strMsgFont);
 }
 
 void frmSorvane::cmdCalendarFont_Click()
 {
-    chooseFont(strCalFont);
+    chooseFont(&PageFonts::strCalFont);
 }
 
 void frmSorvane::showEvent(QShowEvent *event)
@@ -269,19 +253,20 @@ void frmSorvane::setupWindow()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setupControls(client);
     setupTabOrder();
+    showFields();
 }
 
 void frmSorvane::setupControls(QWidget *client)
 {
     lblYear = label(client, "lblYear", QStringLiteral("Year (yyyy)"), {120, 550, 1005, 255});
-    txtYear = field(client, "txtYear", QStringLiteral("2003"), {1320, 550, 1215, 285});
+    txtYear = field(client, "txtYear", {1320, 550, 1215, 285});
     lblMonth = label(client, "lblMonth", QStringLiteral("Month (mm)"), {2880, 550, 1095, 255});
-    txtMonth = field(client, "txtMonth", QStringLiteral("1"), {4200, 550, 855, 285});
+    txtMonth = field(client, "txtMonth", {4200, 550, 855, 285});
     cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Month Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
     cmdSelectPrt = button(client, "cmdSelectPrt", QStringLiteral("Select Printer"), {5400, 120, 1800, 300},
                           ActionButtonColour, true);
     lblHeader = label(client, "lblHeader", QStringLiteral("Header"), {120, 1080, 1005, 255});
-    txtHeader = field(client, "txtHeader", QString(), {1320, 1110, 3500, 285});
+    txtHeader = field(client, "txtHeader", {1320, 1110, 3500, 285});
     cmdHdrFont = button(client, "cmdHdrFont", QStringLiteral("Header Font"), {5400, 1080, 1335, 300},
                         FontButtonColour, false);
 
@@ -294,7 +279,7 @@ void frmSorvane::setupControls(QWidget *client)
     const int messageTops[] = {1680, 2145, 2670, 3240, 3720};
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "txtMessage(" + QByteArray::number(i) + ")";
-        txtMessage[i] = field(client, name.constData(), QString(), {1320, messageTops[i], 3500, 285});
+        txtMessage[i] = field(client, name.constData(), {1320, messageTops[i], 3500, 285});
     }
     cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("Address Font"), {5400, 1800, 1335, 300},
                         FontButtonColour, false);
@@ -302,7 +287,7 @@ void frmSorvane::setupControls(QWidget *client)
     picTemp->setFocusPolicy(Qt::TabFocus);
     setColour(picTemp, QPalette::Window, QApplication::palette().color(QPalette::Button));
     lblMessage = label(client, "lblMessage", QStringLiteral("Mesasage"), {120, 4320, 1215, 255});
-    txtMessage[5] = field(client, "txtMessage(5)", QString(), {1320, 4320, 3500, 285});
+    txtMessage[5] = field(client, "txtMessage(5)", {1320, 4320, 3500, 285});
     cmdPickPic = button(client, "cmdPickPic", QStringLiteral("Select Picture"), {5400, 4200, 1800, 300},
                         ActionButtonColour, true);
     cmdMsgFont = button(client, "cmdMsgFont", QStringLiteral("Messaage Font"), {3120, 4680, 1335, 300},
@@ -314,7 +299,7 @@ void frmSorvane::setupControls(QWidget *client)
     cmdPrint = button(client, "cmdPrint", QStringLiteral("Print Calendar(s)"), {360, 5760, 1600, 495},
                       ActionButtonColour, true);
     lblCopies = label(client, "lblCopies", QStringLiteral("Copies"), {2400, 5880, 615, 255});
-    txtCopies = field(client, "txtCopies", QStringLiteral("1"), {3360, 5865, 300, 285});
+    txtCopies = field(client, "txtCopies", {3360, 5865, 300, 285});
     cmdExit = button(client, "cmdExit", QStringLiteral("Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
 }
 
@@ -350,21 +335,49 @@ void frmSorvane::connectHandlers()
     connect(cmdAdrFont, &QPushButton::clicked, this, &frmSorvane::cmdAdrFont_Click);
     connect(cmdMsgFont, &QPushButton::clicked, this, &frmSorvane::cmdMsgFont_Click);
     connect(cmdCalendarFont, &QPushButton::clicked, this, &frmSorvane::cmdCalendarFont_Click);
+    for (QLineEdit *edit : {txtYear, txtMonth, txtHeader, txtCopies})
+        connect(edit, &QLineEdit::textEdited, this, &frmSorvane::takeFields);
+    for (QLineEdit *edit : txtMessage)
+        connect(edit, &QLineEdit::textEdited, this, &frmSorvane::takeFields);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmSorvane::focusWindowChanged);
 }
 
-void frmSorvane::chooseFont(QString &fontName)
+// The one place where the fields and the page meet.
+void frmSorvane::takeFields()
 {
-    runGuarded(m_msgBox, [this, &fontName] {
-        storeFontChoice(SelFontName(binSelPrt, cdlSelectPrtFont, m_msgBox, this), fontName);
+    m_page.txtYear = txtYear->text();
+    m_page.txtMonth = txtMonth->text();
+    m_page.txtHeader = txtHeader->text();
+    m_page.txtCopies = txtCopies->text();
+    for (size_t i = 0; i < txtMessage.size(); ++i)
+        m_page.txtMessage[i] = txtMessage[i]->text();
+    Q_EMIT pageChanged();
+}
+
+void frmSorvane::showFields()
+{
+    txtYear->setText(m_page.txtYear);
+    txtMonth->setText(m_page.txtMonth);
+    txtHeader->setText(m_page.txtHeader);
+    txtCopies->setText(m_page.txtCopies);
+    for (size_t i = 0; i < txtMessage.size(); ++i)
+        txtMessage[i]->setText(m_page.txtMessage[i]);
+    picTemp->setPicture(m_page.picture);
+}
+
+void frmSorvane::chooseFont(QString PageFonts::*font)
+{
+    runGuarded(m_msgBox, [this, font] {
+        storeFontChoice(SelFontName(binSelPrt, cdlSelectPrtFont, m_msgBox, this), m_page.fonts.*font);
+        Q_EMIT pageChanged();
     });
 }
 
-void frmSorvane::requestFile(qint16 mode, const QString &prompt)
+void frmSorvane::requestFile(FileMode mode, const QString &prompt)
 {
     intFileMode = mode;
     ensureChooser();
-    m_findFiles->lblSelectInfo->setText(prompt);
+    m_findFiles->setPrompt(prompt);
     showSecondary(m_findFiles);
 }
 
@@ -396,68 +409,27 @@ void frmSorvane::unloadChooser()
 void frmSorvane::takePickedFile()
 {
     ensureChooser();
-    strPickedFile = trimSpaces(m_findFiles->strFileName);
-    if (intFileMode == 1)
+    strPickedFile = trimSpaces(m_findFiles->fileName()).toString();
+    if (intFileMode == FileMode::Picture)
         loadPickedPicture();
-    else if (intFileMode == 2)
+    else if (intFileMode == FileMode::DayNotes)
         readPickedNotesFile();
     update();
 }
 
 void frmSorvane::loadPickedPicture()
 {
-    Picture picture = picTemp->picture();
-    ShowPicFile(strPickedFile, picture, binSelPic, m_msgBox);
-    picTemp->setPicture(picture);
+    ShowPicFile(strPickedFile, m_page.picture, m_page.binSelPic, m_msgBox);
+    picTemp->setPicture(m_page.picture);
+    Q_EMIT pageChanged();
 }
 
 void frmSorvane::readPickedNotesFile()
 {
-    QString header = txtHeader->text();
-    std::array<QString, 6> messages;
-    for (size_t i = 0; i < messages.size(); ++i)
-        messages[i] = txtMessage[i]->text();
-    QString year = txtYear->text();
-    QString month = txtMonth->text();
-    NotesFileTarget target{strPickedFile, header, messages, year, month, strNotes,
-                           [this] { loadPickedPicture(); }, m_msgBox, QDate::currentDate(), QLocale()};
+    CalendarPage page = m_page;
     // Whatever the file filled in before a failure stays filled in.
-    auto showFields = [&] {
-        txtHeader->setText(header);
-        for (size_t i = 0; i < messages.size(); ++i)
-            txtMessage[i]->setText(messages[i]);
-        txtYear->setText(year);
-        txtMonth->setText(month);
-    };
-    try {
-        ReadNotesFile(target);
-    } catch (...) {
-        showFields();
-        throw;
-    }
-    showFields();
-}
-
-CalendarPageInput frmSorvane::pageInput() const
-{
-    CalendarPageInput input;
-    input.txtYear = txtYear->text();
-    input.txtMonth = txtMonth->text();
-    input.txtCopies = txtCopies->text();
-    input.txtHeader = txtHeader->text();
-    for (size_t i = 0; i < txtMessage.size(); ++i)
-        input.txtMessage[i] = txtMessage[i]->text();
-    input.strMonthFont = strMonthFont;
-    input.strHdrFont = strHdrFont;
-    input.strAdrFont = strAdrFont;
-    input.strMsgFont = strMsgFont;
-    input.strCalFont = strCalFont;
-    input.binSelPic = binSelPic;
-    input.picture = picTemp->picture();
-    input.holderSize = input.picture.sizeTwips();
-    input.strNotes = strNotes;
-    input.locale = QLocale();
-    return input;
+    const auto show = qScopeGuard([&] { setPage(page); });
+    ReadNotesFile(strPickedFile, page, {m_msgBox, QDate::currentDate(), QLocale()});
 }
 
 void frmSorvane::secondaryHandedBack()

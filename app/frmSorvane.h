@@ -2,33 +2,36 @@
 
 // Monthly Calendar prints one-page monthly calendars.
 //
-// frmSorvane, this window, holds everything together: the page's text fields,
-// the shared state (day notes, the five font names, the picked file, the
-// request mode and two flags) and one handler per control event. Its
-// handlers are thin; the work happens below them:
+// Everything the page is made of is one CalendarPage value (surface/): the
+// year and month texts, header, the six message lines, copies, the five
+// font names, the day notes (strNotes) and the picture. Every way in and out
+// uses it:
 //
-//   - frmFindFiles (dialogs/) lets the user pick a file. "Select Picture" and
-//     "Select Day Notes" open it; when the user comes back, Form_Activate
-//     takes its strFileName and hands it to ShowPicFile (input/), which puts
-//     the picture into picTemp, or to ReadNotesFile (input/), which fills the
-//     fields and appends to strNotes. HandBackGate decides when a return
-//     counts.
+//   - frmSorvane, this window, holds the page. Its fields show the page's
+//     texts; an edit goes straight into the page, and setPage() shows a
+//     whole new page in one step. pageChanged() tells whoever follows it.
+//   - "Select Day Notes" opens frmFindFiles (dialogs/). When the user comes
+//     back (HandBackGate decides when a return counts), Form_Activate takes
+//     the chooser's file and ReadNotesFile (input/) reads it into a copy of
+//     the page: a DAY line appends to a day of strNotes, a PIC line loads its
+//     picture through ShowPicFile; the window then shows the filled page.
+//     "Select Picture" loads a picture into the page the same way.
 //   - frmSelectPrt (dialogs/) makes one device of the Printers collection
 //     (surface/) current; after it has been opened, the five font buttons ask
-//     SelFontName for a face name through the CommonDialog.
-//   - "Print Calendar(s)" gathers the fields and state into a
-//     CalendarPageInput and calls printCalendar (drawing/), which draws the
-//     page on the PrintSurface (PlaceGraphic, PlaceMonth, PlaceText); EndDoc
-//     hands the recorded page to the current output device (a CUPS printer
-//     or "Save as PDF").
+//     SelFontName for a face name and store it in the page's fonts.
+//   - "Print Calendar(s)" hands the page to printCalendar (drawing/), which
+//     draws it on the PrintSurface (PlaceGraphic, PlaceMonth, PlaceText) and
+//     ends the document; EndDoc hands the recorded page to the current output
+//     device (a CUPS printer or "Save as PDF"). A DAY note thus travels from
+//     its line to strNotes, to PlaceMonth's cell, to the device.
 //
 // Every handler runs under runGuarded: a run-time error becomes a message
 // box and the window keeps all the user's work.
 
 #include "app/HandBackGate.h"
 #include "dialogs/CommonDialog.h"
-#include "platform/DayNotes.h"
-#include "platform/MsgBox.h"
+#include "platform/MsgBoxRequest.h"
+#include "surface/CalendarPage.h"
 #include "surface/PrintSurface.h"
 
 #include <QMainWindow>
@@ -45,16 +48,19 @@ class QPushButton;
 class QWindow;
 class frmFindFiles;
 class frmSelectPrt;
-struct CalendarPageInput;
 
 class frmSorvane : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // msgBox receives every message box of the program's windows; empty
-    // shows real boxes.
-    explicit frmSorvane(Printers &printers, MsgBoxFunction msgBox = {}, QWidget *parent = nullptr);
+    // What the window last asked a secondary window for.
+    enum class FileMode { None, Picture = 1, DayNotes = 2, Printer = 3 };
+
+    // msgBox receives every message box of the program's windows and
+    // fontChooser answers the font dialog; empty ones show the real thing.
+    explicit frmSorvane(Printers &printers, MsgBoxFunction msgBox = {}, CommonDialog::FontChooser fontChooser = {},
+                        QWidget *parent = nullptr);
     ~frmSorvane() override;
 
     void Form_Load();
@@ -73,22 +79,52 @@ public:
 
     static QString helpText();
 
+    // The page as the fields and choices now make it.
+    const CalendarPage &page() const { return m_page; }
+    // Shows page in the fields and the picture box and makes it the page.
+    void setPage(const CalendarPage &page);
+
+    FileMode fileMode() const { return intFileMode; }
     // The file chooser and the output device window while they are loaded.
     frmFindFiles *findFiles() const;
     frmSelectPrt *selectPrt() const;
     PrintSurface &printSurface() { return m_surface; }
 
-    DayNotes strNotes;
-    QString strPickedFile;
-    qint16 intFileMode = 0;
-    QString strMonthFont;
-    QString strHdrFont;
-    QString strAdrFont;
-    QString strMsgFont;
-    QString strCalFont;
-    bool binSelPic = false;
-    bool binSelPrt = false;
+Q_SIGNALS:
+    // The page changed: a field was edited, a font chosen, a picture or a
+    // control file read.
+    void pageChanged();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupWindow();
+    void setupControls(QWidget *client);
+    void setupTabOrder();
+    void setupMenu();
+    void connectHandlers();
+
+    void takeFields();
+    void showFields();
+    void chooseFont(QString PageFonts::*font);
+    void requestFile(FileMode mode, const QString &prompt);
+    void showSecondary(QWidget *window);
+    void ensureChooser();
+    void unloadChooser();
+    void takePickedFile();
+    void loadPickedPicture();
+    void readPickedNotesFile();
+
+    void secondaryHandedBack();
+    void focusWindowChanged(QWindow *window);
+    HandBackGate::Role roleOf(QWindow *window) const;
+
+    CalendarPage m_page;
+    QString strPickedFile;
+    FileMode intFileMode = FileMode::None;
+    bool binSelPrt = false;
     CommonDialog cdlSelectPrtFont;
 
     QLabel *lblYear = nullptr;
@@ -115,31 +151,6 @@ public:
     QLineEdit *txtCopies = nullptr;
     QPushButton *cmdExit = nullptr;
     QAction *mnuHelp = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void setupWindow();
-    void setupControls(QWidget *client);
-    void setupTabOrder();
-    void setupMenu();
-    void connectHandlers();
-
-    void chooseFont(QString &fontName);
-    void requestFile(qint16 mode, const QString &prompt);
-    void showSecondary(QWidget *window);
-    void ensureChooser();
-    void unloadChooser();
-    void takePickedFile();
-    void loadPickedPicture();
-    void readPickedNotesFile();
-    CalendarPageInput pageInput() const;
-
-    void secondaryHandedBack();
-    void focusWindowChanged(QWindow *window);
-    HandBackGate::Role roleOf(QWindow *window) const;
 
     Printers &m_printers;
     PrintSurface m_surface;

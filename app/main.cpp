@@ -1,5 +1,6 @@
 #include "app/FirstPaintQuit.h"
 #include "app/frmSorvane.h"
+#include "platform/MsgBoxRequest.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/Printers.h"
 
@@ -33,7 +34,7 @@ int main(int argc, char **argv)
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Monthly Calendar"));
+    QApplication::setApplicationName(applicationTitle());
     installFontSubstitutions();
 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -2,6 +2,7 @@
 #include "drawing/PlaceMonth.h"
 #include "drawing/PlaceText.h"
 #include "input/PictureLoader.h"
+#include "surface/CalendarPage.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
@@ -12,15 +13,18 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+
 // A full page: header, five lines, message, picture and three notes a day.
-CalendarPageInput fullPage(const Picture &picture)
+CalendarPage fullPage(const Picture &picture)
 {
-    CalendarPageInput input;
+    CalendarPage input;
     input.txtYear = QStringLiteral("2003");
     input.txtMonth = QStringLiteral("8");
     input.txtCopies = QStringLiteral("1");
@@ -32,8 +36,6 @@ CalendarPageInput fullPage(const Picture &picture)
         input.strNotes[d] = QStringLiteral("Dentist at ten ^ Anna's birthday (12) ^ Pick up the dry cleaning %1").arg(d + 1);
     input.binSelPic = true;
     input.picture = picture;
-    input.holderSize = picture.sizeTwips();
-    input.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     return input;
 }
 
@@ -65,10 +67,10 @@ void printCalendars(benchmark::State &state, bool freshPicture)
 {
     PdfTarget target;
     const QByteArray file = largeJpegFile();
-    CalendarPageInput input = fullPage(loadedPicture(file));
+    CalendarPage input = fullPage(loadedPicture(file));
     qint64 fileSize = 0;
     for (auto _ : state) {
-        printCalendar(target.surface, input);
+        printCalendar(target.surface, input, English);
         state.PauseTiming();
         fileSize = QFileInfo(target.lastFile()).size();
         QFile::remove(target.lastFile());
@@ -123,9 +125,9 @@ BENCHMARK(BM_LoadLargePhotoFile)->Unit(benchmark::kMillisecond)->MeasureProcessC
 void BM_MonthGridWithNotes(benchmark::State &state)
 {
     PdfTarget target;
-    const CalendarPageInput input = fullPage(Picture());
+    const CalendarPage input = fullPage(Picture());
     for (auto _ : state) {
-        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.strCalFont, 220, input.locale);
+        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220, English);
         target.surface.KillDoc();
     }
 }
@@ -182,12 +184,12 @@ QString tenMegabyteWord(QChar letter)
 void BM_CalendarPageGiantWords(benchmark::State &state, QChar letter)
 {
     PdfTarget target;
-    CalendarPageInput input = fullPage(Picture());
+    CalendarPage input = fullPage(Picture());
     input.txtHeader = tenMegabyteWord(letter);
     input.strNotes[14] = tenMegabyteWord(letter);
     qint64 fileSize = 0;
     for (auto _ : state) {
-        printCalendar(target.surface, input);
+        printCalendar(target.surface, input, English);
         state.PauseTiming();
         fileSize = QFileInfo(target.lastFile()).size();
         QFile::remove(target.lastFile());
@@ -219,10 +221,10 @@ BENCHMARK(BM_PlaceTextBlock10MbSharedEntry)->Unit(benchmark::kMillisecond)->Meas
 void BM_MonthGridWith10MbEntry(benchmark::State &state)
 {
     PdfTarget target;
-    CalendarPageInput input = fullPage(Picture());
+    CalendarPage input = fullPage(Picture());
     input.strNotes[14] = tenMegabyteEntry();
     for (auto _ : state) {
-        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.strCalFont, 220, input.locale);
+        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220, English);
         state.PauseTiming();
         target.surface.KillDoc();
         state.ResumeTiming();

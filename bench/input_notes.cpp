@@ -1,5 +1,6 @@
-#include "input/NotesFileTarget.h"
+#include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
+#include "surface/CalendarPage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,19 +56,15 @@ void BM_ReadNotesFile(benchmark::State &state)
     // Month names are looked up in the user's language before English.
     const QLocale locale = state.range(1) == 0 ? QLocale(QLocale::English, QLocale::UnitedStates)
                                                : QLocale(QLocale::German, QLocale::Germany);
-    int pictureLines = 0;
+    const NotesFileContext context{{}, QDate(2026, 12, 8), locale};
     for (auto _ : state) {
-        QString strPickedFile = path;
-        QString txtHeader, txtYear = QStringLiteral("2004"), txtMonth = QStringLiteral("3");
-        std::array<QString, 6> txtMessage;
-        DayNotes strNotes;
-        NotesFileTarget target{strPickedFile, txtHeader, txtMessage, txtYear, txtMonth, strNotes,
-                               [&] { ++pictureLines; }, {}, QDate(2026, 12, 8), locale};
-        ReadNotesFile(target);
-        benchmark::DoNotOptimize(strNotes);
+        CalendarPage page;
+        page.txtYear = QStringLiteral("2004");
+        page.txtMonth = QStringLiteral("3");
+        ReadNotesFile(path, page, context);
+        benchmark::DoNotOptimize(page.strNotes);
     }
     state.counters["lines"] = double(state.range(0));
-    state.counters["pictureLines"] = double(pictureLines) / double(state.iterations());
     state.counters["peakRssMB"] = peakRssMegabytes();
 }
 

@@ -1,5 +1,7 @@
 #include "dialogs/frmFindFiles.h"
 
+#include "dialogs/MsgBox.h"
+#include "dialogs/WindowLook.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -13,25 +15,6 @@
 #include <QStyle>
 
 namespace {
-
-QFont sansSerif(double points, bool bold)
-{
-    // Where the dialog font itself is missing, a face of Arial's narrow
-    // metrics keeps the captions inside their controls; wide default sans
-    // faces do not fit.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 QString withSeparator(const QString &path)
 {
@@ -84,7 +67,7 @@ void frmFindFiles::drvDrive_Change()
     const QFileInfo info(root);
     if (!info.isDir() || !info.isReadable() || !QDir(root).isReadable()) {
         drvDrive->setCurrentIndex(m_driveIndex);
-        m_msgBox({QStringLiteral("Try again . . .\r\nThe drive cannot be read."), MsgBoxOkOnly, {}});
+        m_msgBox(tryAgainBox(QStringLiteral("The drive cannot be read.")));
         return;
     }
     m_driveIndex = drvDrive->currentIndex();
@@ -113,6 +96,11 @@ void frmFindFiles::cmdDone_Click()
     Q_EMIT handBack();
 }
 
+void frmFindFiles::setPrompt(const QString &prompt)
+{
+    lblSelectInfo->setText(prompt);
+}
+
 void frmFindFiles::setDirectoryPath(const QString &path)
 {
     m_dirPath = QDir::cleanPath(QDir(path).absolutePath());
@@ -131,14 +119,14 @@ void frmFindFiles::setupWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Select Files"));
     setFixedSize(twipsToPixels(6885), twipsToPixels(9825));
-    setFont(sansSerif(8.25, true));
+    setFont(dialogFont(8.25, true));
     setColour(this, QPalette::Window, QColor(0, 64, 0));
     setAutoFillBackground(true);
 }
 
 void frmFindFiles::setupControls()
 {
-    const QFont listFont = sansSerif(8.25, false);
+    const QFont listFont = dialogFont(8.25, false);
 
     drvDrive = new QComboBox(this);
     drvDrive->setObjectName(QStringLiteral("drvDrive"));
@@ -167,7 +155,7 @@ void frmFindFiles::setupControls()
     lblSelectInfo = new QLabel(this);
     lblSelectInfo->setObjectName(QStringLiteral("lblSelectInfo"));
     lblSelectInfo->setGeometry(twipsRect(120, 6120, 5775, 615));
-    lblSelectInfo->setFont(sansSerif(12, true));
+    lblSelectInfo->setFont(dialogFont(12, true));
     lblSelectInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(lblSelectInfo, QPalette::WindowText, QColor(224, 224, 224));
 

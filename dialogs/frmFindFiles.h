@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBox.h"
+#include "platform/MsgBoxRequest.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,10 +12,10 @@ class QListWidget;
 class QPushButton;
 
 // The program's own file chooser: a drive (file-system root) list, a
-// directory list and a file list. The caller writes a prompt into
-// lblSelectInfo, shows the window and later reads strFileName, the file the
-// user clicked last. "Select" only hides the window, so both public texts
-// survive for the next request. Browsing never changes the process's current
+// directory list and a file list. The caller sets a prompt, shows the window
+// and later asks for fileName(), the file the user clicked last. "Select"
+// only hides the window, so the prompt and the file survive for the next
+// request. Browsing never changes the process's current
 // directory: a bare file name picked before any change names a file there.
 class frmFindFiles : public QWidget
 {
@@ -42,16 +42,11 @@ public:
     // The file list's Path.
     QString filePath() const { return m_filePath; }
 
-    // Path of the file clicked last: strBasePath and the file's name.
-    QString strFileName;
+    // Path of the file clicked last: the shown directory and the file's name.
+    QString fileName() const { return strFileName; }
     // The shown directory, ending in exactly one "/" once set.
-    QString strBasePath;
-
-    QComboBox *drvDrive = nullptr;
-    QListWidget *DirDirectory = nullptr;
-    QListWidget *filFilename = nullptr;
-    QPushButton *cmdDone = nullptr;
-    QLabel *lblSelectInfo = nullptr;
+    QString basePath() const { return strBasePath; }
+    void setPrompt(const QString &prompt);
 
 Q_SIGNALS:
     // "Select" hid the window, or it was closed: the caller takes the file.
@@ -70,6 +65,14 @@ private:
     void openDirectoryItem();
     static int driveIndexFor(const QStringList &drives, const QString &path);
 
+    QComboBox *drvDrive = nullptr;
+    QListWidget *DirDirectory = nullptr;
+    QListWidget *filFilename = nullptr;
+    QPushButton *cmdDone = nullptr;
+    QLabel *lblSelectInfo = nullptr;
+
+    QString strFileName;
+    QString strBasePath;
     MsgBoxFunction m_msgBox;
     QString m_dirPath;
     QString m_filePath;

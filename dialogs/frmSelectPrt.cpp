@@ -1,6 +1,7 @@
 #include "dialogs/frmSelectPrt.h"
 
-#include "platform/HandlerGuard.h"
+#include "dialogs/HandlerGuard.h"
+#include "dialogs/WindowLook.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
@@ -17,17 +18,6 @@ namespace {
 const QColor Background(0, 64, 0);
 const QColor LabelText(255, 255, 128);
 
-// Where the laid-out face is missing, Liberation Sans (Arial's metrics)
-// keeps the captions close to their laid-out size, as in the other windows.
-QFont windowFont(const QString &family, qreal points, bool bold)
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect &geometry, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
@@ -38,9 +28,7 @@ QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect 
     // A fallback face can be wider than the one laid out for: grow downwards
     // rather than cut off the last words.
     label->resize(geometry.width(), qMax(geometry.height(), label->heightForWidth(geometry.width())));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, LabelText);
-    label->setPalette(palette);
+    setColour(label, QPalette::WindowText, LabelText);
     return label;
 }
 
@@ -71,9 +59,7 @@ void frmSelectPrt::setupWindow()
 {
     setWindowTitle(QStringLiteral("Output Device Selection"));
     resize(twipsRect(0, 0, 8370, 5325).size());
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, Background);
-    setPalette(windowPalette);
+    setColour(this, QPalette::Window, Background);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -81,10 +67,12 @@ void frmSelectPrt::setupWindow()
 void frmSelectPrt::setupControls()
 {
     cmdSelFont = new QPushButton(QStringLiteral("Select Device"), this);
+    cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
     cmdSelFont->setGeometry(twipsRect(840, 3960, 2415, 495));
-    cmdSelFont->setFont(windowFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    cmdSelFont->setFont(dialogFont(9.75, true));
 
     lstPrinterName = new QListWidget(this);
+    lstPrinterName->setObjectName(QStringLiteral("lstPrinterName"));
     lstPrinterName->setGeometry(twipsRect(3720, 360, 3735, 3375));
     lstPrinterName->setSortingEnabled(false);
     lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -92,8 +80,10 @@ void frmSelectPrt::setupControls()
     lblProcess1 = instructionLabel(QStringLiteral("First Click on a Device from the list."),
                                    windowFont(QStringLiteral("Albertus Medium"), 12, false),
                                    twipsRect(840, 600, 2295, 735), this);
+    lblProcess1->setObjectName(QStringLiteral("lblProcess1"));
     Label1 = instructionLabel(QStringLiteral("THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
                               twipsRect(480, 3360, 1215, 735), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
 
     setTabOrder(cmdSelFont, lstPrinterName);
     cmdSelFont->setFocus();
@@ -132,7 +122,7 @@ void frmSelectPrt::chooseSelectedDevice()
     try {
         m_printers.setCurrent(index);
     } catch (const RuntimeError &) {
-        m_msgBox({QStringLiteral("Try again . . .\r\nThe device is not available."), MsgBoxOkOnly, QString()});
+        m_msgBox(tryAgainBox(QStringLiteral("The device is not available.")));
         return;
     }
     hide();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBox.h"
+#include "platform/MsgBoxRequest.h"
 
 #include <QWidget>
 
@@ -28,11 +28,6 @@ public:
     // characters (all digits from 1000 on), a blank and its name.
     static QString deviceLine(int position, const QString &deviceName);
 
-    QLabel *lblProcess1 = nullptr;
-    QListWidget *lstPrinterName = nullptr;
-    QLabel *Label1 = nullptr;
-    QPushButton *cmdSelFont = nullptr;
-
 Q_SIGNALS:
     // The window is going away (a device was chosen, or it was closed): the
     // main window runs its hand-back, even without activation events.
@@ -45,6 +40,11 @@ private:
     void setupWindow();
     void setupControls();
     void chooseSelectedDevice();
+
+    QLabel *lblProcess1 = nullptr;
+    QListWidget *lstPrinterName = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *cmdSelFont = nullptr;
 
     Printers &m_printers;
     MsgBoxFunction m_msgBox;

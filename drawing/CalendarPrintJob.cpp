@@ -4,7 +4,10 @@
 #include "drawing/PlaceMonth.h"
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
+#include "surface/CalendarPage.h"
 #include "surface/PrintSurface.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -15,26 +18,26 @@ constexpr float SmallestHeaderSize = 2;
 constexpr float CentringWidth = 11160;
 constexpr int ColumnPitch = 1583;
 
-void printHeader(PrintSurface &surface, const CalendarPageInput &input)
+void printHeader(PrintSurface &surface, const CalendarPage &page)
 {
     surface.setCurrentX(LeftMargin);
     surface.setCurrentY(500);
     surface.setFontSize(HeaderSize);
-    surface.setFontName(input.strHdrFont);
-    while (surface.TextWidth(input.txtHeader) > HeaderLimit && surface.FontSize() - 2 >= SmallestHeaderSize)
+    surface.setFontName(page.fonts.strHdrFont);
+    while (surface.TextWidth(page.txtHeader) > HeaderLimit && surface.FontSize() - 2 >= SmallestHeaderSize)
         surface.setFontSize(surface.FontSize() - 2);
-    surface.Print(input.txtHeader);
+    surface.Print(page.txtHeader);
 }
 
-void printLines(PrintSurface &surface, const CalendarPageInput &input)
+void printLines(PrintSurface &surface, const CalendarPage &page)
 {
-    surface.setFontName(input.strAdrFont);
+    surface.setFontName(page.fonts.strAdrFont);
     surface.setFontBold(false);
     surface.setFontSize(12);
     surface.setCurrentY(surface.CurrentY() + 150);
     for (int i = 0; i < 5; ++i) {
         surface.setCurrentX(1000);
-        surface.Print(input.txtMessage[i]);
+        surface.Print(page.txtMessage[i]);
     }
 }
 
@@ -44,22 +47,22 @@ void printCentred(PrintSurface &surface, const QString &text, float base)
     surface.Print(text);
 }
 
-void printMessage(PrintSurface &surface, const CalendarPageInput &input)
+void printMessage(PrintSurface &surface, const CalendarPage &page)
 {
-    surface.setFontName(input.strMsgFont);
+    surface.setFontName(page.fonts.strMsgFont);
     surface.setFontBold(true);
     surface.setFontSize(18);
     surface.setCurrentY(4400 - 1500);
-    printCentred(surface, input.txtMessage[5], LeftMargin);
+    printCentred(surface, page.txtMessage[5], LeftMargin);
 }
 
-void printTitle(PrintSurface &surface, const CalendarPageInput &input)
+void printTitle(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
 {
     surface.setCurrentY(3550);
     surface.setFontBold(false);
     surface.setFontSize(28);
-    surface.setFontName(input.strMonthFont);
-    const QString title = MonthName(CInt(Val(input.txtMonth)), input.locale) + u' ' + input.txtYear;
+    surface.setFontName(page.fonts.strMonthFont);
+    const QString title = MonthName(CInt(Val(page.txtMonth)), locale) + u' ' + page.txtYear;
     printCentred(surface, title, 300);
 }
 
@@ -83,34 +86,34 @@ QString documentName(qint16 Yr, qint16 Mt, const QLocale &locale)
     return QStringLiteral("Calendar %1-%2").arg(first.year(), 4, 10, QChar(u'0')).arg(first.month(), 2, 10, QChar(u'0'));
 }
 
-void composeAndPrint(PrintSurface &surface, const CalendarPageInput &input)
+void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
 {
-    const double year = Val(input.txtYear);
-    surface.setCopies(CInt(Val(input.txtCopies)));
+    const double year = Val(page.txtYear);
+    surface.setCopies(CInt(Val(page.txtCopies)));
     if (surface.DeviceName().contains(QStringLiteral("HP Laser")))
         surface.setPaperSource(1);
 
-    printHeader(surface, input);
-    printLines(surface, input);
-    if (input.binSelPic)
-        PlaceGraphic(surface, input.picture, input.holderSize, 8500, 300);
-    printMessage(surface, input);
-    printTitle(surface, input);
+    printHeader(surface, page);
+    printLines(surface, page);
+    if (page.binSelPic)
+        PlaceGraphic(surface, page.picture, page.picture.sizeTwips(), 8500, 300);
+    printMessage(surface, page);
+    printTitle(surface, page, locale);
     drawFrames(surface);
 
     const qint16 Yr = CInt(year);
-    const qint16 Mt = CInt(Val(input.txtMonth));
-    PlaceMonth(surface, input.strNotes, Yr, Mt, 600, 4550, input.strCalFont, LeftMargin, input.locale);
-    surface.setDocumentName(documentName(Yr, Mt, input.locale));
+    const qint16 Mt = CInt(Val(page.txtMonth));
+    PlaceMonth(surface, page.strNotes, Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin, locale);
+    surface.setDocumentName(documentName(Yr, Mt, locale));
     surface.EndDoc();
 }
 
 } // namespace
 
-void printCalendar(PrintSurface &surface, const CalendarPageInput &input)
+void printCalendar(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
 {
     try {
-        composeAndPrint(surface, input);
+        composeAndPrint(surface, page, locale);
     } catch (...) {
         surface.KillDoc();
         throw;

@@ -1,6 +1,7 @@
 #include "input/PictureLoader.h"
 
 #include "input/wmf/WmfPicture.h"
+#include "platform/Twips.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
 constexpr double defaultDpi = 96.0;
 constexpr double metresPerInch = 0.0254;
 
@@ -61,8 +61,8 @@ std::optional<DecodedImage> decodeImage(QIODevice &device)
     if (image.width() > kept.width() || image.height() > kept.height())
         image = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage fresh(1, 1, QImage::Format_RGB32);
-    const QSizeF sizeTwips(declared.width() * twipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
-                           declared.height() * twipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));
+    const QSizeF sizeTwips(declared.width() * TwipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
+                           declared.height() * TwipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));
     return DecodedImage{image, sizeTwips};
 }
 

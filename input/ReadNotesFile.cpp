@@ -3,10 +3,13 @@
 #include "input/AddNthWeekdayNote.h"
 #include "input/AppendNote.h"
 #include "input/ControlFileText.h"
-#include "input/NotesFileTarget.h"
+#include "input/NotesFileContext.h"
+#include "input/ShowPicFile.h"
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
+#include "platform/TrimSpaces.h"
+#include "surface/CalendarPage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,17 +24,6 @@ constexpr int notesLines = 5;
 // file is refused rather than read into memory.
 constexpr qint64 maxControlFileBytes = 64 * 1024 * 1024;
 constexpr int messageLine = 5;
-
-QStringView trimSpaces(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 // The parts of a text before and after its first space; nothing when the
 // text holds no space.
@@ -86,8 +78,9 @@ QString signedNumber(int value)
 class NotesReader
 {
 public:
-    explicit NotesReader(NotesFileTarget &target)
-        : m_target(target)
+    NotesReader(CalendarPage &page, const NotesFileContext &context)
+        : m_page(page)
+        , m_context(context)
     {
     }
 
@@ -111,22 +104,22 @@ private:
     {
         switch (tag) {
         case Tag::HDR:
-            m_target.txtHeader = value.toString();
+            m_page.txtHeader = value.toString();
             break;
         case Tag::NOT:
             takeNotesLine(value);
             break;
         case Tag::MSG:
-            m_target.txtMessage[messageLine] = value.toString();
+            m_page.txtMessage[messageLine] = value.toString();
             break;
         case Tag::DAY:
             takeDay(value);
             break;
         case Tag::YER:
-            takeIfBetween(m_target.txtYear, value, 1900, 2500);
+            takeIfBetween(m_page.txtYear, value, 1900, 2500);
             break;
         case Tag::MON:
-            takeIfBetween(m_target.txtMonth, value, 0, 13);
+            takeIfBetween(m_page.txtMonth, value, 0, 13);
             break;
         case Tag::BIR:
             takeBirthday(value);
@@ -146,7 +139,7 @@ private:
     {
         if (m_notesTaken >= notesLines)
             return;
-        m_target.txtMessage[m_notesTaken] = value.toString();
+        m_page.txtMessage[m_notesTaken] = value.toString();
         ++m_notesTaken;
     }
 
@@ -164,7 +157,7 @@ private:
             return;
         const double day = Val(fields->first);
         if (day < 32)
-            appendNote(m_target.strNotes, CInt(day - 1), fields->rest.toString());
+            appendNote(m_page.strNotes, CInt(day - 1), fields->rest.toString());
     }
 
     void takeBirthday(QStringView value)
@@ -172,12 +165,12 @@ private:
         const std::optional<Fields> fields = splitAtSpace(value);
         if (!fields)
             return;
-        const QDate born = DateValue(fields->first, m_target.locale, m_target.today);
-        const int thisYear = m_target.today.year();
+        const QDate born = DateValue(fields->first, m_context.locale, m_context.today);
+        const int thisYear = m_context.today.year();
         if (born.year() <= 1850 || born.year() >= thisYear || born.day() >= 32)
             return;
         const QString note = trimSpaces(fields->rest).toString() + QStringLiteral(" is ") + signedNumber(thisYear - born.year());
-        appendNote(m_target.strNotes, born.day() - 1, note);
+        appendNote(m_page.strNotes, born.day() - 1, note);
     }
 
     void takeRuleDated(QStringView value)
@@ -192,19 +185,18 @@ private:
         const qint16 weekday = CInt(Val(second->first));
         if (occurrence >= 5 || weekday >= 8)
             return;
-        const qint16 month = CInt(Val(m_target.txtMonth));
-        AddNthWeekdayNote(m_target.strNotes, m_target.txtYear, weekday, CInt(occurrence), month,
-                          trimSpaces(second->rest).toString(), m_target.locale);
+        const qint16 month = CInt(Val(m_page.txtMonth));
+        AddNthWeekdayNote(m_page.strNotes, m_page.txtYear, weekday, CInt(occurrence), month,
+                          trimSpaces(second->rest).toString(), m_context.locale);
     }
 
     void takePicture(QStringView value)
     {
-        m_target.strPickedFile = value.toString();
-        if (m_target.ShowPicFile)
-            m_target.ShowPicFile();
+        ShowPicFile(value.toString(), m_page.picture, m_page.binSelPic, m_context.msgBox);
     }
 
-    NotesFileTarget &m_target;
+    CalendarPage &m_page;
+    const NotesFileContext &m_context;
     int m_notesTaken = 0;
 };
 
@@ -213,36 +205,35 @@ bool isTextFilePath(const QString &path)
     return path.size() > 1 && path.endsWith(u"txt");
 }
 
-void refuse(const NotesFileTarget &target, const QString &request)
+void refuse(const NotesFileContext &context, const QString &request)
 {
-    if (target.msgBox)
-        target.msgBox({QStringLiteral("Try again . . .\r\n") + request, MsgBoxOkOnly, QString()});
+    if (context.msgBox)
+        context.msgBox(tryAgainBox(request));
 }
 
 } // namespace
 
-void readNotesData(QByteArrayView data, NotesFileTarget &target)
+void readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context)
 {
-    NotesReader reader(target);
+    NotesReader reader(page, context);
     ControlFileText(data).forEachLine([&](const QString &line) { reader.readLine(line); });
 }
 
-void ReadNotesFile(NotesFileTarget &target)
+void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context)
 {
-    if (!isTextFilePath(target.strPickedFile)) {
-        refuse(target, QStringLiteral("Select a .txt file."));
+    if (!isTextFilePath(strPickedFile)) {
+        refuse(context, QStringLiteral("Select a .txt file."));
         return;
     }
-    // The path is read now: a PIC line replaces strPickedFile.
-    QFile file(target.strPickedFile);
+    QFile file(strPickedFile);
     if (!QFileInfo(file).isFile() || file.size() > maxControlFileBytes || !file.open(QIODevice::ReadOnly)) {
-        refuse(target, QStringLiteral("The file cannot be read."));
+        refuse(context, QStringLiteral("The file cannot be read."));
         return;
     }
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        refuse(target, QStringLiteral("The file cannot be read."));
+        refuse(context, QStringLiteral("The file cannot be read."));
         return;
     }
-    readNotesData(contents, target);
+    readNotesData(contents, page, context);
 }

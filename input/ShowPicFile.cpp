@@ -20,8 +20,7 @@ void ShowPicFile(const QString &strPickedFile, Picture &picTemp, bool &binSelPic
         return;
     if (!hasPictureExtension(strPickedFile)) {
         if (msgBox)
-            msgBox({QStringLiteral("Try again . . .\r\nSelect a .gif, .bmp, .wmf OR .jpg file."), MsgBoxOkOnly,
-                    QString()});
+            msgBox(tryAgainBox(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.")));
         return;
     }
     std::optional<Picture> loaded = loadPicture(strPickedFile);

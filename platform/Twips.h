@@ -2,7 +2,9 @@
 
 #include <QRect>
 
-// Window layouts are given in twips; a logical pixel is 15 twips.
+// Page and window layouts are given in twips: 1440 to the inch. On the
+// window a logical pixel is 15 twips.
+inline constexpr double TwipsPerInch = 1440;
 inline constexpr int TwipsPerPixel = 15;
 
 constexpr int twipsToPixels(int twips)

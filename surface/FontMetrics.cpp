@@ -1,12 +1,12 @@
 #include "surface/FontMetrics.h"
 
+#include "platform/Twips.h"
 #include "surface/TextPrefix.h"
 
 #include <QFontMetricsF>
 
 namespace {
 
-constexpr double TwipsPerInch = 1440;
 constexpr double MetresPerInch = 0.0254;
 
 QImage deviceOfResolution(int dotsPerInch)

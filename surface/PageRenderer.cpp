@@ -1,5 +1,6 @@
 #include "surface/PageRenderer.h"
 
+#include "platform/Twips.h"
 #include "surface/FontMetrics.h"
 #include "surface/Page.h"
 #include "surface/TextPrefix.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double TwipsPerInch = 1440;
 
 QPen linePen(const QColor &color, int width)
 {

@@ -1,5 +1,6 @@
 #include "surface/PdfDevice.h"
 
+#include "platform/MsgBoxRequest.h"
 #include "platform/RuntimeError.h"
 #include "surface/Page.h"
 #include "surface/PageRenderer.h"
@@ -84,7 +85,7 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
                                      QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints),
                                      QPageLayout::Point));
     writer.setTitle(settings.documentName);
-    writer.setCreator(QStringLiteral("Monthly Calendar"));
+    writer.setCreator(applicationTitle());
 
     QPainter painter;
     if (!painter.begin(&writer)) {

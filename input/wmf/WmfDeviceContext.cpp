@@ -1,5 +1,7 @@
 #include "input/wmf/WmfDeviceContext.h"
 
+#include "platform/Twips.h"
+
 #include <QTransform>
 
 #include <cmath>
@@ -19,7 +21,7 @@ double metricInches(int mapMode)
     case WmfDeviceContext::HiEnglish:
         return 1.0 / 1000;
     case WmfDeviceContext::Twips:
-        return 1.0 / 1440;
+        return 1.0 / TwipsPerInch;
     default:
         return 0;
     }

@@ -3,12 +3,12 @@
 #include "input/wmf/WmfFrameFinder.h"
 #include "input/wmf/WmfPlayer.h"
 #include "input/wmf/WmfReader.h"
+#include "platform/Twips.h"
 
 #include <QPainter>
 
 namespace {
 
-constexpr double TwipsPerInch = 1440;
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/Child.h"
 
 #include "app/PictureBox.h"
 #include "dialogs/frmFindFiles.h"
@@ -59,7 +60,7 @@ protected:
 
     void pick(const QString &name)
     {
-        QListWidget *files = chooser().filFilename;
+        QListWidget *files = child<QListWidget>(&chooser(), "filFilename");
         const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
@@ -67,13 +68,13 @@ protected:
 
     void select()
     {
-        QTest::mouseClick(chooser().cmdDone, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&chooser(), "cmdDone"), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
 
     void readNotesFile()
     {
-        QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
         pick("notes.txt");
         select();
     }
@@ -83,85 +84,79 @@ TEST_F(FileRequestTest, FirstShowOnlyCopiesTheEmptyName)
 {
     ASSERT_NE(m_window->findFiles(), nullptr);
     EXPECT_FALSE(chooser().isVisible());
-    EXPECT_EQ(m_window->strPickedFile, "");
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(FileRequestTest, PictureRequestShowsThePromptAndLoadsThePicture)
 {
-    QTest::mouseClick(m_window->cmdPickPic, Qt::LeftButton);
-    EXPECT_EQ(m_window->intFileMode, 1);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
+    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::Picture);
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(chooser().parentWidget(), nullptr);
-    EXPECT_EQ(chooser().lblSelectInfo->text(), "Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
+    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
     pick("pic.bmp");
     select();
     EXPECT_FALSE(chooser().isVisible());
-    EXPECT_EQ(m_window->strPickedFile, "pic.bmp");
-    EXPECT_TRUE(m_window->binSelPic);
-    ASSERT_FALSE(m_window->picTemp->picture().isNull());
-    const QRectF shown = m_window->picTemp->pictureRect();
+    EXPECT_TRUE(m_window->page().binSelPic);
+    ASSERT_FALSE(child<PictureBox>(m_window, "picTemp")->picture().isNull());
+    const QRectF shown = child<PictureBox>(m_window, "picTemp")->pictureRect();
     EXPECT_NEAR(shown.width() / shown.height(), 2.0, 0.01) << "proportions kept in the preview";
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(FileRequestTest, ControlFileRequestFillsTheFieldsAndNotes)
 {
-    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
-    EXPECT_EQ(m_window->intFileMode, 2);
-    EXPECT_EQ(chooser().lblSelectInfo->text(), "Select a text Control file.\r\nA [txt] file with Field Control");
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
+    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::DayNotes);
+    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a text Control file.\r\nA [txt] file with Field Control");
     pick("notes.txt");
     select();
-    EXPECT_EQ(m_window->strPickedFile, "notes.txt");
-    EXPECT_EQ(m_window->txtHeader->text(), "My Header");
-    EXPECT_EQ(m_window->txtMessage[0]->text(), "line one");
-    EXPECT_EQ(m_window->txtMessage[1]->text(), "line two");
-    EXPECT_EQ(m_window->txtMessage[5]->text(), "the message");
-    EXPECT_EQ(m_window->txtYear->text(), "2004");
-    EXPECT_EQ(m_window->txtMonth->text(), "2");
-    EXPECT_EQ(m_window->strNotes[4], "Dentist");
-    EXPECT_EQ(chooser().lblSelectInfo->text(), " ");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtHeader")->text(), "My Header");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMessage(0)")->text(), "line one");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMessage(1)")->text(), "line two");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMessage(5)")->text(), "the message");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtYear")->text(), "2004");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMonth")->text(), "2");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
+    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), " ");
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(FileRequestTest, ConfirmingTheSameControlFileAgainStoresItsNotesTwice)
 {
     readNotesFile();
-    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
     select();
-    EXPECT_EQ(m_window->strNotes[4], "Dentist ^ Dentist");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist ^ Dentist");
 }
 
-TEST_F(FileRequestTest, ReturnFromTheDeviceWindowOnlyCopiesThePath)
+TEST_F(FileRequestTest, ReturnFromTheDeviceWindowReadsNothing)
 {
     readNotesFile();
-    chooser().strFileName = "  notes.txt  ";
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
-    EXPECT_EQ(m_window->intFileMode, 3);
-    EXPECT_TRUE(m_window->binSelPrt);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
+    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::Printer);
     ASSERT_NE(m_window->selectPrt(), nullptr);
     m_window->selectPrt()->close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_window->strPickedFile, "notes.txt");
-    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(FileRequestTest, SelectPrinterTwiceKeepsOneWindowAndItsList)
 {
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
     frmSelectPrt *first = m_window->selectPrt();
     ASSERT_NE(first, nullptr);
-    const int lines = first->lstPrinterName->count();
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    const int lines = child<QListWidget>(first, "lstPrinterName")->count();
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
     EXPECT_EQ(m_window->selectPrt(), first);
-    EXPECT_EQ(first->lstPrinterName->count(), lines);
+    EXPECT_EQ(child<QListWidget>(first, "lstPrinterName")->count(), lines);
     EXPECT_EQ(lines, 1);
 }
 
 TEST_F(FileRequestTest, ClickingBackWhileTheChooserIsOpenReadsTheEmptyName)
 {
-    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
     QCoreApplication::processEvents();
     ASSERT_EQ(QGuiApplication::focusWindow(), chooser().windowHandle());
     activate(m_window.get());
@@ -181,7 +176,7 @@ TEST_F(FileRequestTest, ComingBackFromAnotherApplicationReadsNothing)
     QCoreApplication::processEvents();
     ASSERT_EQ(QGuiApplication::focusWindow(), &elsewhere);
     activate(m_window.get());
-    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
     EXPECT_TRUE(m_boxes.empty());
 }
 
@@ -196,7 +191,7 @@ TEST_F(FileRequestTest, ClosingAMessageBoxReadsNothing)
     ASSERT_EQ(QGuiApplication::focusWindow(), box->windowHandle());
     box->close();
     activate(m_window.get());
-    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
     EXPECT_TRUE(m_boxes.empty());
 }
 
@@ -211,19 +206,19 @@ TEST_F(FileRequestTest, ClosingTheFontDialogReadsNothing)
     ASSERT_EQ(QGuiApplication::focusWindow(), dialog->windowHandle());
     dialog->reject();
     activate(m_window.get());
-    EXPECT_EQ(m_window->strNotes[4], "Dentist");
+    EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
     EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(FileRequestTest, ClosedChooserIsCreatedAfreshOnTheNextRequest)
 {
-    QTest::mouseClick(m_window->cmdPickPic, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
     pick("pic.bmp");
     chooser().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(m_window->binSelPic) << "closing hands back the file clicked";
-    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
-    EXPECT_EQ(chooser().strFileName, "");
+    EXPECT_TRUE(m_window->page().binSelPic) << "closing hands back the file clicked";
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
+    EXPECT_EQ(chooser().fileName(), "");
     EXPECT_TRUE(chooser().isVisible());
 }
 

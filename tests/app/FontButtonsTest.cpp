@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/Child.h"
 #include "tests/support/RowName.h"
 
 #include "dialogs/frmSelectPrt.h"
@@ -13,16 +14,16 @@ namespace {
 struct FontButtonRow
 {
     const char *name;
-    QPushButton *frmSorvane::*button;
-    QString frmSorvane::*fontName;
+    const char *button;
+    QString PageFonts::*fontName;
 };
 
 const std::vector<FontButtonRow> fontButtons = {
-    {"MonthFont", &frmSorvane::cmdYrFont, &frmSorvane::strMonthFont},
-    {"HeaderFont", &frmSorvane::cmdHdrFont, &frmSorvane::strHdrFont},
-    {"AddressFont", &frmSorvane::cmdAdrFont, &frmSorvane::strAdrFont},
-    {"MessageFont", &frmSorvane::cmdMsgFont, &frmSorvane::strMsgFont},
-    {"CalendarFont", &frmSorvane::cmdCalendarFont, &frmSorvane::strCalFont},
+    {"MonthFont", "cmdYrFont", &PageFonts::strMonthFont},
+    {"HeaderFont", "cmdHdrFont", &PageFonts::strHdrFont},
+    {"AddressFont", "cmdAdrFont", &PageFonts::strAdrFont},
+    {"MessageFont", "cmdMsgFont", &PageFonts::strMsgFont},
+    {"CalendarFont", "cmdCalendarFont", &PageFonts::strCalFont},
 };
 
 const MsgBoxRequest SelectPrinterFirst{"Select the Printer . . .  ", 64, "Calendar Printer Selection"};
@@ -30,18 +31,8 @@ const MsgBoxRequest SelectPrinterFirst{"Select the Printer . . .  ", 64, "Calend
 class FontButtonTest : public WindowFixture, public ::testing::WithParamInterface<FontButtonRow>
 {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        m_window->cdlSelectPrtFont = CommonDialog([this](QWidget *, qint32 flags) -> std::optional<QString> {
-            ++m_dialogs;
-            m_flags = flags;
-            return m_choice;
-        });
-    }
-
-    void press() { QTest::mouseClick(m_window.get()->*GetParam().button, Qt::LeftButton); }
-    QString fontName() const { return m_window.get()->*GetParam().fontName; }
+    void press() { QTest::mouseClick(child<QPushButton>(m_window, GetParam().button), Qt::LeftButton); }
+    QString fontName() const { return m_window->page().fonts.*GetParam().fontName; }
 
     // Every font name but the one of this row's button.
     QStringList otherFontNames() const
@@ -49,14 +40,11 @@ protected:
         QStringList names;
         for (const FontButtonRow &row : fontButtons) {
             if (row.fontName != GetParam().fontName)
-                names << m_window.get()->*row.fontName;
+                names << m_window->page().fonts.*row.fontName;
         }
         return names;
     }
 
-    std::optional<QString> m_choice = QStringLiteral("Liberation Serif");
-    int m_dialogs = 0;
-    qint32 m_flags = 0;
 };
 
 TEST_P(FontButtonTest, RefusesBeforeThePrinterIsSelected)
@@ -65,18 +53,18 @@ TEST_P(FontButtonTest, RefusesBeforeThePrinterIsSelected)
     press();
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0], SelectPrinterFirst);
-    EXPECT_EQ(m_dialogs, 0);
+    EXPECT_EQ(m_fontDialogs, 0);
     EXPECT_EQ(fontName(), before);
 }
 
 TEST_P(FontButtonTest, StoresTheChosenFaceInItsOwnNameOnly)
 {
     const QStringList others = otherFontNames();
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
     m_window->selectPrt()->close();
     press();
-    EXPECT_EQ(m_dialogs, 1);
-    EXPECT_EQ(m_flags, 2);
+    EXPECT_EQ(m_fontDialogs, 1);
+    EXPECT_EQ(m_fontFlags, 2);
     EXPECT_EQ(fontName(), "Liberation Serif");
     EXPECT_EQ(otherFontNames(), others);
     EXPECT_TRUE(m_boxes.empty());
@@ -85,18 +73,18 @@ TEST_P(FontButtonTest, StoresTheChosenFaceInItsOwnNameOnly)
 TEST_P(FontButtonTest, CancelKeepsTheName)
 {
     const QString before = fontName();
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
-    m_choice.reset();
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
+    m_fontChoice.reset();
     press();
-    EXPECT_EQ(m_dialogs, 1);
+    EXPECT_EQ(m_fontDialogs, 1);
     EXPECT_EQ(fontName(), before);
 }
 
 TEST_P(FontButtonTest, PrintingRefusesAgainButKeepsTheChoice)
 {
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
     press();
-    QTest::mouseClick(m_window->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPrint"), Qt::LeftButton);
     ASSERT_TRUE(m_boxes.empty());
     press();
     ASSERT_EQ(m_boxes.size(), 1u);
@@ -112,8 +100,8 @@ using DeviceWindowTest = WindowFixture;
 TEST_F(DeviceWindowTest, DoneLeavesAnOpenDeviceWindowRunning)
 {
     m_window->show();
-    QTest::mouseClick(m_window->cmdSelectPrt, Qt::LeftButton);
-    QTest::mouseClick(m_window->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(m_window->findFiles(), nullptr);
     ASSERT_NE(m_window->selectPrt(), nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/frmSorvane.h"
-#include "platform/MsgBox.h"
+#include "platform/MsgBoxRequest.h"
 #include "surface/PdfDevice.h"
 #include "surface/Printers.h"
 
@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A fresh main window whose only device is "Save as PDF" into a temporary
-// folder and whose message boxes are recorded instead of shown. It runs in
+// folder, whose message boxes are recorded instead of shown and whose font
+// dialog answers m_fontChoice. It runs in
 // a temporary current directory, so the file chooser lists known files.
 class WindowFixture : public ::testing::Test
 {
@@ -27,9 +29,13 @@ protected:
         std::vector<std::unique_ptr<OutputDevice>> devices;
         devices.push_back(std::make_unique<PdfDevice>(m_pdfDir.path(), QPageSize(QPageSize::A4)));
         m_printers = std::make_unique<Printers>(std::move(devices));
-        m_window = std::make_unique<frmSorvane>(*m_printers, [this](const MsgBoxRequest &request) {
-            m_boxes.push_back(request);
-        });
+        m_window = std::make_unique<frmSorvane>(
+            *m_printers, [this](const MsgBoxRequest &request) { m_boxes.push_back(request); },
+            [this](QWidget *, qint32 flags) -> std::optional<QString> {
+                ++m_fontDialogs;
+                m_fontFlags = flags;
+                return m_fontChoice;
+            });
     }
 
     void TearDown() override
@@ -46,5 +52,8 @@ protected:
     QString m_previousDir;
     std::unique_ptr<Printers> m_printers;
     std::vector<MsgBoxRequest> m_boxes;
+    std::optional<QString> m_fontChoice = QStringLiteral("Liberation Serif");
+    int m_fontDialogs = 0;
+    qint32 m_fontFlags = 0;
     std::unique_ptr<frmSorvane> m_window;
 };

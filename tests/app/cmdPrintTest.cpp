@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/Child.h"
 #include "tests/support/RowName.h"
 
 #include "tests/support/PdfReader.h"
@@ -70,7 +71,7 @@ protected:
 
     PdfReader::Content print()
     {
-        QTest::mouseClick(m_window->cmdPrint, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_window, "cmdPrint"), Qt::LeftButton);
         EXPECT_TRUE(m_boxes.empty());
         EXPECT_TRUE(QFileInfo::exists(expectedFile()));
         return PdfReader::read(expectedFile());
@@ -133,10 +134,12 @@ TEST_F(PrintTest, FramesAndRulesLieWhereTheLayoutPutsThem)
 
 TEST_F(PrintTest, PrintsTheFieldsAndTheDayNotes)
 {
-    m_window->txtHeader->setText("Family");
-    m_window->txtMessage[0]->setText("Street");
-    m_window->txtMessage[5]->setText("Greetings");
-    m_window->strNotes[4] = "Dentist";
+    typeInto(child<QLineEdit>(m_window, "txtHeader"), "Family");
+    typeInto(child<QLineEdit>(m_window, "txtMessage(0)"), "Street");
+    typeInto(child<QLineEdit>(m_window, "txtMessage(5)"), "Greetings");
+    CalendarPage withNote = m_window->page();
+    withNote.strNotes[4] = "Dentist";
+    m_window->setPage(withNote);
     const PdfReader::Content page = print();
     for (const char *text : {"Family", "Street", "Greetings", "Dentist"})
         EXPECT_TRUE(findWord(page, text)) << text;
@@ -147,7 +150,7 @@ TEST_F(PrintTest, PrintsTheFieldsAndTheDayNotes)
 
 TEST_F(PrintTest, ThreeCopiesAreThreeIdenticalPages)
 {
-    m_window->txtCopies->setText("3");
+    typeInto(child<QLineEdit>(m_window, "txtCopies"), "3");
     const PdfReader::Content copies = print();
     ASSERT_EQ(copies.pages, 3);
     auto pageWords = [&](int page) {
@@ -161,13 +164,6 @@ TEST_F(PrintTest, ThreeCopiesAreThreeIdenticalPages)
     EXPECT_FALSE(pageWords(1).isEmpty());
     EXPECT_EQ(pageWords(2), pageWords(1));
     EXPECT_EQ(pageWords(3), pageWords(1));
-}
-
-TEST_F(PrintTest, PrintingClosesTheFontDialogUntilThePrinterIsChosenAgain)
-{
-    m_window->binSelPrt = true;
-    print();
-    EXPECT_FALSE(m_window->binSelPrt);
 }
 
 struct ErrorRow
@@ -193,37 +189,39 @@ class PrintErrorTest : public WindowFixture, public ::testing::WithParamInterfac
 TEST_P(PrintErrorTest, ShowsTheErrorAndKeepsEverything)
 {
     const ErrorRow &row = GetParam();
-    m_window->txtYear->setText(row.year);
-    m_window->txtMonth->setText(row.month);
-    m_window->txtCopies->setText(row.copies);
-    m_window->txtHeader->setText("Header");
+    typeInto(child<QLineEdit>(m_window, "txtYear"), row.year);
+    typeInto(child<QLineEdit>(m_window, "txtMonth"), row.month);
+    typeInto(child<QLineEdit>(m_window, "txtCopies"), row.copies);
+    typeInto(child<QLineEdit>(m_window, "txtHeader"), "Header");
     for (int i = 0; i < 6; ++i)
-        m_window->txtMessage[i]->setText(QStringLiteral("line %1").arg(i));
-    m_window->strNotes[9] = "Note";
-    m_window->strCalFont = "Liberation Serif";
-    m_window->picTemp->setPicture(Picture::fromImage(QImage(4, 4, QImage::Format_RGB32), QSizeF(60, 60)));
-    m_window->binSelPic = true;
+        typeInto(child<QLineEdit>(m_window, QStringLiteral("txtMessage(%1)").arg(i)), QStringLiteral("line %1").arg(i));
+    CalendarPage page = m_window->page();
+    page.strNotes[9] = "Note";
+    page.fonts.strCalFont = "Liberation Serif";
+    page.picture = Picture::fromImage(QImage(4, 4, QImage::Format_RGB32), QSizeF(60, 60));
+    page.binSelPic = true;
+    m_window->setPage(page);
 
-    QTest::mouseClick(m_window->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPrint"), Qt::LeftButton);
 
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0], row.box);
     EXPECT_TRUE(QDir(m_pdfDir.path()).isEmpty()) << "an unfinished page is not printed";
-    EXPECT_EQ(m_window->txtYear->text(), row.year);
-    EXPECT_EQ(m_window->txtMonth->text(), row.month);
-    EXPECT_EQ(m_window->txtCopies->text(), row.copies);
-    EXPECT_EQ(m_window->txtHeader->text(), "Header");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtYear")->text(), row.year);
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMonth")->text(), row.month);
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtCopies")->text(), row.copies);
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtHeader")->text(), "Header");
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(m_window->txtMessage[i]->text(), QStringLiteral("line %1").arg(i));
-    EXPECT_EQ(m_window->strNotes[9], "Note");
-    EXPECT_EQ(m_window->strCalFont, "Liberation Serif");
-    EXPECT_TRUE(m_window->binSelPic);
-    EXPECT_FALSE(m_window->picTemp->picture().isNull());
+        EXPECT_EQ(child<QLineEdit>(m_window, QStringLiteral("txtMessage(%1)").arg(i))->text(), QStringLiteral("line %1").arg(i));
+    EXPECT_EQ(m_window->page().strNotes[9], "Note");
+    EXPECT_EQ(m_window->page().fonts.strCalFont, "Liberation Serif");
+    EXPECT_TRUE(m_window->page().binSelPic);
+    EXPECT_FALSE(child<PictureBox>(m_window, "picTemp")->picture().isNull());
 
-    m_window->txtYear->setText("2003");
-    m_window->txtMonth->setText("1");
-    m_window->txtCopies->setText("1");
-    QTest::mouseClick(m_window->cmdPrint, Qt::LeftButton);
+    typeInto(child<QLineEdit>(m_window, "txtYear"), "2003");
+    typeInto(child<QLineEdit>(m_window, "txtMonth"), "1");
+    typeInto(child<QLineEdit>(m_window, "txtCopies"), "1");
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPrint"), Qt::LeftButton);
     EXPECT_EQ(m_boxes.size(), 1u);
     EXPECT_TRUE(QFileInfo::exists(QDir(m_pdfDir.path()).filePath("Calendar 2003-01.pdf")))
         << "the next print works";

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/Child.h"
 
 #include "app/PictureBox.h"
 #include "dialogs/frmFindFiles.h"
@@ -144,23 +145,21 @@ TEST_F(MainWindowTest, WindowHasItsCaptionColourClientSizeAndHelpMenu)
 
 TEST_F(MainWindowTest, LoadSetsTheSharedStateDefaults)
 {
-    for (const QString &note : m_window->strNotes)
+    for (const QString &note : m_window->page().strNotes)
         EXPECT_TRUE(note.isEmpty());
-    EXPECT_EQ(m_window->strPickedFile, "");
-    EXPECT_EQ(m_window->intFileMode, 0);
-    EXPECT_EQ(m_window->strMonthFont, "Arial");
-    EXPECT_EQ(m_window->strHdrFont, "Arial");
-    EXPECT_EQ(m_window->strAdrFont, "Times");
-    EXPECT_EQ(m_window->strMsgFont, "Arial");
-    EXPECT_EQ(m_window->strCalFont, "Arial");
-    EXPECT_FALSE(m_window->binSelPic);
-    EXPECT_FALSE(m_window->binSelPrt);
-    EXPECT_TRUE(m_window->picTemp->picture().isNull());
+    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::None);
+    EXPECT_EQ(m_window->page().fonts.strMonthFont, "Arial");
+    EXPECT_EQ(m_window->page().fonts.strHdrFont, "Arial");
+    EXPECT_EQ(m_window->page().fonts.strAdrFont, "Times");
+    EXPECT_EQ(m_window->page().fonts.strMsgFont, "Arial");
+    EXPECT_EQ(m_window->page().fonts.strCalFont, "Arial");
+    EXPECT_FALSE(m_window->page().binSelPic);
+    EXPECT_TRUE(child<PictureBox>(m_window, "picTemp")->picture().isNull());
 }
 
 TEST_F(MainWindowTest, HelpShowsEightLinesWithTheInformationIcon)
 {
-    m_window->mnuHelp->trigger();
+    child<QAction>(m_window, "mnuHelp")->trigger();
     ASSERT_EQ(m_boxes.size(), 1u);
     const QString expected = " 1. Enter the Year.\r\n"
                              " 2. Select the Fonts.\r\n"
@@ -176,9 +175,9 @@ TEST_F(MainWindowTest, HelpShowsEightLinesWithTheInformationIcon)
 TEST_F(MainWindowTest, DoneUnloadsTheChooserAndTheWindow)
 {
     m_window->show();
-    QTest::mouseClick(m_window->cmdDayNotes, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
     ASSERT_NE(m_window->findFiles(), nullptr);
-    QTest::mouseClick(m_window->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
     EXPECT_EQ(m_window->findFiles(), nullptr);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_TRUE(m_boxes.empty()) << "unloading the chooser is no return to the window";
@@ -194,7 +193,7 @@ bool anyWindowVisible()
 TEST_F(MainWindowTest, DoneWithoutAChooserEndsTheProgram)
 {
     m_window->show();
-    QTest::mouseClick(m_window->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
     EXPECT_EQ(m_window->findFiles(), nullptr);
     EXPECT_FALSE(anyWindowVisible());
 }
@@ -202,7 +201,7 @@ TEST_F(MainWindowTest, DoneWithoutAChooserEndsTheProgram)
 TEST_F(MainWindowTest, FrameCloseEndsTheProgramThoughTheChooserIsOpen)
 {
     m_window->show();
-    QTest::mouseClick(m_window->cmdPickPic, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
     ASSERT_TRUE(m_window->findFiles()->isVisible());
     m_window->close();
     EXPECT_EQ(m_window->findFiles(), nullptr);

@@ -1,4 +1,5 @@
 #include "app/frmSorvane.h"
+#include "tests/support/Child.h"
 #include "dialogs/frmSelectPrt.h"
 #include "surface/PdfDevice.h"
 #include "surface/Printers.h"
@@ -47,11 +48,10 @@ protected:
         window.reset();
     }
 
-    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void click(QPushButton *frmSorvane::*button) { click(window.get()->*button); }
+    void click(const char *button) { QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton); }
 
     // Picks a face in the font dialog behind a font button.
-    void chooseFace(QPushButton *frmSorvane::*button, const QString &family)
+    void chooseFace(const char *button, const QString &family)
     {
         FontDialogUser user([family](QFontDialog *dialog) { pickFace(dialog, family); });
         click(button);
@@ -102,34 +102,34 @@ bool drawnInFace(const std::map<QString, QString> &text, const QString &faceName
 
 TEST_F(PrintedFacesTest, EachElementIsPrintedInTheFaceChosenForIt)
 {
-    window->txtYear->setText(QStringLiteral("2003"));
-    window->txtMonth->setText(QStringLiteral("2"));
-    window->txtHeader->setText(QStringLiteral("Headerword"));
-    window->txtMessage[0]->setText(QStringLiteral("Addressword"));
-    window->txtMessage[5]->setText(QStringLiteral("Messageword"));
-    click(&frmSorvane::cmdSelectPrt);
-    const std::vector<std::pair<QPushButton *frmSorvane::*, QString>> faces = {
-        {&frmSorvane::cmdYrFont, QStringLiteral("URW Gothic")},
-        {&frmSorvane::cmdHdrFont, QStringLiteral("DejaVu Serif")},
-        {&frmSorvane::cmdAdrFont, QStringLiteral("Liberation Mono")},
-        {&frmSorvane::cmdMsgFont, QStringLiteral("Nimbus Roman")},
-        {&frmSorvane::cmdCalendarFont, QStringLiteral("DejaVu Sans Mono")},
+    typeInto(child<QLineEdit>(window, "txtYear"), QStringLiteral("2003"));
+    typeInto(child<QLineEdit>(window, "txtMonth"), QStringLiteral("2"));
+    typeInto(child<QLineEdit>(window, "txtHeader"), QStringLiteral("Headerword"));
+    typeInto(child<QLineEdit>(window, "txtMessage(0)"), QStringLiteral("Addressword"));
+    typeInto(child<QLineEdit>(window, "txtMessage(5)"), QStringLiteral("Messageword"));
+    click("cmdSelectPrt");
+    const std::vector<std::pair<const char *, QString>> faces = {
+        {"cmdYrFont", QStringLiteral("URW Gothic")},
+        {"cmdHdrFont", QStringLiteral("DejaVu Serif")},
+        {"cmdAdrFont", QStringLiteral("Liberation Mono")},
+        {"cmdMsgFont", QStringLiteral("Nimbus Roman")},
+        {"cmdCalendarFont", QStringLiteral("DejaVu Sans Mono")},
     };
     for (const auto &[button, face] : faces)
         chooseFace(button, face);
-    click(&frmSorvane::cmdPrint);
+    click("cmdPrint");
     ASSERT_TRUE(boxes.empty());
 
     const QStringList files = QDir(pdfFolder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     ASSERT_EQ(files.size(), 1);
     const std::map<QString, QString> text = textByFont(QDir(pdfFolder.path()).filePath(files.front()));
-    EXPECT_TRUE(window->strMonthFont.startsWith(QStringLiteral("URW Gothic"))) << window->strMonthFont.toStdString();
-    EXPECT_TRUE(drawnInFace(text, window->strMonthFont, QStringLiteral("February 2003")));
-    EXPECT_TRUE(drawnInFace(text, window->strHdrFont, QStringLiteral("Headerword")));
-    EXPECT_TRUE(drawnInFace(text, window->strAdrFont, QStringLiteral("Addressword")));
-    EXPECT_TRUE(drawnInFace(text, window->strMsgFont, QStringLiteral("Messageword")));
-    EXPECT_TRUE(drawnInFace(text, window->strCalFont, QStringLiteral("Wed")));
-    EXPECT_TRUE(drawnInFace(text, window->strCalFont, QStringLiteral("28")));
+    EXPECT_TRUE(window->page().fonts.strMonthFont.startsWith(QStringLiteral("URW Gothic"))) << window->page().fonts.strMonthFont.toStdString();
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strMonthFont, QStringLiteral("February 2003")));
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strHdrFont, QStringLiteral("Headerword")));
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strAdrFont, QStringLiteral("Addressword")));
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strMsgFont, QStringLiteral("Messageword")));
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strCalFont, QStringLiteral("Wed")));
+    EXPECT_TRUE(drawnInFace(text, window->page().fonts.strCalFont, QStringLiteral("28")));
 }
 
 } // namespace

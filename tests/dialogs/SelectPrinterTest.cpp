@@ -1,4 +1,5 @@
 #include "app/frmSorvane.h"
+#include "tests/support/Child.h"
 #include "dialogs/frmSelectPrt.h"
 #include "surface/Printers.h"
 
@@ -44,15 +45,15 @@ protected:
 
     frmSelectPrt *openDeviceWindow()
     {
-        QTest::mouseClick(window->cmdSelectPrt, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, "cmdSelectPrt"), Qt::LeftButton);
         return window->selectPrt();
     }
 
     void chooseLine(frmSelectPrt *deviceWindow, int row)
     {
-        QListWidget *list = deviceWindow->lstPrinterName;
+        QListWidget *list = child<QListWidget>(deviceWindow, "lstPrinterName");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-        QTest::mouseClick(deviceWindow->cmdSelFont, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(deviceWindow, "cmdSelFont"), Qt::LeftButton);
         // The unloaded window goes as soon as the event loop runs again.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -68,7 +69,7 @@ TEST_F(SelectPrinterTest, ChosenDeviceReceivesTheNextPrint)
     frmSelectPrt *deviceWindow = openDeviceWindow();
     ASSERT_NE(deviceWindow, nullptr);
     chooseLine(deviceWindow, 1);
-    QTest::mouseClick(window->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "cmdPrint"), Qt::LeftButton);
 
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(filesIn(0), 0);
@@ -84,12 +85,11 @@ TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)
     frmSelectPrt *reopened = openDeviceWindow();
     ASSERT_NE(reopened, nullptr);
     EXPECT_TRUE(reopened->isVisible());
-    ASSERT_EQ(reopened->lstPrinterName->count(), 3);
-    EXPECT_EQ(reopened->lstPrinterName->item(2)->text(), QStringLiteral("  3 Desk 3"));
-    EXPECT_TRUE(reopened->lstPrinterName->selectedItems().isEmpty());
+    ASSERT_EQ(child<QListWidget>(reopened, "lstPrinterName")->count(), 3);
+    EXPECT_EQ(child<QListWidget>(reopened, "lstPrinterName")->item(2)->text(), QStringLiteral("  3 Desk 3"));
+    EXPECT_TRUE(child<QListWidget>(reopened, "lstPrinterName")->selectedItems().isEmpty());
     EXPECT_EQ(printers->currentIndex(), 2);
-    EXPECT_EQ(window->intFileMode, 3);
-    EXPECT_TRUE(window->binSelPrt);
+    EXPECT_EQ(window->fileMode(), frmSorvane::FileMode::Printer);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "dialogs/frmSelectPrt.h"
+#include "tests/support/Child.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 #include "tests/support/PdfReader.h"
@@ -115,12 +116,12 @@ TEST_F(SelectPrtCups, ChosenQueueReceivesTheNextPrintInsteadOfTheDefault)
     QPointer<frmSelectPrt> window = new frmSelectPrt(printers, [&boxes](const MsgBoxRequest &box) { boxes.push_back(box); });
     window->Form_Load();
     window->show();
-    const QList<QListWidgetItem *> lines = window->lstPrinterName->findItems(QLatin1Char(' ') + SecondQueue, Qt::MatchEndsWith);
+    const QList<QListWidgetItem *> lines = child<QListWidget>(window, "lstPrinterName")->findItems(QLatin1Char(' ') + SecondQueue, Qt::MatchEndsWith);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines.front()->text(), QStringLiteral("  2 ") + SecondQueue);
-    QListWidget *list = window->lstPrinterName;
+    QListWidget *list = child<QListWidget>(window, "lstPrinterName");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(lines.front()).center());
-    QTest::mouseClick(window->cmdSelFont, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "cmdSelFont"), Qt::LeftButton);
     EXPECT_TRUE(boxes.empty());
     EXPECT_FALSE(window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

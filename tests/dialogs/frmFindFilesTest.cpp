@@ -1,4 +1,5 @@
 #include "dialogs/frmFindFiles.h"
+#include "tests/support/Child.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -140,21 +141,21 @@ TEST_F(FindFilesTest, ControlsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(chooser->windowTitle(), "Select Files");
     EXPECT_EQ(chooser->size(), QSize(twipsToPixels(6885), twipsToPixels(9825)));
     EXPECT_EQ(chooser->palette().color(QPalette::Window), QColor(0, 64, 0));
-    EXPECT_EQ(chooser->cmdDone->palette().color(QPalette::Button), QColor(255, 224, 192));
-    EXPECT_EQ(chooser->lblSelectInfo->palette().color(QPalette::WindowText), QColor(224, 224, 224));
-    EXPECT_FALSE(chooser->lblSelectInfo->autoFillBackground());
-    EXPECT_EQ(chooser->lblSelectInfo->font().pointSizeF(), 12.0);
-    EXPECT_TRUE(chooser->lblSelectInfo->font().bold());
-    EXPECT_TRUE(chooser->cmdDone->font().bold());
-    EXPECT_FALSE(chooser->filFilename->font().bold());
+    EXPECT_EQ(child<QPushButton>(chooser, "cmdDone")->palette().color(QPalette::Button), QColor(255, 224, 192));
+    EXPECT_EQ(child<QLabel>(chooser, "lblSelectInfo")->palette().color(QPalette::WindowText), QColor(224, 224, 224));
+    EXPECT_FALSE(child<QLabel>(chooser, "lblSelectInfo")->autoFillBackground());
+    EXPECT_EQ(child<QLabel>(chooser, "lblSelectInfo")->font().pointSizeF(), 12.0);
+    EXPECT_TRUE(child<QLabel>(chooser, "lblSelectInfo")->font().bold());
+    EXPECT_TRUE(child<QPushButton>(chooser, "cmdDone")->font().bold());
+    EXPECT_FALSE(child<QListWidget>(chooser, "filFilename")->font().bold());
 }
 
 TEST_F(FindFilesTest, TabOrderRunsFromSelectThroughTheThreeLists)
 {
     auto chooser = makeChooser();
-    const std::vector<QWidget *> expected = {chooser->cmdDone, chooser->drvDrive, chooser->DirDirectory,
-                                             chooser->filFilename};
-    QWidget *widget = chooser->cmdDone;
+    const std::vector<QWidget *> expected = {child<QPushButton>(chooser, "cmdDone"), child<QComboBox>(chooser, "drvDrive"), child<QListWidget>(chooser, "DirDirectory"),
+                                             child<QListWidget>(chooser, "filFilename")};
+    QWidget *widget = child<QPushButton>(chooser, "cmdDone");
     for (size_t i = 1; i < expected.size(); ++i) {
         do
             widget = widget->nextInFocusChain();
@@ -167,37 +168,37 @@ TEST_F(FindFilesTest, ListsStartAtTheCurrentDirectoryWithNothingPicked)
 {
     auto chooser = makeChooser();
     EXPECT_EQ(chooser->directoryPath(), m_root);
-    EXPECT_EQ(chooser->strFileName, "");
-    EXPECT_EQ(chooser->strBasePath, "");
-    EXPECT_EQ(entries(chooser->filFilename), QStringList({"alpha.txt", "beta.bmp", "gamma.gif"}));
-    EXPECT_TRUE(entries(chooser->DirDirectory).contains("data"));
+    EXPECT_EQ(chooser->fileName(), "");
+    EXPECT_EQ(chooser->basePath(), "");
+    EXPECT_EQ(entries(child<QListWidget>(chooser, "filFilename")), QStringList({"alpha.txt", "beta.bmp", "gamma.gif"}));
+    EXPECT_TRUE(entries(child<QListWidget>(chooser, "DirDirectory")).contains("data"));
 }
 
 TEST_F(FindFilesTest, ClickBeforeAnyChangeGivesTheBareNameOfTheRightFile)
 {
     auto chooser = makeChooser();
-    clickItem(chooser->filFilename, "beta.bmp");
-    EXPECT_EQ(chooser->strFileName, "beta.bmp");
-    EXPECT_EQ(QFileInfo(chooser->strFileName).absoluteFilePath(), m_root + "/beta.bmp");
+    clickItem(child<QListWidget>(chooser, "filFilename"), "beta.bmp");
+    EXPECT_EQ(chooser->fileName(), "beta.bmp");
+    EXPECT_EQ(QFileInfo(chooser->fileName()).absoluteFilePath(), m_root + "/beta.bmp");
 }
 
 TEST_F(FindFilesTest, BasePathOfTheRootHasOneSeparator)
 {
     auto chooser = makeChooser();
     chooser->setDirectoryPath("/");
-    EXPECT_EQ(chooser->strBasePath, "/");
+    EXPECT_EQ(chooser->basePath(), "/");
     EXPECT_EQ(chooser->filePath(), "/");
 }
 
 TEST_F(FindFilesTest, BasePathOfADirectoryGetsOneSeparatorAdded)
 {
     auto chooser = makeChooser();
-    doubleClickItem(chooser->DirDirectory, "data");
+    doubleClickItem(child<QListWidget>(chooser, "DirDirectory"), "data");
     EXPECT_EQ(chooser->directoryPath(), m_root + "/data");
-    EXPECT_EQ(chooser->strBasePath, m_root + "/data/");
-    EXPECT_EQ(entries(chooser->filFilename), QStringList({"inner.txt"}));
-    clickItem(chooser->filFilename, "inner.txt");
-    EXPECT_EQ(chooser->strFileName, m_root + "/data/inner.txt");
+    EXPECT_EQ(chooser->basePath(), m_root + "/data/");
+    EXPECT_EQ(entries(child<QListWidget>(chooser, "filFilename")), QStringList({"inner.txt"}));
+    clickItem(child<QListWidget>(chooser, "filFilename"), "inner.txt");
+    EXPECT_EQ(chooser->fileName(), m_root + "/data/inner.txt");
     EXPECT_EQ(QDir::currentPath(), m_root) << "browsing must not change the current directory";
 }
 
@@ -205,60 +206,60 @@ TEST_F(FindFilesTest, TheLastOfSeveralClicksWins)
 {
     auto chooser = makeChooser();
     chooser->setDirectoryPath(m_root);
-    clickItem(chooser->filFilename, "alpha.txt");
-    clickItem(chooser->filFilename, "gamma.gif");
-    clickItem(chooser->filFilename, "beta.bmp");
-    EXPECT_EQ(chooser->strFileName, m_root + "/beta.bmp");
+    clickItem(child<QListWidget>(chooser, "filFilename"), "alpha.txt");
+    clickItem(child<QListWidget>(chooser, "filFilename"), "gamma.gif");
+    clickItem(child<QListWidget>(chooser, "filFilename"), "beta.bmp");
+    EXPECT_EQ(chooser->fileName(), m_root + "/beta.bmp");
 }
 
 TEST_F(FindFilesTest, SelectWithoutAClickHandsBackThePreviousRequestsFile)
 {
     auto chooser = makeChooser();
     QSignalSpy handBacks(chooser.get(), &frmFindFiles::handBack);
-    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
-    EXPECT_EQ(chooser->strFileName, "") << "first request, nothing clicked";
+    QTest::mouseClick(child<QPushButton>(chooser, "cmdDone"), Qt::LeftButton);
+    EXPECT_EQ(chooser->fileName(), "") << "first request, nothing clicked";
     EXPECT_FALSE(chooser->isVisible());
 
     chooser->show();
-    clickItem(chooser->filFilename, "alpha.txt");
-    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
+    clickItem(child<QListWidget>(chooser, "filFilename"), "alpha.txt");
+    QTest::mouseClick(child<QPushButton>(chooser, "cmdDone"), Qt::LeftButton);
     chooser->show();
-    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
-    EXPECT_EQ(chooser->strFileName, "alpha.txt");
+    QTest::mouseClick(child<QPushButton>(chooser, "cmdDone"), Qt::LeftButton);
+    EXPECT_EQ(chooser->fileName(), "alpha.txt");
     EXPECT_EQ(handBacks.count(), 3);
 }
 
 TEST_F(FindFilesTest, PromptIsASingleBlankAfterSelect)
 {
     auto chooser = makeChooser();
-    chooser->lblSelectInfo->setText("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
-    QTest::mouseClick(chooser->cmdDone, Qt::LeftButton);
-    EXPECT_EQ(chooser->lblSelectInfo->text(), " ");
+    chooser->setPrompt("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
+    QTest::mouseClick(child<QPushButton>(chooser, "cmdDone"), Qt::LeftButton);
+    EXPECT_EQ(child<QLabel>(chooser, "lblSelectInfo")->text(), " ");
 }
 
 TEST_F(FindFilesTest, ChangingTheDriveUpdatesAllThreeInOneStep)
 {
     auto chooser = makeChooser({QStringLiteral("/"), m_root + "/data"});
-    ASSERT_EQ(chooser->drvDrive->currentIndex(), 0);
-    chooser->drvDrive->setFocus();
-    QTest::keyClick(chooser->drvDrive, Qt::Key_Down);
-    EXPECT_EQ(chooser->drvDrive->currentText(), m_root + "/data");
+    ASSERT_EQ(child<QComboBox>(chooser, "drvDrive")->currentIndex(), 0);
+    child<QComboBox>(chooser, "drvDrive")->setFocus();
+    QTest::keyClick(child<QComboBox>(chooser, "drvDrive"), Qt::Key_Down);
+    EXPECT_EQ(child<QComboBox>(chooser, "drvDrive")->currentText(), m_root + "/data");
     EXPECT_EQ(chooser->directoryPath(), m_root + "/data");
     EXPECT_EQ(chooser->filePath(), m_root + "/data");
-    EXPECT_EQ(chooser->strBasePath, m_root + "/data/");
-    EXPECT_EQ(entries(chooser->filFilename), QStringList({"inner.txt"}));
+    EXPECT_EQ(chooser->basePath(), m_root + "/data/");
+    EXPECT_EQ(entries(child<QListWidget>(chooser, "filFilename")), QStringList({"inner.txt"}));
     EXPECT_TRUE(m_recorder.boxes.empty());
 }
 
 TEST_F(FindFilesTest, UnreadableDriveIsRefusedAndTheListGoesBack)
 {
     auto chooser = makeChooser({QStringLiteral("/"), m_root + "/no-such-volume"});
-    QTest::keyClick(chooser->drvDrive, Qt::Key_Down);
+    QTest::keyClick(child<QComboBox>(chooser, "drvDrive"), Qt::Key_Down);
     ASSERT_EQ(m_recorder.boxes.size(), 1u);
     EXPECT_EQ(m_recorder.boxes[0], (MsgBoxRequest{"Try again . . .\r\nThe drive cannot be read.", 0, ""}));
-    EXPECT_EQ(chooser->drvDrive->currentIndex(), 0);
+    EXPECT_EQ(child<QComboBox>(chooser, "drvDrive")->currentIndex(), 0);
     EXPECT_EQ(chooser->directoryPath(), m_root);
-    EXPECT_EQ(chooser->strBasePath, "");
+    EXPECT_EQ(chooser->basePath(), "");
 }
 
 TEST_F(FindFilesTest, DriveListStartsAtTheVolumeHoldingTheCurrentDirectory)
@@ -266,7 +267,7 @@ TEST_F(FindFilesTest, DriveListStartsAtTheVolumeHoldingTheCurrentDirectory)
     const QString volume = m_root + "/data";
     QDir::setCurrent(volume);
     auto chooser = makeChooser({QStringLiteral("/"), volume});
-    EXPECT_EQ(chooser->drvDrive->currentText(), volume);
+    EXPECT_EQ(child<QComboBox>(chooser, "drvDrive")->currentText(), volume);
 }
 
 TEST(FindFilesRoots, SlashComesFirstAndOnlyOnce)

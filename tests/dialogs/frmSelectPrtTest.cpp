@@ -1,4 +1,5 @@
 #include "dialogs/frmSelectPrt.h"
+#include "tests/support/Child.h"
 #include "tests/support/RowName.h"
 #include "surface/Printers.h"
 
@@ -77,12 +78,12 @@ protected:
 
     void clickLine(int row)
     {
-        QListWidget *list = window->lstPrinterName;
+        QListWidget *list = child<QListWidget>(window, "lstPrinterName");
         list->scrollToItem(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
 
-    void clickSelectDevice() { QTest::mouseClick(window->cmdSelFont, Qt::LeftButton); }
+    void clickSelectDevice() { QTest::mouseClick(child<QPushButton>(window, "cmdSelFont"), Qt::LeftButton); }
 
     // An unloaded window is deleted as soon as control returns to the event loop.
     static void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -150,14 +151,14 @@ class SelectPrtList : public SelectPrtTest, public testing::WithParamInterface<L
 TEST_P(SelectPrtList, FormLoadListsEveryDeviceInCollectionOrderWithNothingSelected)
 {
     open(GetParam().deviceCount);
-    const QStringList listed = lines(*window->lstPrinterName);
+    const QStringList listed = lines(*child<QListWidget>(window, "lstPrinterName"));
 
     ASSERT_EQ(listed.size(), GetParam().deviceCount);
     for (const QString &line : GetParam().someLines)
         EXPECT_TRUE(listed.contains(line)) << line.toStdString();
     for (int row = 0; row < listed.size(); ++row)
         EXPECT_TRUE(listed[row].endsWith(u' ' + deviceName(row + 1))) << listed[row].toStdString();
-    EXPECT_TRUE(window->lstPrinterName->selectedItems().isEmpty());
+    EXPECT_TRUE(child<QListWidget>(window, "lstPrinterName")->selectedItems().isEmpty());
 }
 
 TEST_P(SelectPrtList, EachLineMakesItsOwnDeviceCurrent)
@@ -265,26 +266,26 @@ TEST_F(SelectPrtTest, WindowAsLaidOut)
     EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->size(), QSize(558, 355));
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 64, 0));
-    EXPECT_EQ(window->lblProcess1->text(), QStringLiteral("First Click on a Device from the list."));
-    EXPECT_EQ(window->Label1->text(), QStringLiteral("THEN"));
-    EXPECT_EQ(window->cmdSelFont->text(), QStringLiteral("Select Device"));
-    for (const QLabel *label : {window->lblProcess1, window->Label1}) {
+    EXPECT_EQ(child<QLabel>(window, "lblProcess1")->text(), QStringLiteral("First Click on a Device from the list."));
+    EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("THEN"));
+    EXPECT_EQ(child<QPushButton>(window, "cmdSelFont")->text(), QStringLiteral("Select Device"));
+    for (const QLabel *label : {child<QLabel>(window, "lblProcess1"), child<QLabel>(window, "Label1")}) {
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 128));
         EXPECT_FALSE(label->autoFillBackground());
         EXPECT_EQ(label->font().family(), QStringLiteral("Albertus Medium"));
         EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "last words cut off";
     }
-    EXPECT_EQ(window->lblProcess1->pos(), QPoint(56, 40));
-    EXPECT_EQ(window->lblProcess1->width(), 153);
-    EXPECT_EQ(window->Label1->font().pointSizeF(), 20.25);
-    EXPECT_TRUE(window->Label1->font().bold());
-    EXPECT_FALSE(window->lblProcess1->font().bold());
-    EXPECT_EQ(window->cmdSelFont->font().family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(window->cmdSelFont->font().pointSizeF(), 9.75);
-    EXPECT_TRUE(window->cmdSelFont->font().bold());
-    EXPECT_FALSE(window->lstPrinterName->isSortingEnabled());
-    EXPECT_EQ(window->lstPrinterName->geometry(), QRect(248, 24, 249, 225));
-    EXPECT_EQ(window->cmdSelFont->nextInFocusChain(), window->lstPrinterName);
+    EXPECT_EQ(child<QLabel>(window, "lblProcess1")->pos(), QPoint(56, 40));
+    EXPECT_EQ(child<QLabel>(window, "lblProcess1")->width(), 153);
+    EXPECT_EQ(child<QLabel>(window, "Label1")->font().pointSizeF(), 20.25);
+    EXPECT_TRUE(child<QLabel>(window, "Label1")->font().bold());
+    EXPECT_FALSE(child<QLabel>(window, "lblProcess1")->font().bold());
+    EXPECT_EQ(child<QPushButton>(window, "cmdSelFont")->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(child<QPushButton>(window, "cmdSelFont")->font().pointSizeF(), 9.75);
+    EXPECT_TRUE(child<QPushButton>(window, "cmdSelFont")->font().bold());
+    EXPECT_FALSE(child<QListWidget>(window, "lstPrinterName")->isSortingEnabled());
+    EXPECT_EQ(child<QListWidget>(window, "lstPrinterName")->geometry(), QRect(248, 24, 249, 225));
+    EXPECT_EQ(child<QPushButton>(window, "cmdSelFont")->nextInFocusChain(), child<QListWidget>(window, "lstPrinterName"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "drawing/CalendarPrintJob.h"
 #include "platform/RuntimeError.h"
+#include "surface/CalendarPage.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QDir>
@@ -18,9 +19,9 @@ namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
-CalendarPageInput pageInput()
+CalendarPage pageInput()
 {
-    CalendarPageInput input;
+    CalendarPage input;
     input.txtYear = QStringLiteral("2003");
     input.txtMonth = QStringLiteral("1");
     input.txtCopies = QStringLiteral("1");
@@ -28,7 +29,6 @@ CalendarPageInput pageInput()
     input.txtMessage = {QStringLiteral("12 Main Street"), QStringLiteral("Springfield"), QString(), QString(),
                         QStringLiteral("555 0100"), QStringLiteral("Happy New Year")};
     input.strNotes[0] = QStringLiteral("New Year ^ Call Anna");
-    input.locale = English;
     return input;
 }
 
@@ -41,9 +41,9 @@ float lineHeightOf(const QString &fontName, float pointSize)
 }
 
 // Prints the page and returns what reached the device.
-Page printed(PrintTarget &target, const CalendarPageInput &input)
+Page printed(PrintTarget &target, const CalendarPage &input)
 {
-    printCalendar(target.surface(), input);
+    printCalendar(target.surface(), input, English);
     EXPECT_EQ(target.device().printCount(), 1);
     return target.device().lastPage();
 }
@@ -79,7 +79,7 @@ TEST(CalendarPrintJob, ShortHeaderPrintsAt24Points)
 
 TEST(CalendarPrintJob, WideHeaderShrinksToTheFirstSizeThatFits)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtHeader = QStringLiteral("The Sorvane Family wishes everyone a happy and peaceful New Year");
     PrintTarget target;
     const auto header = textNamed(printed(target, input), input.txtHeader);
@@ -87,13 +87,13 @@ TEST(CalendarPrintJob, WideHeaderShrinksToTheFirstSizeThatFits)
     const float size = float(header->pointSize);
     EXPECT_LT(size, 24);
     EXPECT_EQ(int(size) % 2, 0);
-    EXPECT_LE(widthOf(input.txtHeader, input.strHdrFont, size), 8280);
-    EXPECT_GT(widthOf(input.txtHeader, input.strHdrFont, size + 2), 8280);
+    EXPECT_LE(widthOf(input.txtHeader, input.fonts.strHdrFont, size), 8280);
+    EXPECT_GT(widthOf(input.txtHeader, input.fonts.strHdrFont, size + 2), 8280);
 }
 
 TEST(CalendarPrintJob, HeaderTooWideAtAnySizeStopsAtTwoPoints)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtHeader = QString(3000, u'W');
     PrintTarget target;
     const auto header = textNamed(printed(target, input), input.txtHeader);
@@ -103,7 +103,7 @@ TEST(CalendarPrintJob, HeaderTooWideAtAnySizeStopsAtTwoPoints)
 
 TEST(CalendarPrintJob, EmptyHeaderStillTakesItsLine)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtHeader.clear();
     PrintTarget target;
     const Page page = printed(target, input);
@@ -117,7 +117,7 @@ TEST(CalendarPrintJob, EmptyHeaderStillTakesItsLine)
 
 TEST(CalendarPrintJob, EmptyLinesStillAdvance)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     for (int i = 0; i < 4; ++i)
         input.txtMessage[i].clear();
     input.txtMessage[4] = QStringLiteral("Last line");
@@ -147,7 +147,7 @@ class CentringTable : public ::testing::TestWithParam<CentringCase>
 TEST_P(CentringTable, MessageAndTitleAreCentredAtFullSize)
 {
     const CentringCase &row = GetParam();
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtMessage[5] = row.message;
     input.txtYear = row.year;
     PrintTarget target;
@@ -158,7 +158,7 @@ TEST_P(CentringTable, MessageAndTitleAreCentredAtFullSize)
     EXPECT_EQ(message->text, row.message);
     EXPECT_EQ(message->pointSize, 18);
     EXPECT_TRUE(message->bold);
-    const float messageWidth = widthOf(row.message, input.strMsgFont, 18, true);
+    const float messageWidth = widthOf(row.message, input.fonts.strMsgFont, 18, true);
     EXPECT_FLOAT_EQ(message->pos.x(), 220 + (11160 - messageWidth) / 2);
 
     const auto title = textAt(page, 3550);
@@ -166,7 +166,7 @@ TEST_P(CentringTable, MessageAndTitleAreCentredAtFullSize)
     EXPECT_EQ(title->text, QStringLiteral("January ") + row.year);
     EXPECT_EQ(title->pointSize, 28);
     EXPECT_FALSE(title->bold);
-    const float titleWidth = widthOf(title->text, input.strMonthFont, 28);
+    const float titleWidth = widthOf(title->text, input.fonts.strMonthFont, 28);
     EXPECT_FLOAT_EQ(title->pos.x(), 300 + (11160 - titleWidth) / 2);
 }
 
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CalendarPrintJob, LinesWiderThanThePageStartLeftOfTheirBase)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtMessage[5] = QString(60, u'M');
     input.txtYear = QStringLiteral("2003 - the Sorvane Family Reunion in Springfield");
     PrintTarget target;
@@ -212,7 +212,7 @@ class MonthFieldTable : public ::testing::TestWithParam<MonthFieldCase>
 TEST_P(MonthFieldTable, TitleAndGridShowTheSameMonth)
 {
     const MonthFieldCase &row = GetParam();
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtMonth = row.month;
     input.txtYear = row.year;
     PrintTarget target;
@@ -299,9 +299,8 @@ TEST(CalendarPrintJob, PictureOnlyWhenSelected)
 {
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::yellow);
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.picture = Picture::fromImage(image, QSizeF(6000, 4500));
-    input.holderSize = QSizeF(6000, 4500);
 
     PrintTarget without;
     EXPECT_TRUE(picturesOf(printed(without, input)).isEmpty());
@@ -316,7 +315,7 @@ TEST(CalendarPrintJob, PictureOnlyWhenSelected)
 struct JobErrorCase
 {
     const char *name;
-    std::function<void(CalendarPageInput &)> change;
+    std::function<void(CalendarPage &)> change;
     RuntimeError::Number error;
 };
 
@@ -332,16 +331,16 @@ class JobErrorTable : public ::testing::TestWithParam<JobErrorCase>
 TEST_P(JobErrorTable, NothingReachesTheDevice)
 {
     const JobErrorCase &row = GetParam();
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     row.change(input);
     PrintTarget target;
-    EXPECT_RUNTIME_ERROR(printCalendar(target.surface(), input), row.error);
+    EXPECT_RUNTIME_ERROR(printCalendar(target.surface(), input, English), row.error);
     EXPECT_EQ(target.device().printCount(), 0);
     EXPECT_TRUE(target.pdfFiles().isEmpty());
     EXPECT_TRUE(target.surface().page().isEmpty());
 
     // The surface is ready for the next, sound job.
-    printCalendar(target.surface(), pageInput());
+    printCalendar(target.surface(), pageInput(), English);
     EXPECT_EQ(target.device().printCount(), 1);
     EXPECT_EQ(textsOf(target.device().lastPage()).front().text, pageInput().txtHeader);
 }
@@ -349,30 +348,29 @@ TEST_P(JobErrorTable, NothingReachesTheDevice)
 INSTANTIATE_TEST_SUITE_P(
     Errors, JobErrorTable,
     ::testing::Values(
-        JobErrorCase{"CopiesOverflow", [](CalendarPageInput &in) { in.txtCopies = "40000"; }, RuntimeError::Overflow},
-        JobErrorCase{"NegativeCopiesOverflow", [](CalendarPageInput &in) { in.txtCopies = "-32769"; }, RuntimeError::Overflow},
-        JobErrorCase{"MonthHalfRoundsToZero", [](CalendarPageInput &in) { in.txtMonth = "0.5"; }, RuntimeError::InvalidProcedureCall},
-        JobErrorCase{"MonthThirteen", [](CalendarPageInput &in) { in.txtMonth = "13"; }, RuntimeError::InvalidProcedureCall},
-        JobErrorCase{"MonthNotANumber", [](CalendarPageInput &in) { in.txtMonth = "Jan"; }, RuntimeError::InvalidProcedureCall},
-        JobErrorCase{"MonthOverflow", [](CalendarPageInput &in) { in.txtMonth = "99999"; }, RuntimeError::Overflow},
-        JobErrorCase{"YearOverflow", [](CalendarPageInput &in) { in.txtYear = "40000"; }, RuntimeError::Overflow},
-        JobErrorCase{"YearBeyondTheCalendar", [](CalendarPageInput &in) { in.txtYear = "10000"; }, RuntimeError::TypeMismatch},
+        JobErrorCase{"CopiesOverflow", [](CalendarPage &in) { in.txtCopies = "40000"; }, RuntimeError::Overflow},
+        JobErrorCase{"NegativeCopiesOverflow", [](CalendarPage &in) { in.txtCopies = "-32769"; }, RuntimeError::Overflow},
+        JobErrorCase{"MonthHalfRoundsToZero", [](CalendarPage &in) { in.txtMonth = "0.5"; }, RuntimeError::InvalidProcedureCall},
+        JobErrorCase{"MonthThirteen", [](CalendarPage &in) { in.txtMonth = "13"; }, RuntimeError::InvalidProcedureCall},
+        JobErrorCase{"MonthNotANumber", [](CalendarPage &in) { in.txtMonth = "Jan"; }, RuntimeError::InvalidProcedureCall},
+        JobErrorCase{"MonthOverflow", [](CalendarPage &in) { in.txtMonth = "99999"; }, RuntimeError::Overflow},
+        JobErrorCase{"YearOverflow", [](CalendarPage &in) { in.txtYear = "40000"; }, RuntimeError::Overflow},
+        JobErrorCase{"YearBeyondTheCalendar", [](CalendarPage &in) { in.txtYear = "10000"; }, RuntimeError::TypeMismatch},
         JobErrorCase{"PictureHolderWithoutWidth",
-                     [](CalendarPageInput &in) {
+                     [](CalendarPage &in) {
                          in.binSelPic = true;
-                         in.picture = Picture::fromImage(QImage(4, 3, QImage::Format_RGB32), QSizeF(60, 45));
-                         in.holderSize = QSizeF(0, 45);
+                         in.picture = Picture::fromImage(QImage(4, 3, QImage::Format_RGB32), QSizeF(0, 45));
                      },
                      RuntimeError::DivisionByZero}),
     RowName());
 
 TEST(CalendarPrintJob, CopiesAreTakenBeforeTheTitleFails)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtMonth = QStringLiteral("13");
     input.txtCopies = QStringLiteral("3");
     PrintTarget target;
-    EXPECT_RUNTIME_ERROR(printCalendar(target.surface(), input), RuntimeError::InvalidProcedureCall);
+    EXPECT_RUNTIME_ERROR(printCalendar(target.surface(), input, English), RuntimeError::InvalidProcedureCall);
     EXPECT_EQ(target.surface().Copies(), 3);
 }
 
@@ -386,10 +384,10 @@ QString runTool(const QString &program, const QStringList &arguments)
 
 TEST(CalendarPrintJob, PdfHoldsOnePagePerCopyWithTheCalendar)
 {
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtCopies = QStringLiteral("2");
     PrintTarget target;
-    printCalendar(target.surface(), input);
+    printCalendar(target.surface(), input, English);
     ASSERT_EQ(target.pdfFiles(), QStringList{QStringLiteral("Calendar 2003-01.pdf")});
     const QString file = target.device().lastFile();
 
@@ -444,7 +442,7 @@ double paperY(double twips)
 TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
 {
     PrintTarget target;
-    printCalendar(target.surface(), pageInput());
+    printCalendar(target.surface(), pageInput(), English);
     const QList<PdfWord> words = wordsOnFirstPage(target.device().lastFile());
 
     const auto january = findWord(words, QStringLiteral("January"));
@@ -468,7 +466,7 @@ TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
 TEST(CalendarPrintJob, GiantWordsPrintAsFarAsThePageShowsThem)
 {
     const QString giant(10 << 20, u'm');
-    CalendarPageInput input = pageInput();
+    CalendarPage input = pageInput();
     input.txtHeader = giant;
     input.strNotes[14] = giant;
     PrintTarget target;

@@ -3,8 +3,17 @@
 #include "input/ReadNotesFile.h"
 
 #include <QFile>
+#include <QImage>
 
 const QDate NotesFileFixture::today(2026, 12, 8);
+
+CalendarPage NotesFileFixture::startPage()
+{
+    CalendarPage start;
+    start.txtYear = QStringLiteral("2004");
+    start.txtMonth = QStringLiteral("3");
+    return start;
+}
 
 QString NotesFileFixture::writeFile(const QString &name, const QByteArray &contents)
 {
@@ -15,6 +24,15 @@ QString NotesFileFixture::writeFile(const QString &name, const QByteArray &conte
     return path;
 }
 
+QString NotesFileFixture::writePicture(const QString &name, QSize pixels)
+{
+    const QString path = dir.filePath(name);
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
 void NotesFileFixture::readText(const QByteArray &contents)
 {
     read(writeFile(QStringLiteral("notes.txt"), contents));
@@ -22,16 +40,5 @@ void NotesFileFixture::readText(const QByteArray &contents)
 
 void NotesFileFixture::read(const QString &path)
 {
-    strPickedFile = path;
-    NotesFileTarget target{strPickedFile,
-                           txtHeader,
-                           txtMessage,
-                           txtYear,
-                           txtMonth,
-                           strNotes,
-                           [this] { picturesShown.push_back(strPickedFile); },
-                           [this](const MsgBoxRequest &box) { boxes.push_back(box); },
-                           today,
-                           locale};
-    ReadNotesFile(target);
+    ReadNotesFile(path, page, {[this](const MsgBoxRequest &box) { boxes.push_back(box); }, today, locale});
 }

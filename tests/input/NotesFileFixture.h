@@ -1,33 +1,37 @@
 #pragma once
 
-#include "input/NotesFileTarget.h"
-#include "platform/MsgBox.h"
+#include "input/NotesFileContext.h"
+#include "surface/CalendarPage.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
 
-// The main window's fields as the control-file reader sees them, with today
-// fixed at 8 December 2026, a US locale, message boxes and picture loads
-// recorded, and a scratch folder for control files.
+// A page as the control-file reader fills it, starting from year 2004 and
+// month 3, with today fixed at 8 December 2026, a US locale, message boxes
+// recorded, and a scratch folder for control files and pictures.
 class NotesFileFixture : public ::testing::Test
 {
 protected:
     static const QDate today;
 
     QString writeFile(const QString &name, const QByteArray &contents);
+    // A real picture of the given pixel size in the scratch folder.
+    QString writePicture(const QString &name, QSize pixels);
     // Writes contents to notes.txt and reads it.
     void readText(const QByteArray &contents);
     void read(const QString &path);
 
-    QString strPickedFile;
-    QString txtHeader;
-    std::array<QString, 6> txtMessage;
-    QString txtYear = QStringLiteral("2004");
-    QString txtMonth = QStringLiteral("3");
-    DayNotes strNotes;
+    CalendarPage page = startPage();
+    QString &txtHeader = page.txtHeader;
+    std::array<QString, 6> &txtMessage = page.txtMessage;
+    QString &txtYear = page.txtYear;
+    QString &txtMonth = page.txtMonth;
+    DayNotes &strNotes = page.strNotes;
     QLocale locale{QLocale::English, QLocale::UnitedStates};
-    std::vector<QString> picturesShown;
     std::vector<MsgBoxRequest> boxes;
     QTemporaryDir dir;
+
+private:
+    static CalendarPage startPage();
 };

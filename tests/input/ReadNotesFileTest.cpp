@@ -16,7 +16,8 @@ struct Fields
     QString year;
     QString month;
     DayNotes notes;
-    QString lastPicture;
+    // The pixel size of the selected picture, empty while none is.
+    QSize picture;
 
     friend bool operator==(const Fields &, const Fields &) = default;
 };
@@ -26,8 +27,8 @@ class ReadNotesFileTest : public NotesFileFixture
 protected:
     Fields fields() const
     {
-        return {txtHeader, txtMessage, txtYear, txtMonth, strNotes,
-                picturesShown.empty() ? QString() : picturesShown.back()};
+        const QSize picture = page.binSelPic ? (page.picture.sizeTwips() / 15).toSize() : QSize();
+        return {txtHeader, txtMessage, txtYear, txtMonth, strNotes, picture};
     }
 };
 
@@ -51,7 +52,7 @@ const char *const exampleLines[] = {
     "DAY 17 Planting day",
     "BIR 3/17/1950 Grandfather",
     "DTM 2 3 Committee",
-    "PIC /pictures/tulips in spring.jpg",
+    "PIC %1/tulips in spring.jpg",
 };
 
 class WorkedExampleTest : public ReadNotesFileTest, public ::testing::WithParamInterface<ExampleStep>
@@ -62,9 +63,10 @@ TEST_P(WorkedExampleTest, LineHasItsEffect)
 {
     txtYear = u"1999"_s;
     txtMonth = u"7"_s;
+    writePicture(u"tulips in spring.jpg"_s, QSize(48, 36));
     QByteArray file;
     for (int line = 0; line < GetParam().lines; ++line)
-        file += QByteArray(exampleLines[line]) + "\r\n";
+        file += QString::fromLatin1(exampleLines[line]).arg(dir.path()).toUtf8() + "\r\n";
     readText(file);
     EXPECT_EQ(GetParam().field(fields()), QString::fromUtf8(GetParam().expected));
     EXPECT_TRUE(boxes.empty());
@@ -83,8 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleStep{"BirthdayLine", 8, [](const Fields &f) { return f.notes[16]; },
                     "Planting day ^ Grandfather is  76"},
         ExampleStep{"RuleDatedLine", 9, [](const Fields &f) { return f.notes[8]; }, "Committee"},
-        ExampleStep{"PictureLine", 10, [](const Fields &f) { return f.lastPicture; },
-                    "/pictures/tulips in spring.jpg"}),
+        ExampleStep{"PictureLine", 10,
+                    [](const Fields &f) { return u"%1x%2"_s.arg(f.picture.width()).arg(f.picture.height()); },
+                    "48x36"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ReadNotesFileTest, WorkedExampleWritesNothingElse)
@@ -113,7 +116,7 @@ TEST_F(ReadNotesFileTest, OnlyAsciiLettersSpellATag)
              "c /pictures/a.jpg\nhdr \xC5\xBF"
              "een\nm\xC5\xBF"
              "g no\n");
-    EXPECT_TRUE(picturesShown.empty());
+    EXPECT_FALSE(page.binSelPic);
     EXPECT_EQ(txtHeader, u"ſeen");
     EXPECT_EQ(txtMessage[5], u"");
 }
@@ -335,12 +338,21 @@ TEST_F(ReadNotesFileTest, SameFileTwiceDoublesEveryNote)
     EXPECT_EQ(strNotes[5], u"Market ^ Market");
 }
 
-TEST_F(ReadNotesFileTest, PictureLineSetsThePathAndReadingGoesOn)
+TEST_F(ReadNotesFileTest, PictureLinesLoadTheirPictureAndReadingGoesOn)
 {
-    readText("PIC /pictures/first.jpg\nPIC /pictures/second.bmp\nHDR after\n");
-    EXPECT_EQ(picturesShown, (std::vector<QString>{u"/pictures/first.jpg"_s, u"/pictures/second.bmp"_s}));
-    EXPECT_EQ(strPickedFile, u"/pictures/second.bmp");
+    const QString first = writePicture(u"first.jpg"_s, QSize(30, 20));
+    const QString second = writePicture(u"second.bmp"_s, QSize(40, 10));
+    readText("PIC " + first.toUtf8() + "\nPIC " + second.toUtf8() + "\nHDR after\n");
+    EXPECT_EQ(fields().picture, QSize(40, 10));
     EXPECT_EQ(txtHeader, u"after");
+}
+
+TEST_F(ReadNotesFileTest, PictureThatCannotBeLoadedKeepsTheOneBefore)
+{
+    const QString first = writePicture(u"first.bmp"_s, QSize(30, 20));
+    readText("PIC " + first.toUtf8() + "\nPIC " + dir.filePath(u"missing.jpg"_s).toUtf8() + "\n");
+    EXPECT_EQ(fields().picture, QSize(30, 20));
+    EXPECT_TRUE(boxes.empty());
 }
 
 struct RefusedPathCase
@@ -404,7 +416,7 @@ TEST_F(ReadNotesFileTest, BlankAndCommentLinesChangeNothing)
     readText("\r\n   \r\n' a comment\r\n# another\r\nREM DAY 4 no\r\nHD\r\nH\r\nX\r\n\r\n");
     EXPECT_EQ(fields(), before);
     EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(picturesShown.empty());
+    EXPECT_FALSE(page.binSelPic);
 }
 
 TEST_F(ReadNotesFileTest, EmptyFileChangesNothing)

@@ -1,4 +1,4 @@
-#include "platform/HandlerGuard.h"
+#include "dialogs/HandlerGuard.h"
 
 MsgBoxRequest runtimeErrorBox(const RuntimeError &error)
 {

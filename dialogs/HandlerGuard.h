@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBox.h"
+#include "platform/MsgBoxRequest.h"
 #include "platform/RuntimeError.h"
 
 #include <utility>

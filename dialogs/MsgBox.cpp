@@ -1,17 +1,7 @@
-#include "platform/MsgBox.h"
+#include "dialogs/MsgBox.h"
 
 #include <QMessageBox>
 #include <QPointer>
-
-QString applicationTitle()
-{
-    return QStringLiteral("Monthly Calendar");
-}
-
-QString effectiveTitle(const MsgBoxRequest &request)
-{
-    return request.title.isEmpty() ? applicationTitle() : request.title;
-}
 
 void showMsgBox(QWidget *parent, const MsgBoxRequest &request)
 {

@@ -3,11 +3,10 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 // One message box as the program asks for it: the text (lines joined by
 // CR LF), the style number (0: OK only, no icon; 64: OK with the information
 // icon) and the title; an empty title stands for the application's title.
+// The core only describes boxes; the windows show them.
 struct MsgBoxRequest
 {
     QString text;
@@ -17,8 +16,8 @@ struct MsgBoxRequest
     friend bool operator==(const MsgBoxRequest &, const MsgBoxRequest &) = default;
 };
 
-// Where a window's message boxes go. The windows show real boxes; tests pass
-// a recorder instead, so no modal box ever blocks a test.
+// Where message boxes go. The windows show real boxes; tests pass a recorder
+// instead, so no modal box ever blocks a test.
 using MsgBoxFunction = std::function<void(const MsgBoxRequest &)>;
 
 inline constexpr int MsgBoxOkOnly = 0;
@@ -29,9 +28,6 @@ QString applicationTitle();
 // The title actually shown for a request.
 QString effectiveTitle(const MsgBoxRequest &request);
 
-// Shows the request as a modal QMessageBox over parent and returns when the
-// user has closed it.
-void showMsgBox(QWidget *parent, const MsgBoxRequest &request);
-
-// A MsgBoxFunction that shows real boxes over parent.
-MsgBoxFunction msgBoxesOver(QWidget *parent);
+// The box that turns down what the user picked: "Try again . . ." and what
+// to pick instead.
+MsgBoxRequest tryAgainBox(const QString &request);

@@ -1,0 +1,24 @@
+#include "dialogs/WindowLook.h"
+
+#include <QWidget>
+
+QFont windowFont(const QString &family, qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont dialogFont(qreal points, bool bold)
+{
+    return windowFont(QStringLiteral("MS Sans Serif"), points, bold);
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// The look the program's windows share.
+
+// family at the given size; where it is missing, Liberation Sans (Arial's
+// narrow metrics) keeps captions inside their laid-out controls, which wide
+// default sans faces do not fit.
+QFont windowFont(const QString &family, qreal points, bool bold);
+
+// The dialog face of buttons, labels and fields.
+QFont dialogFont(qreal points, bool bold);
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
