@@ -242,7 +242,7 @@ void frmSorvane::closeEvent(QCloseEvent *event)
 
 void frmSorvane::setupWindow()
 {
-    setWindowTitle(QStringLiteral(" Monthly Calendar"));
+    setWindowTitle(u' ' + applicationTitle());
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(8085), twipsToPixels(6660));

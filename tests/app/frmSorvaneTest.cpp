@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "tests/support/Child.h"
+#include "tests/support/LayoutCheck.h"
 
 #include "app/PictureBox.h"
 #include "dialogs/frmFindFiles.h"
@@ -17,116 +18,76 @@
 
 namespace {
 
-enum class Kind { Label, Field, Button, Picture, Shape };
+// The controls that take the focus, in the order Tab visits them.
+const char *const tabOrder[] = {
+    "txtYear",       "cmdExit",       "cmdPrint",      "txtHeader",     "txtMessage(0)",   "txtMessage(1)",
+    "txtMessage(2)", "txtMessage(3)", "txtMessage(4)", "txtMessage(5)", "cmdHdrFont",      "cmdAdrFont",
+    "cmdYrFont",     "cmdMsgFont",    "cmdCalendarFont", "txtCopies",   "cmdPickPic",      "picTemp",
+    "txtMonth",      "cmdDayNotes",   "cmdSelectPrt",
+};
 
-struct ControlRow
+struct CaptionRow
 {
     const char *name;
-    Kind kind;
     const char *caption;
-    QRect twips;
-    bool bold;
-    QColor background;
-    int tabIndex;
 };
 
-const QColor Peach(255, 192, 128);
-const QColor Orange(255, 128, 0);
-
-// The window's layout table: Left, Top, Width, Height in twips.
-const std::vector<ControlRow> controls = {
-    {"lblYear", Kind::Label, "Year (yyyy)", {120, 550, 1005, 255}, true, {}, 0},
-    {"txtYear", Kind::Field, "2003", {1320, 550, 1215, 285}, false, {}, 1},
-    {"lblMonth", Kind::Label, "Month (mm)", {2880, 550, 1095, 255}, true, {}, 23},
-    {"txtMonth", Kind::Field, "1", {4200, 550, 855, 285}, false, {}, 24},
-    {"cmdYrFont", Kind::Button, "Month Font", {5400, 550, 1335, 300}, false, Peach, 16},
-    {"cmdSelectPrt", Kind::Button, "Select Printer", {5400, 120, 1800, 300}, true, Orange, 26},
-    {"lblHeader", Kind::Label, "Header", {120, 1080, 1005, 255}, true, {}, 4},
-    {"txtHeader", Kind::Field, "", {1320, 1110, 3500, 285}, false, {}, 5},
-    {"cmdHdrFont", Kind::Button, "Header Font", {5400, 1080, 1335, 300}, false, Peach, 14},
-    {"Shape1", Kind::Shape, "", {0, 1515, 5175, 2700}, false, {}, -1},
-    {"lblAddress", Kind::Label, "Notes", {120, 1560, 1005, 255}, true, {}, 6},
-    {"txtMessage(0)", Kind::Field, "", {1320, 1680, 3500, 285}, false, {}, 7},
-    {"txtMessage(1)", Kind::Field, "", {1320, 2145, 3500, 285}, false, {}, 8},
-    {"txtMessage(2)", Kind::Field, "", {1320, 2670, 3500, 285}, false, {}, 9},
-    {"txtMessage(3)", Kind::Field, "", {1320, 3240, 3500, 285}, false, {}, 10},
-    {"txtMessage(4)", Kind::Field, "", {1320, 3720, 3500, 285}, false, {}, 11},
-    {"cmdAdrFont", Kind::Button, "Address Font", {5400, 1800, 1335, 300}, false, Peach, 15},
-    {"picTemp", Kind::Picture, "", {5280, 2400, 1935, 1695}, false, {}, 22},
-    {"lblMessage", Kind::Label, "Mesasage", {120, 4320, 1215, 255}, true, {}, 13},
-    {"txtMessage(5)", Kind::Field, "", {1320, 4320, 3500, 285}, false, {}, 12},
-    {"cmdPickPic", Kind::Button, "Select Picture", {5400, 4200, 1800, 300}, true, Orange, 21},
-    {"cmdMsgFont", Kind::Button, "Messaage Font", {3120, 4680, 1335, 300}, false, Peach, 17},
-    {"cmdDayNotes", Kind::Button, "Select Day Notes", {5400, 4680, 1800, 300}, true, Orange, 25},
-    {"cmdCalendarFont", Kind::Button, "Calendar Font", {480, 5400, 1335, 300}, false, Peach, 18},
-    {"cmdPrint", Kind::Button, "Print Calendar(s)", {360, 5760, 1600, 495}, true, Orange, 3},
-    {"lblCopies", Kind::Label, "Copies", {2400, 5880, 615, 255}, true, {}, 19},
-    {"txtCopies", Kind::Field, "1", {3360, 5865, 300, 285}, false, {}, 20},
-    {"cmdExit", Kind::Button, "Done", {5640, 5760, 1215, 495}, true, Orange, 2},
+const CaptionRow captions[] = {
+    {"lblYear", "Year (yyyy)"},
+    {"lblMonth", "Month (mm)"},
+    {"cmdYrFont", "Month Font"},
+    {"cmdSelectPrt", "Select Printer"},
+    {"lblHeader", "Header"},
+    {"cmdHdrFont", "Header Font"},
+    {"lblAddress", "Notes"},
+    {"cmdAdrFont", "Address Font"},
+    {"lblMessage", "Mesasage"},
+    {"cmdPickPic", "Select Picture"},
+    {"cmdMsgFont", "Messaage Font"},
+    {"cmdDayNotes", "Select Day Notes"},
+    {"cmdCalendarFont", "Calendar Font"},
+    {"cmdPrint", "Print Calendar(s)"},
+    {"lblCopies", "Copies"},
+    {"cmdExit", "Done"},
 };
 
-class ControlLayoutTest : public WindowFixture, public ::testing::WithParamInterface<ControlRow>
+QString captionOf(const QWidget *control)
 {
-};
-
-TEST_P(ControlLayoutTest, SitsWhereTheTablePutsIt)
-{
-    const ControlRow &row = GetParam();
-    auto *control = m_window->centralWidget()->findChild<QWidget *>(row.name);
-    ASSERT_NE(control, nullptr);
-    const QRect &t = row.twips;
-    EXPECT_EQ(control->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
-    EXPECT_EQ(control->font().bold(), row.bold);
-    if (row.kind != Kind::Shape && row.kind != Kind::Picture) {
-        EXPECT_EQ(control->font().family(), "MS Sans Serif");
-        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), 8.25);
-    }
-    switch (row.kind) {
-    case Kind::Label:
-        EXPECT_EQ(qobject_cast<QLabel *>(control)->text(), row.caption);
-        EXPECT_EQ(control->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::WindowText));
-        break;
-    case Kind::Field:
-        EXPECT_EQ(qobject_cast<QLineEdit *>(control)->text(), row.caption);
-        break;
-    case Kind::Button:
-        EXPECT_EQ(qobject_cast<QPushButton *>(control)->text(), row.caption);
-        EXPECT_EQ(control->palette().color(QPalette::Button), row.background);
-        break;
-    case Kind::Picture:
-        EXPECT_NE(qobject_cast<PictureBox *>(control), nullptr);
-        break;
-    case Kind::Shape:
-        EXPECT_EQ(qobject_cast<QFrame *>(control)->frameShape(), QFrame::Box);
-        EXPECT_EQ(qobject_cast<QFrame *>(control)->lineWidth(), 1);
-        break;
-    }
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text();
+    return {};
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, ControlLayoutTest, ::testing::ValuesIn(controls),
-                         [](const ::testing::TestParamInfo<ControlRow> &info) {
-                             std::string name = info.param.name;
-                             std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-                             return name;
-                         });
 
 using MainWindowTest = WindowFixture;
 
-TEST_F(MainWindowTest, TabGoesThroughTheControlsByTabIndex)
+TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder)
 {
-    std::vector<ControlRow> focusable;
-    std::copy_if(controls.begin(), controls.end(), std::back_inserter(focusable),
-                 [](const ControlRow &row) { return row.kind != Kind::Label && row.kind != Kind::Shape; });
-    std::sort(focusable.begin(), focusable.end(),
-              [](const ControlRow &a, const ControlRow &b) { return a.tabIndex < b.tabIndex; });
-
-    QWidget *widget = m_window->centralWidget()->findChild<QWidget *>(focusable.front().name);
-    for (size_t i = 1; i < focusable.size(); ++i) {
+    QWidget *widget = child<QWidget>(m_window, tabOrder[0]);
+    for (size_t i = 1; i < std::size(tabOrder); ++i) {
         do
             widget = widget->nextInFocusChain();
         while (!(widget->focusPolicy() & Qt::TabFocus));
-        EXPECT_EQ(widget->objectName().toStdString(), focusable[i].name) << "after tab index " << i;
+        EXPECT_EQ(widget->objectName().toStdString(), tabOrder[i]) << "after " << tabOrder[i - 1];
     }
+}
+
+TEST_F(MainWindowTest, ControlsShowTheirCaptionsWholeAndApart)
+{
+    for (const CaptionRow &row : captions)
+        EXPECT_EQ(captionOf(child<QWidget>(m_window, row.name)), row.caption);
+    m_window->show();
+    expectReadableLayout(m_window->centralWidget());
+}
+
+TEST_F(MainWindowTest, FieldsStartWithTheStartValues)
+{
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtYear")->text(), "2003");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtMonth")->text(), "1");
+    EXPECT_EQ(child<QLineEdit>(m_window, "txtCopies")->text(), "1");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(child<QLineEdit>(m_window, QStringLiteral("txtMessage(%1)").arg(i))->text(), "");
 }
 
 TEST_F(MainWindowTest, WindowHasItsCaptionColourClientSizeAndHelpMenu)
