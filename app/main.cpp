@@ -1,4 +1,5 @@
 #include "app/FirstPaintQuit.h"
+#include "app/Version.h"
 #include "app/frmSorvane.h"
 #include "platform/MsgBoxRequest.h"
 #include "surface/FontSubstitutions.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -35,6 +37,10 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationTitle());
+    QApplication::setApplicationVersion(QStringLiteral(MONTHLYCALENDAR_VERSION));
+    // Wayland matches the window to its menu entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral(MONTHLYCALENDAR_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/monthly-calendar.svg")));
     installFontSubstitutions();
 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -8,10 +8,12 @@ build_packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2
+  dpkg-dev file  # cpack finds the package's library dependencies with them
 )
 test_packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   poppler-utils mupdf-tools
+  desktop-file-utils appstream
   xvfb xauth openbox xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
 )

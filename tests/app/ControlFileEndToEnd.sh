@@ -3,6 +3,7 @@
 # control file in the chooser with the mouse, confirms it, prints, and the
 # page carries the file's fields and its day note exactly once.
 # Usage: ControlFileEndToEnd.sh <monthly-calendar executable>
+# Exits 77 (skipped) when the display or its tools cannot be started.
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -27,6 +28,11 @@ fail() {
     exit 1
 }
 
+skip() {
+    echo "SKIP: $*" >&2
+    exit 77
+}
+
 # Polls until the command succeeds; an end-to-end run waits on real windows.
 wait_for() {
     local what=$1
@@ -40,9 +46,19 @@ wait_for() {
     fail "timed out waiting for $what"
 }
 
+for tool in Xvfb openbox xdotool xprop pdftotext; do
+    command -v "$tool" >/dev/null || skip "$tool not found"
+done
+
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-wait_for "Xvfb" test -s "$work/display"
+for _ in $(seq 1 200); do
+    if [ -s "$work/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        break
+    fi
+    sleep 0.1
+done
+[ -s "$work/display" ] || skip "cannot start Xvfb: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(cat "$work/display")"
 
 openbox >"$work/openbox.log" 2>&1 &

@@ -100,7 +100,11 @@ protected:
         server = nullptr;
     }
 
-    void SetUp() override { ASSERT_TRUE(server->running()) << server->error().toStdString(); }
+    void SetUp() override
+    {
+        if (!server->running())
+            GTEST_SKIP() << "cannot start a CUPS server: " << server->error().toStdString();
+    }
 
     static QString uniqueToken()
     {

@@ -76,7 +76,11 @@ protected:
         serverDir = nullptr;
     }
 
-    void SetUp() override { ASSERT_TRUE(running) << startError.toStdString(); }
+    void SetUp() override
+    {
+        if (!running)
+            GTEST_SKIP() << "cannot start a CUPS server: " << startError.toStdString();
+    }
 
     static QStringList completedJobs(const QString &queue)
     {
