@@ -8,6 +8,7 @@
 #include "dialogs/HandlerGuard.h"
 #include "dialogs/MsgBox.h"
 #include "dialogs/WindowLook.h"
+#include "input/CalendarFile.h"
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "input/ShowPicFile.h"
@@ -26,6 +27,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStringList>
+#include <QTimeZone>
 #include <QWindow>
 
 namespace {
@@ -426,6 +428,19 @@ void frmSorvane::loadPickedPicture()
 
 void frmSorvane::readPickedNotesFile()
 {
+    // A calendar file or an address book, known by its content, becomes the
+    // page's event source; its notes are laid on whichever month is printed.
+    if (isCalendarFile(strPickedFile)) {
+        const CalendarFileRead read = readCalendarFile(strPickedFile, QTimeZone::systemTimeZone());
+        if (!read.events) {
+            m_msgBox(tryAgainBox(read.problem));
+            return;
+        }
+        CalendarPage page = m_page;
+        page.events = read.events;
+        setPage(page);
+        return;
+    }
     CalendarPage page = m_page;
     // Whatever the file filled in before a failure stays filled in.
     const auto show = qScopeGuard([&] { setPage(page); });

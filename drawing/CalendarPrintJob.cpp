@@ -79,6 +79,17 @@ void drawFrames(PrintSurface &surface)
         surface.Line(300 + ColumnPitch * i, 4480, 0, 10460);
 }
 
+// The control file's notes, then the attached events of the month printed.
+DayNotes notesOfMonth(const CalendarPage &page, qint16 Yr, qint16 Mt, const QLocale &locale)
+{
+    DayNotes notes = page.strNotes;
+    if (page.events) {
+        const QDate first = monthDates(Yr, Mt, locale).first;
+        page.events->addNotes(notes, first.year(), first.month(), locale);
+    }
+    return notes;
+}
+
 // Named after the month the grid shows, so the PDF device can name its file.
 QString documentName(qint16 Yr, qint16 Mt, const QLocale &locale)
 {
@@ -103,7 +114,8 @@ void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLoc
 
     const qint16 Yr = CInt(year);
     const qint16 Mt = CInt(Val(page.txtMonth));
-    PlaceMonth(surface, page.strNotes, Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin, locale);
+    PlaceMonth(surface, notesOfMonth(page, Yr, Mt, locale), Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin,
+              locale);
     surface.setDocumentName(documentName(Yr, Mt, locale));
     surface.EndDoc();
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  libical-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   dpkg-dev file  # cpack finds the package's library dependencies with them

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/DayNotes.h"
+#include "surface/EventSource.h"
 #include "surface/Picture.h"
 
 #include <QString>
 #include <array>
+#include <memory>
 
 // The typefaces of the five kinds of text on the page, by family name.
 struct PageFonts
@@ -37,4 +39,8 @@ struct CalendarPage
     // The picture prints only once one has been selected.
     bool binSelPic = false;
     Picture picture;
+
+    // The attached calendar file or address book: its notes are added to the
+    // printed month, after strNotes, which it never changes.
+    std::shared_ptr<const EventSource> events;
 };

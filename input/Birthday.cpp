@@ -1,0 +1,23 @@
+#include "input/Birthday.h"
+
+#include <QDate>
+
+int Birthday::dayIn(int year, int month) const
+{
+    if (month != this->month)
+        return 0;
+    if (month == 2 && day == 29 && !QDate::isLeapYear(year))
+        return 28;
+    return day;
+}
+
+QString Birthday::noteFor(int year) const
+{
+    if (this->year == 0)
+        return name;
+    const int age = year - this->year;
+    if (age <= 0)
+        return QString();
+    // A blank stands in the sign position, as on a BIR line.
+    return name + QStringLiteral(" is  ") + QString::number(age);
+}

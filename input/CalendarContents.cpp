@@ -1,0 +1,12 @@
+#include "input/CalendarContents.h"
+
+#include <iterator>
+
+void CalendarContents::append(CalendarContents &&other)
+{
+    events.insert(events.end(), std::make_move_iterator(other.events.begin()),
+                  std::make_move_iterator(other.events.end()));
+    birthdays.insert(birthdays.end(), std::make_move_iterator(other.birthdays.begin()),
+                     std::make_move_iterator(other.birthdays.end()));
+    calendars.insert(calendars.end(), other.calendars.begin(), other.calendars.end());
+}

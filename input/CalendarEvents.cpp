@@ -1,0 +1,54 @@
+#include "input/CalendarEvents.h"
+
+#include "input/AppendNote.h"
+
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+struct DayNote
+{
+    int day = 0;
+    // Milliseconds into the day for a timed note; untimed notes come first.
+    int startTime = -1;
+    QString text;
+};
+
+} // namespace
+
+CalendarEvents::CalendarEvents(CalendarContents contents, const QTimeZone &local)
+    : m_contents(std::move(contents))
+    , m_local(local)
+{
+}
+
+void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLocale &locale) const
+{
+    const QDate first(year, month, 1);
+    if (!first.isValid())
+        return;
+    const QDate last(year, month, first.daysInMonth());
+    std::vector<DayNote> notes;
+    for (const Birthday &birthday : m_contents.birthdays) {
+        const int day = birthday.dayIn(year, month);
+        const QString note = day ? birthday.noteFor(year) : QString();
+        if (!note.isEmpty())
+            notes.push_back({day, -1, note});
+    }
+    for (const ICalendarEvent &event : m_contents.events) {
+        event.forEachDay(first, last, m_local, [&](QDate day, std::optional<QTime> start) {
+            if (!start) {
+                notes.push_back({day.day(), -1, event.summary});
+                return;
+            }
+            const QString text = locale.toString(*start, QLocale::ShortFormat) + u' ' + event.summary;
+            notes.push_back({day.day(), start->msecsSinceStartOfDay(), text.trimmed()});
+        });
+    }
+    std::stable_sort(notes.begin(), notes.end(), [](const DayNote &a, const DayNote &b) {
+        return std::tie(a.day, a.startTime) < std::tie(b.day, b.startTime);
+    });
+    for (const DayNote &note : notes)
+        appendNote(strNotes, note.day - 1, note.text);
+}

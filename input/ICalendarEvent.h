@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <QTimeZone>
+#include <functional>
+#include <libical/ical.h>
+#include <optional>
+#include <vector>
+
+// One event of a calendar file, ready to be laid on any month: its start in
+// its own time zone (or floating, or a date for an all-day event), how long
+// it lasts and how it repeats. Times that are not dates carry the zone they
+// are written in.
+struct ICalendarEvent
+{
+    QString summary;
+    icaltimetype start = icaltime_null_time();
+    // Seconds; whole days for an all-day event.
+    qint64 duration = 0;
+    // Rules without COUNT: a counted rule is kept with the UNTIL of its last
+    // occurrence, so expanding can start at the month printed.
+    std::vector<icalrecurrencetype> rules;
+    std::vector<icaltimetype> rdates;
+    // EXDATE, and the RECURRENCE-ID of every instance that was moved or
+    // cancelled.
+    std::vector<icaltimetype> exdates;
+    // Seconds since the epoch (local times taken as UTC) that every
+    // occurrence lies within.
+    qint64 spanStart = 0;
+    qint64 spanEnd = 0;
+
+    // Calls covered once for every day from first to last that an occurrence
+    // covers, in local time: with the local start time on the day a timed
+    // occurrence starts, without one on an all-day event's days and on the
+    // later days of an event that runs past midnight.
+    void forEachDay(QDate first, QDate last, const QTimeZone &local,
+                    const std::function<void(QDate, std::optional<QTime>)> &covered) const;
+
+    // Seconds since the epoch; a date or a floating time is taken as UTC.
+    static qint64 absoluteSeconds(const icaltimetype &time);
+};

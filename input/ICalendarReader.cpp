@@ -1,0 +1,272 @@
+#include "input/ICalendarReader.h"
+
+#include "input/CalendarFileError.h"
+
+#include <QHash>
+#include <QStringList>
+#include <limits>
+
+namespace {
+
+constexpr int maxCount = 100000;
+
+QString eventName(icalcomponent *event)
+{
+    const char *summary = icalcomponent_get_summary(event);
+    return QString::fromUtf8(summary ? summary : "").simplified();
+}
+
+QString quoted(const QString &name)
+{
+    return u'"' + name + u'"';
+}
+
+// The time of a property, in the zone its TZID names: the calendar's own
+// VTIMEZONE first, then the system's zone of that name. A name found in
+// neither leaves the time floating, read as local time.
+icaltimetype zoned(icalcomponent *calendar, icalproperty *property, icaltimetype time)
+{
+    if (time.is_date || icaltime_is_utc(time))
+        return time;
+    icalparameter *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+    if (!tzid)
+        return time;
+    const char *name = icalparameter_get_tzid(tzid);
+    icaltimezone *zone = icalcomponent_get_timezone(calendar, name);
+    if (!zone)
+        zone = icaltimezone_get_builtin_timezone_from_tzid(name);
+    if (!zone)
+        zone = icaltimezone_get_builtin_timezone(name);
+    time.zone = zone;
+    return time;
+}
+
+std::vector<icalproperty *> properties(icalcomponent *component, icalproperty_kind kind)
+{
+    std::vector<icalproperty *> found;
+    for (icalproperty *property = icalcomponent_get_first_property(component, kind); property;
+         property = icalcomponent_get_next_property(component, kind))
+        found.push_back(property);
+    return found;
+}
+
+std::vector<icalcomponent *> components(icalcomponent *parent, icalcomponent_kind kind)
+{
+    std::vector<icalcomponent *> found;
+    for (icalcomponent *child = icalcomponent_get_first_component(parent, kind); child;
+         child = icalcomponent_get_next_component(parent, kind))
+        found.push_back(child);
+    return found;
+}
+
+QString xProperty(icalcomponent *event, const char *name)
+{
+    for (icalproperty *property : properties(event, ICAL_X_PROPERTY)) {
+        const char *xName = icalproperty_get_x_name(property);
+        const char *value = icalproperty_get_x(property);
+        if (xName && value && qstricmp(xName, name) == 0)
+            return QString::fromUtf8(value).trimmed();
+    }
+    return QString();
+}
+
+bool hasBirthdayCategory(icalcomponent *event)
+{
+    for (icalproperty *property : properties(event, ICAL_CATEGORIES_PROPERTY)) {
+        const char *categories = icalproperty_get_categories(property);
+        const QStringList names = QString::fromUtf8(categories ? categories : "").split(u',');
+        for (const QString &name : names) {
+            const QString category = name.trimmed();
+            if (category.compare(u"BIRTHDAY", Qt::CaseInsensitive) == 0
+                || category.compare(u"BIRTHDAYS", Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The birthday calendars of calendar programs mark their events so.
+bool isBirthday(icalcomponent *event)
+{
+    return hasBirthdayCategory(event) || xProperty(event, "X-NEXTCLOUD-BC-FIELD-TYPE") == u"BDAY"
+           || xProperty(event, "X-KDE-BIRTHDAY").compare(u"YES", Qt::CaseInsensitive) == 0;
+}
+
+Birthday birthdayOf(icalcomponent *event, const icaltimetype &start)
+{
+    Birthday birthday{eventName(event), start.year, start.month, start.day};
+    const QString name = xProperty(event, "X-NEXTCLOUD-BC-NAME");
+    if (!name.isEmpty())
+        birthday.name = name;
+    if (!xProperty(event, "X-NEXTCLOUD-BC-UNKNOWN-YEAR").isEmpty())
+        birthday.year = 0;
+    return birthday;
+}
+
+class CalendarReader
+{
+public:
+    explicit CalendarReader(icalcomponent *calendar)
+        : m_calendar(calendar)
+    {
+    }
+
+    // Moved and cancelled instances replace an instance of their series.
+    void collectOverrides()
+    {
+        for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
+            icalproperty *recurrenceId = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+            const char *uid = icalcomponent_get_uid(event);
+            if (recurrenceId && uid)
+                m_overrides[QByteArray(uid)].push_back(
+                    zoned(m_calendar, recurrenceId, icalproperty_get_recurrenceid(recurrenceId)));
+        }
+    }
+
+    void readEvents(CalendarContents &contents)
+    {
+        for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
+            readEvent(event, contents);
+            // The events are copied out; only the time zones must stay.
+            icalcomponent_remove_component(m_calendar, event);
+            icalcomponent_free(event);
+        }
+    }
+
+private:
+    void readEvent(icalcomponent *event, CalendarContents &contents)
+    {
+        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+            return;
+        ICalendarEvent read;
+        read.summary = eventName(event);
+        icalproperty *dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+        if (dtstart)
+            read.start = zoned(m_calendar, dtstart, icalproperty_get_dtstart(dtstart));
+        if (!dtstart || icaltime_is_null_time(read.start) || !icaltime_is_valid_time(read.start))
+            throw CalendarFileError(QStringLiteral("The event %1 has no date.").arg(quoted(read.summary)));
+        read.duration = durationOf(event, read.start);
+        readRules(event, read);
+        if (isYearlyBirthday(event, read)) {
+            contents.birthdays.push_back(birthdayOf(event, read.start));
+            return;
+        }
+        for (icalproperty *property : properties(event, ICAL_RDATE_PROPERTY)) {
+            const icaldatetimeperiodtype rdate = icalproperty_get_rdate(property);
+            const icaltimetype time = icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time;
+            if (!icaltime_is_null_time(time))
+                read.rdates.push_back(zoned(m_calendar, property, time));
+        }
+        for (icalproperty *property : properties(event, ICAL_EXDATE_PROPERTY))
+            read.exdates.push_back(zoned(m_calendar, property, icalproperty_get_exdate(property)));
+        if (!icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
+            const char *uid = icalcomponent_get_uid(event);
+            const auto overrides = m_overrides.constFind(QByteArray(uid ? uid : ""));
+            if (uid && overrides != m_overrides.cend())
+                read.exdates.insert(read.exdates.end(), overrides->begin(), overrides->end());
+        }
+        setSpan(read);
+        contents.events.push_back(std::move(read));
+    }
+
+    qint64 durationOf(icalcomponent *event, const icaltimetype &start) const
+    {
+        qint64 duration = start.is_date ? 24 * 60 * 60 : 0;
+        if (icalproperty *dtend = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
+            const icaltimetype end = zoned(m_calendar, dtend, icalproperty_get_dtend(dtend));
+            if (!icaltime_is_null_time(end))
+                duration = ICalendarEvent::absoluteSeconds(end) - ICalendarEvent::absoluteSeconds(start);
+        } else if (icalproperty *length = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
+            duration = icaldurationtype_as_int(icalproperty_get_duration(length));
+        }
+        return std::max<qint64>(0, duration);
+    }
+
+    static void readRules(icalcomponent *event, ICalendarEvent &read)
+    {
+        for (icalproperty *property : properties(event, ICAL_RRULE_PROPERTY)) {
+            icalrecurrencetype rule = icalproperty_get_rrule(property);
+            const QString name = quoted(read.summary);
+            if (rule.freq == ICAL_NO_RECURRENCE)
+                throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
+            if (rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[1] != ICAL_RECURRENCE_ARRAY_MAX
+                || rule.by_minute[1] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[1] != ICAL_RECURRENCE_ARRAY_MAX)
+                throw CalendarFileError(QStringLiteral("The event %1 repeats more often than once a day.").arg(name));
+            if (rule.count > maxCount)
+                throw CalendarFileError(QStringLiteral("The event %1 repeats more than 100,000 times.").arg(name));
+            if (rule.count > 0 && !untilOfCount(rule, read.start))
+                throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
+            read.rules.push_back(rule);
+        }
+    }
+
+    // Replaces COUNT by the UNTIL of the last occurrence it allows.
+    static bool untilOfCount(icalrecurrencetype &rule, const icaltimetype &start)
+    {
+        icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
+        if (!steps)
+            return false;
+        icaltimetype last = start;
+        for (int i = 0; i < rule.count; ++i) {
+            const icaltimetype next = icalrecur_iterator_next(steps);
+            if (icaltime_is_null_time(next))
+                break;
+            last = next;
+        }
+        icalrecur_iterator_free(steps);
+        rule.count = 0;
+        rule.until = last;
+        return true;
+    }
+
+    static bool isYearlyBirthday(icalcomponent *event, const ICalendarEvent &read)
+    {
+        return read.rules.size() == 1 && read.rules.front().freq == ICAL_YEARLY_RECURRENCE && isBirthday(event);
+    }
+
+    static void setSpan(ICalendarEvent &read)
+    {
+        read.spanStart = read.spanEnd = ICalendarEvent::absoluteSeconds(read.start);
+        for (const icaltimetype &rdate : read.rdates) {
+            read.spanStart = std::min(read.spanStart, ICalendarEvent::absoluteSeconds(rdate));
+            read.spanEnd = std::max(read.spanEnd, ICalendarEvent::absoluteSeconds(rdate));
+        }
+        // A rule without an end runs on for ever.
+        for (const icalrecurrencetype &rule : read.rules)
+            read.spanEnd = std::max(read.spanEnd, icaltime_is_null_time(rule.until)
+                                                      ? std::numeric_limits<qint64>::max() / 2
+                                                      : ICalendarEvent::absoluteSeconds(rule.until));
+        read.spanEnd += read.duration;
+    }
+
+    icalcomponent *m_calendar;
+    QHash<QByteArray, std::vector<icaltimetype>> m_overrides;
+};
+
+std::vector<icalcomponent *> calendarsIn(icalcomponent *root)
+{
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
+        return {root};
+    return components(root, ICAL_VCALENDAR_COMPONENT);
+}
+
+} // namespace
+
+CalendarContents ICalendarReader::read(QByteArrayView data)
+{
+    icalerror_set_errors_are_fatal(0);
+    // libical reads up to the first NUL.
+    const QByteArray text = data.toByteArray();
+    std::shared_ptr<icalcomponent> root(icalparser_parse_string(text.constData()), icalcomponent_free);
+    const std::vector<icalcomponent *> calendars = root ? calendarsIn(root.get()) : std::vector<icalcomponent *>();
+    if (calendars.empty())
+        throw CalendarFileError(QStringLiteral("The file is not a valid calendar (iCalendar)."));
+    CalendarContents contents;
+    for (icalcomponent *calendar : calendars) {
+        CalendarReader reader(calendar);
+        reader.collectOverrides();
+        reader.readEvents(contents);
+    }
+    contents.calendars.push_back(root);
+    return contents;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "input/CalendarContents.h"
+
+#include <QByteArrayView>
+
+// Reads the events of an iCalendar file with libical: all-day and timed
+// events, their length (DTEND or DURATION), RRULE, RDATE and EXDATE, moved
+// and cancelled instances, TZID resolved through the file's VTIMEZONE (else
+// the system's zone of that name). Cancelled events are left out. A yearly
+// event that is a birthday (CATEGORIES holds BIRTHDAY, or a birthday
+// calendar's own mark) becomes a birthday. Raises CalendarFileError for a
+// file that is no calendar, an event without a date, and a rule that cannot
+// be read, repeats more often than daily or more than 100,000 times.
+class ICalendarReader
+{
+public:
+    static CalendarContents read(QByteArrayView data);
+};

@@ -1,0 +1,124 @@
+#include "CalendarNotes.h"
+#include "tests/support/RowName.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QLocale British(QLocale::English, QLocale::UnitedKingdom);
+const QLocale American(QLocale::English, QLocale::UnitedStates);
+const QTimeZone Berlin("Europe/Berlin");
+const QTimeZone NewYork("America/New_York");
+
+struct MonthRow
+{
+    const char *name;
+    const char *file;
+    QTimeZone zone;
+    QLocale locale;
+    int year;
+    int month;
+    FilledDays expected;
+};
+
+class CalendarMonthTable : public ::testing::TestWithParam<MonthRow>
+{
+};
+
+TEST_P(CalendarMonthTable, EveryEventAndBirthdayLandsOnItsDay)
+{
+    const MonthRow &row = GetParam();
+    EXPECT_EQ(notesOfMonth(calendarData(QString::fromLatin1(row.file)), row.year, row.month, row.zone, row.locale),
+              row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CalendarMonthTable,
+    ::testing::Values(
+        // Weekly choir without the 20th (EXDATE) and moved from the 13th to
+        // the 14th; committee on the second Tuesday; a New York call that is
+        // past midnight in Berlin; UTC dentist; a party past midnight; the
+        // ski trip runs into February; the cancelled rehearsal is left out.
+        MonthRow{"GoogleJanuary", "club.ics", Berlin, British, 2027, 1,
+                 {{5, "10:00 Dentist"},
+                  {6, "19:30 Choir"},
+                  {12, "18:00 Committee"},
+                  {14, "20:00 Choir (moved)"},
+                  {15, "00:30 Call with the Boston office"},
+                  {22, "Grüße an die ganze Familie – Neujahrsfeier"},
+                  {27, "19:30 Choir"},
+                  {29, "Ski trip"},
+                  {30, "Ski trip ^ 22:00 Party"},
+                  {31, "Ski trip ^ Party"}}},
+        MonthRow{"GoogleFebruary", "club.ics", Berlin, British, 2027, 2,
+                 {{1, "Ski trip"},
+                  {2, "Ski trip"},
+                  {3, "19:30 Choir"},
+                  {9, "18:00 Committee"},
+                  {10, "19:30 Choir"},
+                  {17, "19:30 Choir"},
+                  {24, "19:30 Choir"}}},
+        // Rules that never end are laid on any later month.
+        MonthRow{"GoogleFarFuture", "club.ics", Berlin, British, 2090, 5,
+                 {{3, "19:30 Choir"},
+                  {9, "18:00 Committee"},
+                  {10, "19:30 Choir"},
+                  {17, "19:30 Choir"},
+                  {24, "19:30 Choir"},
+                  {31, "19:30 Choir"}}},
+        MonthRow{"GoogleBeforeTheFirst", "club.ics", Berlin, British, 2024, 12, {}},
+        // Shown in New York: Berlin's 19:00 is 13:00 until New York moves
+        // its clocks on 14 March, then 14:00; COUNT=3 stops after the 16th.
+        // The flu jab is at 08:00 in Berlin after Europe's change, on its
+        // own day and on two more dates (RDATE).
+        MonthRow{"OutlookInNewYork", "outlook.ics", NewYork, American, 2027, 3,
+                 {{1, "2:00 AM Flu jab"},
+                  {2, "1:00 PM Board meeting"},
+                  {9, "1:00 PM Board meeting"},
+                  {16, "2:00 PM Board meeting"},
+                  {29, "2:00 AM Flu jab"},
+                  {31, "2:00 AM Flu jab"}}},
+        MonthRow{"OutlookInBerlin", "outlook.ics", Berlin, British, 2027, 3,
+                 {{1, "08:00 Flu jab"},
+                  {2, "19:00 Board meeting"},
+                  {9, "19:00 Board meeting"},
+                  {16, "19:00 Board meeting"},
+                  {29, "08:00 Flu jab"},
+                  {31, "08:00 Flu jab"}}},
+        // Birthday calendars: the age reached in the year printed; a yearly
+        // event that is no birthday stays an event.
+        MonthRow{"BirthdayCalendarJanuary", "birthdays.ics", Berlin, British, 2027, 1,
+                 {{15, "Ann is  37"}, {16, "Bob"}, {17, "Wedding anniversary"}}},
+        // 29 February is kept on the 28th in common years.
+        MonthRow{"BirthdayCalendarLeapDayCommonYear", "birthdays.ics", Berlin, British, 2027, 2, {{28, "Lena is  39"}}},
+        MonthRow{"BirthdayCalendarLeapDayLeapYear", "birthdays.ics", Berlin, British, 2028, 2, {{29, "Lena is  40"}}},
+        // vCard 2.1 quoted-printable names in UTF-8 and ISO-8859-1, 3.0 from
+        // Apple (no year) and Google (--MM-DD), 4.0 with escapes, --MMDD, a
+        // date-time and a text BDAY (left out).
+        MonthRow{"AddressBookJanuary", "contacts.vcf", Berlin, British, 2027, 1,
+                 {{3, "Tom Baker is  37"},
+                  {5, "Kim Lee is  27"},
+                  {7, "Chris Long-Name-Folded is  47"},
+                  {9, "Google Style"},
+                  {12, "Jürgen Müller is  66"},
+                  {18, "Zoë O, Neill"},
+                  {20, "François de la Trémoille is  52"},
+                  {25, "Ann Smith"}}},
+        MonthRow{"AddressBookLeapDayCommonYear", "contacts.vcf", Berlin, British, 2027, 2, {{28, "Leap Lars is  31"}}},
+        MonthRow{"AddressBookLeapDayLeapYear", "contacts.vcf", Berlin, British, 2028, 2, {{29, "Leap Lars is  32"}}},
+        // Ages count in the year printed, whatever the clock says; none
+        // before a person is born, and no age 0.
+        MonthRow{"AddressBookLaterYear", "contacts.vcf", Berlin, British, 2040, 1,
+                 {{3, "Tom Baker is  50"},
+                  {5, "Kim Lee is  40"},
+                  {7, "Chris Long-Name-Folded is  60"},
+                  {9, "Google Style"},
+                  {12, "Jürgen Müller is  79"},
+                  {18, "Zoë O, Neill"},
+                  {20, "François de la Trémoille is  65"},
+                  {25, "Ann Smith"}}},
+        MonthRow{"AddressBookBeforeBirths", "contacts.vcf", Berlin, British, 1961, 1,
+                 {{9, "Google Style"}, {18, "Zoë O, Neill"}, {25, "Ann Smith"}}}),
+    RowName());
+
+} // namespace
