@@ -36,12 +36,12 @@ Kind kindOf(QByteArrayView data)
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     rest = rest.trimmed();
-    const auto beginsWith = [&](QByteArrayView word) {
-        return rest.size() >= word.size() && rest.first(word.size()).compare(word, Qt::CaseInsensitive) == 0;
-    };
-    if (beginsWith("BEGIN:VCALENDAR"))
+    const qsizetype lineEnd = rest.indexOf('\n');
+    const QByteArrayView firstLine = (lineEnd < 0 ? rest : rest.first(lineEnd)).trimmed();
+    const auto firstLineIs = [&](QByteArrayView word) { return firstLine.compare(word, Qt::CaseInsensitive) == 0; };
+    if (firstLineIs("BEGIN:VCALENDAR"))
         return Kind::ICalendar;
-    if (beginsWith("BEGIN:VCARD"))
+    if (firstLineIs("BEGIN:VCARD"))
         return Kind::VCard;
     return Kind::None;
 }

@@ -16,8 +16,8 @@ struct CalendarFileRead
     QString problem;
 };
 
-// Whether data is an iCalendar or a vCard file, by its content: it begins
-// (after a byte-order mark and blank lines) with BEGIN:VCALENDAR or
+// Whether data is an iCalendar or a vCard file, by its content: its first
+// line (after a byte-order mark and blank lines) is BEGIN:VCALENDAR or
 // BEGIN:VCARD, in any case.
 bool isCalendarData(QByteArrayView data);
 

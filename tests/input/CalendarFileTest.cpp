@@ -1,0 +1,197 @@
+#include "CalendarNotes.h"
+#include "tests/support/RowName.h"
+
+#include "input/CalendarFile.h"
+#include "surface/EventSource.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QLocale British(QLocale::English, QLocale::UnitedKingdom);
+const QTimeZone Berlin("Europe/Berlin");
+
+QByteArray calendarWith(const QByteArray &event)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\nBEGIN:VEVENT\r\nUID:1\r\n" + event
+           + "END:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+struct RefusalRow
+{
+    const char *name;
+    QByteArray data;
+    const char *problem;
+};
+
+class RefusalTable : public ::testing::TestWithParam<RefusalRow>
+{
+};
+
+TEST_P(RefusalTable, SaysWhatIsWrong)
+{
+    const CalendarFileRead read = readCalendarData(GetParam().data, Berlin);
+    EXPECT_EQ(read.events, nullptr);
+    EXPECT_EQ(read.problem.toStdString(), GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, RefusalTable,
+    ::testing::Values(
+        RefusalRow{"PlainText", "Dear Ann,\r\nsee you on Tuesday.\r\n",
+                   "The file is neither a calendar (iCalendar) nor an address book (vCard)."},
+        RefusalRow{"CalendarNeverEnded", "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20270101\r\n",
+                   "The file is not a valid calendar (iCalendar)."},
+        RefusalRow{"CalendarOfGarbage", "BEGIN:VCALENDAR\r\n\x01\x02\x03garbage\r\n",
+                   "The file is not a valid calendar (iCalendar)."},
+        RefusalRow{"EventWithoutDate", calendarWith("SUMMARY:Choir\r\n"), "The event \"Choir\" has no date."},
+        RefusalRow{"EventWithUnreadableDate", calendarWith("SUMMARY:Choir\r\nDTSTART:next Tuesday\r\n"),
+                   "The event \"Choir\" has no date."},
+        RefusalRow{"EverySecondForACentury",
+                   calendarWith("SUMMARY:Tick\r\nDTSTART:20270101T000000Z\r\n"
+                                "RRULE:FREQ=SECONDLY;UNTIL=21270101T000000Z\r\n"),
+                   "The event \"Tick\" repeats more often than once a day."},
+        RefusalRow{"HourlyForEver", calendarWith("SUMMARY:Chime\r\nDTSTART:20270101T000000Z\r\nRRULE:FREQ=HOURLY\r\n"),
+                   "The event \"Chime\" repeats more often than once a day."},
+        RefusalRow{"SeveralTimesADay",
+                   calendarWith("SUMMARY:Pills\r\nDTSTART:20270101T080000Z\r\nRRULE:FREQ=DAILY;BYHOUR=8,20\r\n"),
+                   "The event \"Pills\" repeats more often than once a day."},
+        RefusalRow{"AMillionTimes",
+                   calendarWith("SUMMARY:Walk\r\nDTSTART;VALUE=DATE:20270101\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n"),
+                   "The event \"Walk\" repeats more than 100,000 times."},
+        RefusalRow{"CardNeverEnded", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-01-15\r\n",
+                   "The address book ends inside a card."},
+        RefusalRow{"CardInsideACard", "BEGIN:VCARD\r\nFN:Ann\r\nBEGIN:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n",
+                   "The address book has a card inside another card."},
+        RefusalRow{"CardEndedTwice", "BEGIN:VCARD\r\nFN:Ann\r\nEND:VCARD\r\nEND:VCARD\r\n",
+                   "The address book ends a card it never began."}),
+    RowName());
+
+QByteArray utf16(const char16_t *text)
+{
+    QStringEncoder toUtf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    return toUtf16(QString::fromUtf16(text));
+}
+
+struct KindRow
+{
+    const char *name;
+    QByteArray data;
+    bool calendar;
+};
+
+class KindTable : public ::testing::TestWithParam<KindRow>
+{
+};
+
+TEST_P(KindTable, DecidedByContentAlone)
+{
+    EXPECT_EQ(isCalendarData(GetParam().data), GetParam().calendar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Content, KindTable,
+    ::testing::Values(KindRow{"Calendar", "BEGIN:VCALENDAR\r\n", true},
+                      KindRow{"AddressBook", "BEGIN:VCARD\r\n", true},
+                      KindRow{"LowerCaseAfterBomAndBlankLines", "\xEF\xBB\xBF\r\n\r\n  begin:vcard\r\n", true},
+                      KindRow{"Utf16AddressBook", utf16(u"BEGIN:VCARD\r\n"), true},
+                      KindRow{"OtherComponent", "BEGIN:VCALENDARS\r\nEND:VCALENDARS\r\n", false},
+                      KindRow{"ControlFile", "HDR Garden Club\r\nDAY 17 BEGIN:VCARD\r\n", false},
+                      KindRow{"Empty", "", false}),
+    RowName());
+
+class CalendarFileTest : public ::testing::Test
+{
+protected:
+    QString write(const QString &name, const QByteArray &data)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CalendarFileTest, NameDoesNotDecide)
+{
+    EXPECT_TRUE(isCalendarFile(write("club.txt", calendarData("club.ics"))));
+    EXPECT_FALSE(isCalendarFile(write("notes.ics", "DAY 5 Dentist\r\n")));
+}
+
+TEST_F(CalendarFileTest, OnlyRegularFilesAreLookedInto)
+{
+    const QString fifo = m_dir.filePath("pipe.ics");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    // Opening a pipe with no writer would wait for ever.
+    EXPECT_FALSE(isCalendarFile(fifo));
+    EXPECT_EQ(readCalendarFile(fifo, Berlin).problem, "The file cannot be read.");
+    EXPECT_FALSE(isCalendarFile(m_dir.path()));
+    EXPECT_EQ(readCalendarFile(m_dir.filePath("missing.ics"), Berlin).problem, "The file cannot be read.");
+}
+
+TEST_F(CalendarFileTest, HugeFileIsRefusedUnread)
+{
+    const QString path = write("huge.ics", "BEGIN:VCALENDAR\r\n");
+    QFile file(path);
+    ASSERT_TRUE(file.resize(100 * 1024 * 1024));
+    EXPECT_TRUE(isCalendarFile(path));
+    const CalendarFileRead read = readCalendarFile(path, Berlin);
+    EXPECT_EQ(read.events, nullptr);
+    EXPECT_EQ(read.problem, "The file is larger than 16 MB.");
+}
+
+TEST_F(CalendarFileTest, Utf16AddressBookIsRead)
+{
+    const QByteArray data = utf16(u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zoë\r\nBDAY:1990-01-15\r\nEND:VCARD\r\n");
+    EXPECT_EQ(notesOfMonth(data, 2027, 1, Berlin, British), (FilledDays{{15, "Zoë is  37"}}));
+}
+
+TEST_F(CalendarFileTest, SeveralFilesMakeOneSource)
+{
+    const CalendarFileRead read = readCalendarFiles(
+        {write("contacts.vcf", calendarData("contacts.vcf")), write("club.ics", calendarData("club.ics"))}, Berlin);
+    ASSERT_NE(read.events, nullptr) << read.problem.toStdString();
+    DayNotes strNotes;
+    read.events->addNotes(strNotes, 2027, 1, British);
+    EXPECT_EQ(strNotes[4], "Kim Lee is  27 ^ 10:00 Dentist");
+    EXPECT_EQ(strNotes[29], "Ski trip ^ 22:00 Party");
+}
+
+TEST_F(CalendarFileTest, OneBadFileRefusesTheSetAndIsNamed)
+{
+    const CalendarFileRead read = readCalendarFiles(
+        {write("club.ics", calendarData("club.ics")), write("broken.vcf", "BEGIN:VCARD\r\nFN:Ann\r\n")}, Berlin);
+    EXPECT_EQ(read.events, nullptr);
+    EXPECT_EQ(read.problem, "broken.vcf: The address book ends inside a card.");
+}
+
+TEST(CalendarEvents, NotesComeAfterWhatTheDayHolds)
+{
+    const CalendarFileRead read = readCalendarData(calendarData("club.ics"), Berlin);
+    ASSERT_NE(read.events, nullptr);
+    DayNotes strNotes;
+    strNotes[29] = QStringLiteral("Planting day");
+    read.events->addNotes(strNotes, 2027, 1, British);
+    EXPECT_EQ(strNotes[29], "Planting day ^ Ski trip ^ 22:00 Party");
+}
+
+TEST(CalendarEvents, AllDayEventsAndBirthdaysComeBeforeTimedOnes)
+{
+    const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                            "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Late\r\nDTSTART:20270105T200000\r\nEND:VEVENT\r\n"
+                            "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Early\r\nDTSTART:20270105T073000\r\nEND:VEVENT\r\n"
+                            "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20270105\r\nEND:VEVENT\r\n"
+                            "BEGIN:VEVENT\r\nUID:d\r\nSUMMARY:Ann\r\nCATEGORIES:BIRTHDAY\r\nRRULE:FREQ=YEARLY\r\n"
+                            "DTSTART;VALUE=DATE:19900105\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_EQ(notesOfMonth(data, 2027, 1, Berlin, British),
+              (FilledDays{{5, "Ann is  37 ^ Holiday ^ 07:30 Early ^ 20:00 Late"}}));
+}
+
+} // namespace
