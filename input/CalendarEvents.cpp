@@ -25,10 +25,9 @@ CalendarEvents::CalendarEvents(CalendarContents contents, const QTimeZone &local
 
 void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLocale &locale) const
 {
-    const QDate first(year, month, 1);
-    if (!first.isValid())
+    if (!QDate(year, month, 1).isValid())
         return;
-    const QDate last(year, month, first.daysInMonth());
+    const ICalendarEvent::Month days(year, month, m_local);
     std::vector<DayNote> notes;
     for (const Birthday &birthday : m_contents.birthdays) {
         const int day = birthday.dayIn(year, month);
@@ -37,7 +36,7 @@ void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLo
             notes.push_back({day, -1, note});
     }
     for (const ICalendarEvent &event : m_contents.events) {
-        event.forEachDay(first, last, m_local, [&](QDate day, std::optional<QTime> start) {
+        event.forEachDay(days, [&](QDate day, std::optional<QTime> start) {
             if (!start) {
                 notes.push_back({day.day(), -1, event.summary});
                 return;

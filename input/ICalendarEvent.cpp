@@ -91,6 +91,16 @@ bool sameInstance(const icaltimetype &excluded, const icaltimetype &occurrence)
 
 } // namespace
 
+bool ICalendarEvent::rulesMayReach(const Month &month) const
+{
+    // A long event, or one shifted by a time zone, reaches into the next
+    // month.
+    if (duration >= 28 * secondsPerDay)
+        return true;
+    const int index = month.first.month() - 1;
+    return ruleMonths[index] || ruleMonths[(index + 11) % 12] || ruleMonths[(index + 1) % 12];
+}
+
 qint64 ICalendarEvent::absoluteSeconds(const icaltimetype &time)
 {
     if (time.is_date || !time.zone)
@@ -98,14 +108,22 @@ qint64 ICalendarEvent::absoluteSeconds(const icaltimetype &time)
     return icaltime_as_timet_with_zone(time, time.zone);
 }
 
-void ICalendarEvent::forEachDay(QDate first, QDate last, const QTimeZone &local,
-                                const std::function<void(QDate, std::optional<QTime>)> &covered) const
+ICalendarEvent::Month::Month(int year, int month, const QTimeZone &local)
+    : first(year, month, 1)
+    , last(year, month, first.daysInMonth())
+    , local(local)
+    , start(QDateTime(first, QTime(0, 0), local).toSecsSinceEpoch())
+    , end(QDateTime(last.addDays(1), QTime(0, 0), local).toSecsSinceEpoch())
 {
-    const qint64 from = QDateTime(first, QTime(0, 0), local).toSecsSinceEpoch() - duration - margin;
-    const qint64 to = QDateTime(last.addDays(1), QTime(0, 0), local).toSecsSinceEpoch() + margin;
+}
+
+void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDate, std::optional<QTime>)> &covered) const
+{
+    const qint64 from = month.start - duration - margin;
+    const qint64 to = month.end + margin;
     if (spanEnd < from || spanStart > to)
         return;
-    DayCollector days(first, last, local, covered);
+    DayCollector days(month.first, month.last, month.local, covered);
     const auto take = [&](const icaltimetype &occurrence) {
         const qint64 at = absoluteSeconds(occurrence);
         if (at < from || at > to)
@@ -119,6 +137,8 @@ void ICalendarEvent::forEachDay(QDate first, QDate last, const QTimeZone &local,
     take(start);
     for (const icaltimetype &rdate : rdates)
         take(rdate);
+    if (!rulesMayReach(month))
+        return;
     for (const icalrecurrencetype &rule : rules) {
         if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
             continue;

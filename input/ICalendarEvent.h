@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTime>
 #include <QTimeZone>
+#include <bitset>
 #include <functional>
 #include <libical/ical.h>
 #include <optional>
@@ -22,6 +23,11 @@ struct ICalendarEvent
     // Rules without COUNT: a counted rule is kept with the UNTIL of its last
     // occurrence, so expanding can start at the month printed.
     std::vector<icalrecurrencetype> rules;
+    // Bit m - 1 is set for each month m in which the rules can start an
+    // occurrence; a yearly rule names its months, others reach every month.
+    // Stepping through a rule costs tens of microseconds, so months it
+    // cannot reach are passed over without it.
+    std::bitset<12> ruleMonths;
     std::vector<icaltimetype> rdates;
     // EXDATE, and the RECURRENCE-ID of every instance that was moved or
     // cancelled.
@@ -31,12 +37,27 @@ struct ICalendarEvent
     qint64 spanStart = 0;
     qint64 spanEnd = 0;
 
-    // Calls covered once for every day from first to last that an occurrence
-    // covers, in local time: with the local start time on the day a timed
-    // occurrence starts, without one on an all-day event's days and on the
-    // later days of an event that runs past midnight.
-    void forEachDay(QDate first, QDate last, const QTimeZone &local,
-                    const std::function<void(QDate, std::optional<QTime>)> &covered) const;
+    // The days of one month in a local time zone; made once for all events.
+    struct Month
+    {
+        Month(int year, int month, const QTimeZone &local);
+
+        QDate first;
+        QDate last;
+        QTimeZone local;
+        // Seconds since the epoch at the month's first and after its last
+        // local midnight.
+        qint64 start = 0;
+        qint64 end = 0;
+    };
+
+    // Calls covered once for every day of month that an occurrence covers,
+    // in local time: with the local start time on the day a timed occurrence
+    // starts, without one on an all-day event's days and on the later days
+    // of an event that runs past midnight.
+    void forEachDay(const Month &month, const std::function<void(QDate, std::optional<QTime>)> &covered) const;
+
+    bool rulesMayReach(const Month &month) const;
 
     // Seconds since the epoch; a date or a floating time is taken as UTC.
     static qint64 absoluteSeconds(const icaltimetype &time);

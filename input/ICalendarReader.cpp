@@ -196,8 +196,27 @@ private:
                 throw CalendarFileError(QStringLiteral("The event %1 repeats more than 100,000 times.").arg(name));
             if (rule.count > 0 && !untilOfCount(rule, read.start))
                 throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
+            read.ruleMonths |= monthsOf(rule, read.start);
             read.rules.push_back(rule);
         }
+    }
+
+    static std::bitset<12> monthsOf(const icalrecurrencetype &rule, const icaltimetype &start)
+    {
+        std::bitset<12> months;
+        for (int i = 0; i < ICAL_BY_MONTH_SIZE && rule.by_month[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
+            if (rule.by_month[i] >= 1 && rule.by_month[i] <= 12)
+                months.set(rule.by_month[i] - 1);
+        }
+        if (months.any())
+            return months;
+        const bool yearDays = rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX
+                              || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX;
+        if (rule.freq == ICAL_YEARLY_RECURRENCE && !yearDays) {
+            months.set(start.month - 1);
+            return months;
+        }
+        return months.set();
     }
 
     // Replaces COUNT by the UNTIL of the last occurrence it allows.
