@@ -15,7 +15,10 @@
 //     the chooser's file and ReadNotesFile (input/) reads it into a copy of
 //     the page: a DAY line appends to a day of strNotes, a PIC line loads its
 //     picture through ShowPicFile; the window then shows the filled page.
-//     "Select Picture" loads a picture into the page the same way.
+//     "Select Picture" loads a picture into the page the same way. A
+//     calendar file or address book picked there instead (known by its
+//     content) becomes the page's event source (input/CalendarFile): every
+//     print lays the events and birthdays of its month after strNotes.
 //   - frmSelectPrt (dialogs/) makes one device of the Printers collection
 //     (surface/) current; after it has been opened, the five font buttons ask
 //     SelFontName for a face name and store it in the page's fonts.
