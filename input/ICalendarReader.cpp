@@ -2,6 +2,7 @@
 
 #include "input/CalendarFileError.h"
 
+#include <QDate>
 #include <QHash>
 #include <QStringList>
 #include <limits>
@@ -14,6 +15,16 @@ QString eventName(icalcomponent *event)
 {
     const char *summary = icalcomponent_get_summary(event);
     return QString::fromUtf8(summary ? summary : "").simplified();
+}
+
+// libical takes 16437851 for a date, in month 78; such a time is none.
+bool isRealTime(const icaltimetype &time)
+{
+    if (icaltime_is_null_time(time) || time.year < 1 || time.year > 9999
+        || !QDate(time.year, time.month, time.day).isValid())
+        return false;
+    return time.is_date || (time.hour >= 0 && time.hour < 24 && time.minute >= 0 && time.minute < 60
+                            && time.second >= 0 && time.second <= 60);
 }
 
 QString quoted(const QString &name)
@@ -117,9 +128,11 @@ public:
         for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
             icalproperty *recurrenceId = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
             const char *uid = icalcomponent_get_uid(event);
-            if (recurrenceId && uid)
-                m_overrides[QByteArray(uid)].push_back(
-                    zoned(m_calendar, recurrenceId, icalproperty_get_recurrenceid(recurrenceId)));
+            if (!recurrenceId || !uid)
+                continue;
+            const icaltimetype instance = icalproperty_get_recurrenceid(recurrenceId);
+            if (isRealTime(instance))
+                m_overrides[QByteArray(uid)].push_back(zoned(m_calendar, recurrenceId, instance));
         }
     }
 
@@ -143,7 +156,7 @@ private:
         icalproperty *dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
         if (dtstart)
             read.start = zoned(m_calendar, dtstart, icalproperty_get_dtstart(dtstart));
-        if (!dtstart || icaltime_is_null_time(read.start) || !icaltime_is_valid_time(read.start))
+        if (!dtstart || !isRealTime(read.start))
             throw CalendarFileError(QStringLiteral("The event %1 has no date.").arg(quoted(read.summary)));
         read.duration = durationOf(event, read.start);
         readRules(event, read);
@@ -154,11 +167,14 @@ private:
         for (icalproperty *property : properties(event, ICAL_RDATE_PROPERTY)) {
             const icaldatetimeperiodtype rdate = icalproperty_get_rdate(property);
             const icaltimetype time = icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time;
-            if (!icaltime_is_null_time(time))
+            if (isRealTime(time))
                 read.rdates.push_back(zoned(m_calendar, property, time));
         }
-        for (icalproperty *property : properties(event, ICAL_EXDATE_PROPERTY))
-            read.exdates.push_back(zoned(m_calendar, property, icalproperty_get_exdate(property)));
+        for (icalproperty *property : properties(event, ICAL_EXDATE_PROPERTY)) {
+            const icaltimetype exdate = icalproperty_get_exdate(property);
+            if (isRealTime(exdate))
+                read.exdates.push_back(zoned(m_calendar, property, exdate));
+        }
         if (!icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
             const char *uid = icalcomponent_get_uid(event);
             const auto overrides = m_overrides.constFind(QByteArray(uid ? uid : ""));
@@ -174,7 +190,7 @@ private:
         qint64 duration = start.is_date ? 24 * 60 * 60 : 0;
         if (icalproperty *dtend = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
             const icaltimetype end = zoned(m_calendar, dtend, icalproperty_get_dtend(dtend));
-            if (!icaltime_is_null_time(end))
+            if (isRealTime(end))
                 duration = ICalendarEvent::absoluteSeconds(end) - ICalendarEvent::absoluteSeconds(start);
         } else if (icalproperty *length = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
             duration = icaldurationtype_as_int(icalproperty_get_duration(length));
@@ -187,7 +203,7 @@ private:
         for (icalproperty *property : properties(event, ICAL_RRULE_PROPERTY)) {
             icalrecurrencetype rule = icalproperty_get_rrule(property);
             const QString name = quoted(read.summary);
-            if (rule.freq == ICAL_NO_RECURRENCE)
+            if (rule.freq == ICAL_NO_RECURRENCE || (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until)))
                 throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
             if (rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[1] != ICAL_RECURRENCE_ARRAY_MAX
                 || rule.by_minute[1] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[1] != ICAL_RECURRENCE_ARRAY_MAX)

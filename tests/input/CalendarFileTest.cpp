@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"EventWithoutDate", calendarWith("SUMMARY:Choir\r\n"), "The event \"Choir\" has no date."},
         RefusalRow{"EventWithUnreadableDate", calendarWith("SUMMARY:Choir\r\nDTSTART:next Tuesday\r\n"),
                    "The event \"Choir\" has no date."},
+        RefusalRow{"DateInMonth78", calendarWith("SUMMARY:Choir\r\nDTSTART;VALUE=DATE:16437851\r\n"),
+                   "The event \"Choir\" has no date."},
         RefusalRow{"EverySecondForACentury",
                    calendarWith("SUMMARY:Tick\r\nDTSTART:20270101T000000Z\r\n"
                                 "RRULE:FREQ=SECONDLY;UNTIL=21270101T000000Z\r\n"),
