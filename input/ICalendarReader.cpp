@@ -278,6 +278,28 @@ private:
     QHash<QByteArray, std::vector<icaltimetype>> m_overrides;
 };
 
+// libical steps through a zone's rules from their start to the years it
+// converts; zones repeat their changes yearly, in one month, and anything
+// more frequent would take it hours.
+void checkTimeZones(icalcomponent *calendar)
+{
+    for (icalcomponent *zone : components(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+        for (icalcomponent *change : components(zone, ICAL_ANY_COMPONENT)) {
+            for (icalproperty *property : properties(change, ICAL_RRULE_PROPERTY)) {
+                const icalrecurrencetype rule = icalproperty_get_rrule(property);
+                if (rule.freq != ICAL_YEARLY_RECURRENCE || rule.by_month[1] != ICAL_RECURRENCE_ARRAY_MAX
+                    || rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX
+                    || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX) {
+                    icalproperty *tzidProperty = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
+                    const char *tzid = tzidProperty ? icalproperty_get_tzid(tzidProperty) : nullptr;
+                    throw CalendarFileError(QStringLiteral("The time zone %1 cannot be read.")
+                                                .arg(quoted(QString::fromUtf8(tzid ? tzid : ""))));
+                }
+            }
+        }
+    }
+}
+
 std::vector<icalcomponent *> calendarsIn(icalcomponent *root)
 {
     if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
@@ -297,6 +319,8 @@ CalendarContents ICalendarReader::read(QByteArrayView data)
     if (calendars.empty())
         throw CalendarFileError(QStringLiteral("The file is not a valid calendar (iCalendar)."));
     CalendarContents contents;
+    for (icalcomponent *calendar : calendars)
+        checkTimeZones(calendar);
     for (icalcomponent *calendar : calendars) {
         CalendarReader reader(calendar);
         reader.collectOverrides();

@@ -65,6 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"AMillionTimes",
                    calendarWith("SUMMARY:Walk\r\nDTSTART;VALUE=DATE:20270101\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n"),
                    "The event \"Walk\" repeats more than 100,000 times."},
+        RefusalRow{"TimeZoneChangingHourly",
+                   "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIGHT\r\n"
+                   "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nDTSTART:19700329T020000\r\n"
+                   "RRULE:FREQ=HOURLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\n"
+                   "UID:1\r\nSUMMARY:Choir\r\nDTSTART;TZID=Europe/Berlin:20270106T193000\r\nEND:VEVENT\r\n"
+                   "END:VCALENDAR\r\n",
+                   "The time zone \"Europe/Berlin\" cannot be read."},
         RefusalRow{"CardNeverEnded", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-01-15\r\n",
                    "The address book ends inside a card."},
         RefusalRow{"CardInsideACard", "BEGIN:VCARD\r\nFN:Ann\r\nBEGIN:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n",
