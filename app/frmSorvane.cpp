@@ -1,5 +1,6 @@
 #include "app/frmSorvane.h"
 
+#include "app/PagePreview.h"
 #include "app/PictureBox.h"
 #include "dialogs/SelFontName.h"
 #include "dialogs/frmFindFiles.h"
@@ -13,6 +14,7 @@
 #include "input/ShowPicFile.h"
 #include "platform/TrimSpaces.h"
 #include "platform/Twips.h"
+#include "surface/Printers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -83,6 +86,7 @@ frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, CommonDialog::
     , m_msgBox(msgBox ? msgBox : msgBoxesOver(this))
     , m_secondaryMsgBox(msgBox ? msgBox
                                : [](const MsgBoxRequest &request) { showMsgBox(QApplication::activeWindow(), request); })
+    , m_deviceSelection(printers.selection())
 {
     setupWindow();
     setupMenu();
@@ -96,6 +100,7 @@ frmSorvane::~frmSorvane()
     disconnect(qGuiApp, nullptr, this, nullptr);
     delete m_findFiles.data();
     delete m_selectPrt.data();
+    delete m_preview.data();
 }
 
 frmFindFiles *frmSorvane::findFiles() const
@@ -106,6 +111,11 @@ frmFindFiles *frmSorvane::findFiles() const
 frmSelectPrt *frmSorvane::selectPrt() const
 {
     return m_selectPrt;
+}
+
+PagePreview *frmSorvane::preview() const
+{
+    return m_preview;
 }
 
 QString frmSorvane::helpText()
@@ -150,6 +160,20 @@ void frmSorvane::mnuHelp_Click()
     });
 }
 
+void frmSorvane::mnuPreview_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        if (!m_preview) {
+            m_preview = new PagePreview(*this, m_printers);
+            m_preview->setAttribute(Qt::WA_DeleteOnClose);
+            m_preview->placeBeside(*this);
+        }
+        m_preview->show();
+        m_preview->raise();
+        m_preview->activateWindow();
+    });
+}
+
 void frmSorvane::cmdExit_Click()
 {
     runGuarded(m_msgBox, [this] {
@@ -171,6 +195,7 @@ void frmSorvane::cmdSelectPrt_Click()
     runGuarded(m_msgBox, [this] {
         if (!m_selectPrt) {
             m_selectPrt = new frmSelectPrt(m_printers, m_secondaryMsgBox);
+            connect(m_selectPrt, &frmSelectPrt::handBack, this, &frmSorvane::deviceWindowGone);
             connect(m_selectPrt, &frmSelectPrt::handBack, this, &frmSorvane::secondaryHandedBack);
             m_selectPrt->Form_Load();
         }
@@ -237,6 +262,8 @@ void frmSorvane::showEvent(QShowEvent *event)
 void frmSorvane::closeEvent(QCloseEvent *event)
 {
     unloadChooser();
+    if (m_preview)
+        m_preview->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -318,12 +345,18 @@ void frmSorvane::setupTabOrder()
 
 void frmSorvane::setupMenu()
 {
+    QMenu *mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuPreview = mnuView->addAction(QStringLiteral("Page &Preview"));
+    mnuPreview->setObjectName(QStringLiteral("mnuPreview"));
+    mnuPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 }
 
 void frmSorvane::connectHandlers()
 {
+    connect(mnuPreview, &QAction::triggered, this, &frmSorvane::mnuPreview_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmSorvane::mnuHelp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSorvane::cmdExit_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSorvane::cmdPrint_Click);
@@ -432,6 +465,14 @@ void frmSorvane::readPickedNotesFile()
     ReadNotesFile(strPickedFile, page, {m_msgBox, QDate::currentDate(), QLocale()});
 }
 
+void frmSorvane::deviceWindowGone()
+{
+    if (m_printers.selection() == m_deviceSelection)
+        return;
+    m_deviceSelection = m_printers.selection();
+    Q_EMIT deviceChanged();
+}
+
 void frmSorvane::secondaryHandedBack()
 {
     if (m_gate.handedBack())
@@ -458,6 +499,9 @@ HandBackGate::Role frmSorvane::roleOf(QWindow *window) const
         widget = widget->parentWidget()->window();
     if (widget == this)
         return HandBackGate::Role::Main;
+    // The preview hands nothing back: going to it and back is no return.
+    if (widget && widget == m_preview.data())
+        return HandBackGate::Role::Other;
     // Focus reported late for a secondary window that has already handed
     // back and hidden must not open a new return.
     if (widget && widget->isVisible() && (widget == m_findFiles.data() || widget == m_selectPrt.data()))

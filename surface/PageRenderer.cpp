@@ -13,7 +13,7 @@
 namespace {
 
 
-QPen linePen(const QColor &color, int width)
+QPen linePen(const QColor &color, double width)
 {
     return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
@@ -21,8 +21,14 @@ QPen linePen(const QColor &color, int width)
 } // namespace
 
 PageRenderer::PageRenderer(QPainter &painter, int dotsPerInch)
+    : PageRenderer(painter, dotsPerInch, dotsPerInch)
+{
+}
+
+PageRenderer::PageRenderer(QPainter &painter, int dotsPerInch, int recordedDotsPerInch)
     : m_painter(painter)
     , m_dotsPerInch(dotsPerInch)
+    , m_recordedDotsPerInch(recordedDotsPerInch)
 {
 }
 
@@ -48,13 +54,13 @@ void PageRenderer::draw(const PageText &text) const
 
 void PageRenderer::draw(const PageLine &line) const
 {
-    m_painter.setPen(linePen(line.color, line.width));
+    m_painter.setPen(linePen(line.color, lineWidth(line.width)));
     m_painter.drawLine(toDots(line.from), toDots(line.to));
 }
 
 void PageRenderer::draw(const PageBox &box) const
 {
-    m_painter.setPen(linePen(box.color, box.width));
+    m_painter.setPen(linePen(box.color, lineWidth(box.width)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(toDots(box.rect));
 }
@@ -71,6 +77,11 @@ QString PageRenderer::shownPart(const QString &text, const QFontMetricsF &metric
     if (m_painter.layoutDirection() == Qt::RightToLeft)
         return text;
     return textWithin(metrics, text, m_painter.device()->width() - left);
+}
+
+double PageRenderer::lineWidth(int recordedDots) const
+{
+    return double(recordedDots) * m_dotsPerInch / m_recordedDotsPerInch;
 }
 
 double PageRenderer::toDots(double twips) const
