@@ -53,7 +53,7 @@ QImage PageProof::sheet(int dotsPerInch, qreal devicePixelRatio) const
         return image;
 
     QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter.translate(layout.paintRect(QPageLayout::Inch).topLeft() * dotsPerInch);
     PageRenderer(painter, dotsPerInch, resolution).render(page);
     return image;

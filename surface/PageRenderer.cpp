@@ -9,6 +9,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace {
 
@@ -43,7 +44,9 @@ void PageRenderer::render(const Page &page) const
 
 void PageRenderer::draw(const PageText &text) const
 {
-    const QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
+    QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
+    if (m_dotsPerInch != m_recordedDotsPerInch)
+        font.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF metrics(font, m_painter.device());
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
@@ -79,9 +82,11 @@ QString PageRenderer::shownPart(const QString &text, const QFontMetricsF &metric
     return textWithin(metrics, text, m_painter.device()->width() - left);
 }
 
+// Never thinner than one dot: a hairline on paper shows as one on a screen,
+// as PDF viewers show it.
 double PageRenderer::lineWidth(int recordedDots) const
 {
-    return double(recordedDots) * m_dotsPerInch / m_recordedDotsPerInch;
+    return std::max(1.0, double(recordedDots) * m_dotsPerInch / m_recordedDotsPerInch);
 }
 
 double PageRenderer::toDots(double twips) const

@@ -19,7 +19,7 @@ void drawNote(PrintSurface &surface)
     surface.setFontSize(8);
     surface.setCurrentX(300);
     surface.setCurrentY(500);
-    for (const QString word : {QStringLiteral("Planting"), QStringLiteral("day"), QStringLiteral("at"),
+    for (const QString &word : {QStringLiteral("Planting"), QStringLiteral("day"), QStringLiteral("at"),
                                QStringLiteral("the"), QStringLiteral("allotments")}) {
         if (surface.CurrentX() + surface.TextWidth(word) > 1400) {
             surface.setCurrentX(300);
