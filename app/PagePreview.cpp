@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,9 +52,10 @@ void PagePreview::placeBeside(const QWidget &window)
         return;
     const QRect room = shown->availableGeometry();
     const QRect beside = window.frameGeometry();
+    // Most of the screen's height, and the width the paper then needs.
     const int height = room.height() * 9 / 10;
     const QSizeF paper = proof().layout.fullRect().size();
-    const int wanted = paper.isEmpty() ? height * 3 / 4 : int(height * paper.width() / paper.height()) + 40;
+    const int wanted = paper.isEmpty() ? height * 3 / 4 : int(height * paper.width() / paper.height());
     // Narrower beside the window rather than over it, within reason.
     const int left = beside.right() + WindowGap;
     const int roomBeside = room.right() - left;
@@ -69,8 +71,8 @@ void PagePreview::setupToolBar()
     toolBar->setAccessibleName(QStringLiteral("Zoom"));
     layout()->addWidget(toolBar);
 
-    m_fits = new QActionGroup(this);
-    m_fits->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    auto *fits = new QActionGroup(this);
+    fits->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_fitPage = toolBar->addAction(QStringLiteral("Fit &Page"), m_view, &PageView::fitPage);
     m_fitWidth = toolBar->addAction(QStringLiteral("Fit &Width"), m_view, &PageView::fitWidth);
     m_actualSize = toolBar->addAction(QStringLiteral("&100 %"), this, [this] { m_view->setZoom(1); });
@@ -80,7 +82,7 @@ void PagePreview::setupToolBar()
     m_actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     for (QAction *fit : {m_fitPage, m_fitWidth, m_actualSize}) {
         fit->setCheckable(true);
-        m_fits->addAction(fit);
+        fits->addAction(fit);
     }
     m_fitPage->setChecked(true);
 

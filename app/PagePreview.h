@@ -5,7 +5,6 @@
 class PageView;
 class Printers;
 class QAction;
-class QActionGroup;
 class QLabel;
 class frmSorvane;
 struct PageProof;
@@ -39,7 +38,6 @@ private:
     frmSorvane &m_window;
     Printers &m_printers;
     PageView *m_view = nullptr;
-    QActionGroup *m_fits = nullptr;
     QAction *m_fitPage = nullptr;
     QAction *m_fitWidth = nullptr;
     QAction *m_actualSize = nullptr;
