@@ -1,5 +1,6 @@
 #include "app/frmSorvane.h"
 
+#include "app/PagePreview.h"
 #include "app/PictureBox.h"
 #include "dialogs/SelFontName.h"
 #include "dialogs/frmFindFiles.h"
@@ -14,6 +15,7 @@
 #include "input/ShowPicFile.h"
 #include "platform/TrimSpaces.h"
 #include "platform/Twips.h"
+#include "surface/Printers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -85,6 +88,7 @@ frmSorvane::frmSorvane(Printers &printers, MsgBoxFunction msgBox, CommonDialog::
     , m_msgBox(msgBox ? msgBox : msgBoxesOver(this))
     , m_secondaryMsgBox(msgBox ? msgBox
                                : [](const MsgBoxRequest &request) { showMsgBox(QApplication::activeWindow(), request); })
+    , m_deviceSelection(printers.selection())
 {
     setupWindow();
     setupMenu();
@@ -98,6 +102,7 @@ frmSorvane::~frmSorvane()
     disconnect(qGuiApp, nullptr, this, nullptr);
     delete m_findFiles.data();
     delete m_selectPrt.data();
+    delete m_preview.data();
 }
 
 frmFindFiles *frmSorvane::findFiles() const
@@ -108,6 +113,11 @@ frmFindFiles *frmSorvane::findFiles() const
 frmSelectPrt *frmSorvane::selectPrt() const
 {
     return m_selectPrt;
+}
+
+PagePreview *frmSorvane::preview() const
+{
+    return m_preview;
 }
 
 QString frmSorvane::helpText()
@@ -152,6 +162,20 @@ void frmSorvane::mnuHelp_Click()
     });
 }
 
+void frmSorvane::mnuPreview_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        if (!m_preview) {
+            m_preview = new PagePreview(*this, m_printers);
+            m_preview->setAttribute(Qt::WA_DeleteOnClose);
+            m_preview->placeBeside(*this);
+        }
+        m_preview->show();
+        m_preview->raise();
+        m_preview->activateWindow();
+    });
+}
+
 void frmSorvane::cmdExit_Click()
 {
     runGuarded(m_msgBox, [this] {
@@ -173,6 +197,7 @@ void frmSorvane::cmdSelectPrt_Click()
     runGuarded(m_msgBox, [this] {
         if (!m_selectPrt) {
             m_selectPrt = new frmSelectPrt(m_printers, m_secondaryMsgBox);
+            connect(m_selectPrt, &frmSelectPrt::handBack, this, &frmSorvane::deviceWindowGone);
             connect(m_selectPrt, &frmSelectPrt::handBack, this, &frmSorvane::secondaryHandedBack);
             m_selectPrt->Form_Load();
         }
@@ -239,6 +264,8 @@ void frmSorvane::showEvent(QShowEvent *event)
 void frmSorvane::closeEvent(QCloseEvent *event)
 {
     unloadChooser();
+    if (m_preview)
+        m_preview->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -320,12 +347,18 @@ void frmSorvane::setupTabOrder()
 
 void frmSorvane::setupMenu()
 {
+    QMenu *mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuPreview = mnuView->addAction(QStringLiteral("Page &Preview"));
+    mnuPreview->setObjectName(QStringLiteral("mnuPreview"));
+    mnuPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 }
 
 void frmSorvane::connectHandlers()
 {
+    connect(mnuPreview, &QAction::triggered, this, &frmSorvane::mnuPreview_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmSorvane::mnuHelp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSorvane::cmdExit_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSorvane::cmdPrint_Click);
@@ -447,6 +480,14 @@ void frmSorvane::readPickedNotesFile()
     ReadNotesFile(strPickedFile, page, {m_msgBox, QDate::currentDate(), QLocale()});
 }
 
+void frmSorvane::deviceWindowGone()
+{
+    if (m_printers.selection() == m_deviceSelection)
+        return;
+    m_deviceSelection = m_printers.selection();
+    Q_EMIT deviceChanged();
+}
+
 void frmSorvane::secondaryHandedBack()
 {
     if (m_gate.handedBack())
@@ -473,6 +514,9 @@ HandBackGate::Role frmSorvane::roleOf(QWindow *window) const
         widget = widget->parentWidget()->window();
     if (widget == this)
         return HandBackGate::Role::Main;
+    // The preview hands nothing back: going to it and back is no return.
+    if (widget && widget == m_preview.data())
+        return HandBackGate::Role::Other;
     // Focus reported late for a secondary window that has already handed
     // back and hidden must not open a new return.
     if (widget && widget->isVisible() && (widget == m_findFiles.data() || widget == m_selectPrt.data()))

@@ -22,6 +22,9 @@
 //   - frmSelectPrt (dialogs/) makes one device of the Printers collection
 //     (surface/) current; after it has been opened, the five font buttons ask
 //     SelFontName for a face name and store it in the page's fonts.
+//   - "Page Preview" (View menu) opens PagePreview, which runs the same
+//     print job on every change of the page or the device but keeps the
+//     page to show it instead of printing it.
 //   - "Print Calendar(s)" hands the page to printCalendar (drawing/), which
 //     draws it on the PrintSurface (PlaceGraphic, PlaceMonth, PlaceText) and
 //     ends the document; EndDoc hands the recorded page to the current output
@@ -41,6 +44,7 @@
 #include <QPointer>
 #include <array>
 
+class PagePreview;
 class PictureBox;
 class Printers;
 class QAction;
@@ -69,6 +73,7 @@ public:
     void Form_Load();
     void Form_Activate();
     void mnuHelp_Click();
+    void mnuPreview_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
     void cmdSelectPrt_Click();
@@ -91,12 +96,16 @@ public:
     // The file chooser and the output device window while they are loaded.
     frmFindFiles *findFiles() const;
     frmSelectPrt *selectPrt() const;
+    // The page preview while it is open.
+    PagePreview *preview() const;
     PrintSurface &printSurface() { return m_surface; }
 
 Q_SIGNALS:
     // The page changed: a field was edited, a font chosen, a picture or a
     // control file read.
     void pageChanged();
+    // Another device was made current.
+    void deviceChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -120,6 +129,7 @@ private:
     void loadPickedPicture();
     void readPickedNotesFile();
 
+    void deviceWindowGone();
     void secondaryHandedBack();
     void focusWindowChanged(QWindow *window);
     HandBackGate::Role roleOf(QWindow *window) const;
@@ -153,6 +163,7 @@ private:
     QLabel *lblCopies = nullptr;
     QLineEdit *txtCopies = nullptr;
     QPushButton *cmdExit = nullptr;
+    QAction *mnuPreview = nullptr;
     QAction *mnuHelp = nullptr;
 
     Printers &m_printers;
@@ -163,5 +174,8 @@ private:
     HandBackGate m_gate;
     QPointer<frmFindFiles> m_findFiles;
     QPointer<frmSelectPrt> m_selectPrt;
+    QPointer<PagePreview> m_preview;
+    // The Printers selection the window last told its followers about.
+    quint64 m_deviceSelection = 0;
     bool m_centred = false;
 };

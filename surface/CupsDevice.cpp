@@ -10,8 +10,10 @@
 
 CupsDevice::CupsDevice(const QPrinterInfo &info)
     : m_name(info.printerName())
-    , m_resolution(QPrinter(info, QPrinter::HighResolution).resolution())
 {
+    const QPrinter printer(info, QPrinter::HighResolution);
+    m_resolution = printer.resolution();
+    m_pageLayout = printer.pageLayout();
 }
 
 void CupsDevice::print(const Page &page, const PrintSettings &settings)

@@ -2,6 +2,7 @@
 
 #include "surface/OutputDevice.h"
 
+#include <QPageLayout>
 #include <QString>
 
 class QPrinterInfo;
@@ -15,9 +16,11 @@ public:
 
     QString DeviceName() const override { return m_name; }
     int resolution() const override { return m_resolution; }
+    QPageLayout pageLayout() const override { return m_pageLayout; }
     void print(const Page &page, const PrintSettings &settings) override;
 
 private:
     QString m_name;
     int m_resolution = 0;
+    QPageLayout m_pageLayout;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 class QPaintDevice;
@@ -27,6 +28,10 @@ public:
     // Dots per inch of the device: DrawWidth is counted in these dots, and
     // text is measured with the font metrics at this resolution.
     virtual int resolution() const = 0;
+
+    // The paper and its printable area; page coordinates start at the
+    // printable area's top-left corner.
+    virtual QPageLayout pageLayout() const = 0;
 
     // Prints the page in the settings' number of copies. Raises
     // RuntimeError::PrinterError when the device cannot be opened.

@@ -9,11 +9,12 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace {
 
 
-QPen linePen(const QColor &color, int width)
+QPen linePen(const QColor &color, double width)
 {
     return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
@@ -21,8 +22,14 @@ QPen linePen(const QColor &color, int width)
 } // namespace
 
 PageRenderer::PageRenderer(QPainter &painter, int dotsPerInch)
+    : PageRenderer(painter, dotsPerInch, dotsPerInch)
+{
+}
+
+PageRenderer::PageRenderer(QPainter &painter, int dotsPerInch, int recordedDotsPerInch)
     : m_painter(painter)
     , m_dotsPerInch(dotsPerInch)
+    , m_recordedDotsPerInch(recordedDotsPerInch)
 {
 }
 
@@ -37,7 +44,9 @@ void PageRenderer::render(const Page &page) const
 
 void PageRenderer::draw(const PageText &text) const
 {
-    const QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
+    QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
+    if (m_dotsPerInch != m_recordedDotsPerInch)
+        font.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF metrics(font, m_painter.device());
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
@@ -48,13 +57,13 @@ void PageRenderer::draw(const PageText &text) const
 
 void PageRenderer::draw(const PageLine &line) const
 {
-    m_painter.setPen(linePen(line.color, line.width));
+    m_painter.setPen(linePen(line.color, lineWidth(line.width)));
     m_painter.drawLine(toDots(line.from), toDots(line.to));
 }
 
 void PageRenderer::draw(const PageBox &box) const
 {
-    m_painter.setPen(linePen(box.color, box.width));
+    m_painter.setPen(linePen(box.color, lineWidth(box.width)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(toDots(box.rect));
 }
@@ -71,6 +80,13 @@ QString PageRenderer::shownPart(const QString &text, const QFontMetricsF &metric
     if (m_painter.layoutDirection() == Qt::RightToLeft)
         return text;
     return textWithin(metrics, text, m_painter.device()->width() - left);
+}
+
+// Never thinner than one dot: a hairline on paper shows as one on a screen,
+// as PDF viewers show it.
+double PageRenderer::lineWidth(int recordedDots) const
+{
+    return std::max(1.0, double(recordedDots) * m_dotsPerInch / m_recordedDotsPerInch);
 }
 
 double PageRenderer::toDots(double twips) const

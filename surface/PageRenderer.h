@@ -13,11 +13,14 @@ struct PagePicture;
 
 // Draws a recorded page on any painter whose device has the given resolution:
 // printers, PDF files, previews. Twips become device dots by hand; line widths
-// are already in dots of the device.
+// are in dots of the device the page was recorded for.
 class PageRenderer
 {
 public:
     PageRenderer(QPainter &painter, int dotsPerInch);
+    // For a page recorded for a device of another resolution (a preview of
+    // it): its line widths are counted in that device's dots.
+    PageRenderer(QPainter &painter, int dotsPerInch, int recordedDotsPerInch);
 
     void render(const Page &page) const;
 
@@ -29,10 +32,12 @@ private:
 
     QString shownPart(const QString &text, const QFontMetricsF &metrics, double left) const;
 
+    double lineWidth(int recordedDots) const;
     double toDots(double twips) const;
     QPointF toDots(const QPointF &twips) const;
     QRectF toDots(const QRectF &twips) const;
 
     QPainter &m_painter;
     int m_dotsPerInch = 0;
+    int m_recordedDotsPerInch = 0;
 };

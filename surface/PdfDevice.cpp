@@ -67,6 +67,12 @@ QString PdfDevice::freeFileName(const QString &folder, const QString &baseName)
     return path;
 }
 
+QPageLayout PdfDevice::pageLayout() const
+{
+    return QPageLayout(m_pageSize, QPageLayout::Portrait,
+                       QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints), QPageLayout::Point);
+}
+
 QString PdfDevice::DeviceName() const
 {
     return QStringLiteral("Save as PDF");
@@ -81,9 +87,7 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
 
     QPdfWriter writer(&file);
     writer.setResolution(Resolution);
-    writer.setPageLayout(QPageLayout(m_pageSize, QPageLayout::Portrait,
-                                     QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints),
-                                     QPageLayout::Point));
+    writer.setPageLayout(pageLayout());
     writer.setTitle(settings.documentName);
     writer.setCreator(applicationTitle());
 

@@ -25,6 +25,7 @@ public:
 
     QString DeviceName() const override;
     int resolution() const override { return Resolution; }
+    QPageLayout pageLayout() const override;
     void print(const Page &page, const PrintSettings &settings) override;
 
     QString folder() const { return m_folder; }

@@ -14,6 +14,19 @@ PrintSurface::PrintSurface(Printers &printers)
 {
 }
 
+PrintSurface::PrintSurface(const PrintSurface &state, Printers &printers)
+    : m_printers(printers)
+    , m_settings(state.m_settings)
+    , m_settingsSelection(printers.selection())
+    , m_currentX(state.m_currentX)
+    , m_currentY(state.m_currentY)
+    , m_fontName(state.m_fontName)
+    , m_fontSize(state.m_fontSize)
+    , m_fontBold(state.m_fontBold)
+    , m_drawWidth(state.m_drawWidth)
+{
+}
+
 void PrintSurface::setCopies(qint16 copies)
 {
     m_settings.copies = std::max<qint16>(copies, 1);

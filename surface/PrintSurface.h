@@ -21,6 +21,9 @@ public:
     enum class LineEnd { NewLine, Continue };
 
     explicit PrintSurface(Printers &printers);
+    // A surface in the state of another (position, font, line width,
+    // copies) that draws for printers; it starts with an empty page.
+    PrintSurface(const PrintSurface &state, Printers &printers);
 
     qint16 Copies() const { return m_settings.copies; }
     void setCopies(qint16 copies);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -90,15 +91,21 @@ TEST_F(MainWindowTest, FieldsStartWithTheStartValues)
         EXPECT_EQ(child<QLineEdit>(m_window, QStringLiteral("txtMessage(%1)").arg(i))->text(), "");
 }
 
-TEST_F(MainWindowTest, WindowHasItsCaptionColourClientSizeAndHelpMenu)
+TEST_F(MainWindowTest, WindowHasItsCaptionColourClientSizeViewAndHelpMenu)
 {
     EXPECT_EQ(m_window->windowTitle(), " Monthly Calendar");
     EXPECT_EQ(m_window->centralWidget()->size(), QSize(twipsToPixels(8085), twipsToPixels(6660)));
     EXPECT_EQ(m_window->centralWidget()->palette().color(QPalette::Window), QColor(0, 96, 0));
     const QList<QAction *> menu = m_window->menuBar()->actions();
-    ASSERT_EQ(menu.size(), 1);
-    EXPECT_EQ(menu.first()->text(), "&Help");
-    EXPECT_EQ(menu.first()->menu(), nullptr);
+    ASSERT_EQ(menu.size(), 2);
+    EXPECT_EQ(menu[0]->text(), "&View");
+    ASSERT_NE(menu[0]->menu(), nullptr);
+    const QList<QAction *> view = menu[0]->menu()->actions();
+    ASSERT_EQ(view.size(), 1);
+    EXPECT_EQ(view[0]->text(), "Page &Preview");
+    EXPECT_EQ(view[0]->shortcut(), QKeySequence("Ctrl+Shift+P"));
+    EXPECT_EQ(menu[1]->text(), "&Help");
+    EXPECT_EQ(menu[1]->menu(), nullptr);
     m_window->show();
     EXPECT_EQ(m_window->centralWidget()->size(), QSize(twipsToPixels(8085), twipsToPixels(6660)));
     EXPECT_EQ(m_window->centralWidget()->y(), m_window->menuBar()->height());

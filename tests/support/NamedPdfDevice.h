@@ -18,6 +18,7 @@ public:
 
     QString DeviceName() const override { return m_name; }
     int resolution() const override { return m_pdf.resolution(); }
+    QPageLayout pageLayout() const override { return m_pdf.pageLayout(); }
     void print(const Page &page, const PrintSettings &settings) override { m_pdf.print(page, settings); }
 
 private:

@@ -23,6 +23,10 @@ public:
 
     QString DeviceName() const override { return m_name; }
     int resolution() const override { return m_dotsPerInch; }
+    QPageLayout pageLayout() const override
+    {
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    }
     void print(const Page &page, const PrintSettings &settings) override { jobs.append(Job{page, settings}); }
 
     QList<Job> jobs;

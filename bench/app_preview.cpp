@@ -1,0 +1,203 @@
+#include "app/PagePreview.h"
+#include "app/PageProof.h"
+#include "app/PageView.h"
+#include "app/frmSorvane.h"
+#include "input/wmf/WmfPicture.h"
+#include "surface/CalendarPage.h"
+#include "surface/FontSubstitutions.h"
+#include "surface/PdfDevice.h"
+#include "surface/Printers.h"
+
+#include "ClipArt.h"
+#include "LargePhoto.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// A full page: header, five lines, message, picture and three notes a day.
+CalendarPage fullPage(const Picture &picture)
+{
+    CalendarPage page;
+    page.txtMonth = QStringLiteral("8");
+    page.txtHeader = QStringLiteral("The Sorvane Family Calendar");
+    page.txtMessage = {QStringLiteral("12 Main Street"), QStringLiteral("Springfield"), QStringLiteral("IL 62701"),
+                       QStringLiteral("555 0100"), QStringLiteral("sorvane@example.org"),
+                       QStringLiteral("Have a wonderful summer")};
+    for (int d = 0; d < 31; ++d)
+        page.strNotes[d] = QStringLiteral("Dentist at ten ^ Anna's birthday (12) ^ Pick up the dry cleaning %1").arg(d + 1);
+    page.binSelPic = true;
+    page.picture = picture;
+    return page;
+}
+
+Picture photo()
+{
+    return loadedPicture(largeJpegFile());
+}
+
+Picture clipArt()
+{
+    return Picture(WmfPicture::fromData(ClipArt().build()));
+}
+
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024) : 0;
+}
+
+// The main window with a full page and its preview, fitting the page into a
+// window of 1280 x 1024 less its frame and the desktop's panel.
+class PreviewFixture
+{
+public:
+    explicit PreviewFixture(const Picture &picture)
+    {
+        std::vector<std::unique_ptr<OutputDevice>> devices;
+        devices.push_back(std::make_unique<PdfDevice>(m_folder.path(), QPageSize(QPageSize::A4)));
+        m_printers = std::make_unique<Printers>(std::move(devices));
+        m_window = std::make_unique<frmSorvane>(*m_printers, [](const MsgBoxRequest &) {});
+        m_window->setPage(fullPage(picture));
+        m_window->show();
+        QApplication::processEvents();
+        m_megabytesBefore = residentMegabytes();
+        m_window->findChild<QAction *>(QStringLiteral("mnuPreview"))->trigger();
+        preview().resize(1280, 1024 - 64);
+        preview().show();
+        settle();
+    }
+
+    PagePreview &preview() { return *m_window->preview(); }
+    frmSorvane &window() { return *m_window; }
+    // Resident memory the open preview has added so far.
+    double addedMegabytes() const { return residentMegabytes() - m_megabytesBefore; }
+
+    // Runs the event loop until the preview has composed and drawn what is due.
+    void settle()
+    {
+        for (int i = 0; i < 20; ++i)
+            QApplication::processEvents();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<Printers> m_printers;
+    std::unique_ptr<frmSorvane> m_window;
+    double m_megabytesBefore = 0;
+};
+
+// Memory the open preview of the photo page adds, at the fitted zoom and at
+// the largest; first, before other benchmarks have grown the heap.
+void BM_PreviewOpenMemory(benchmark::State &state)
+{
+    for (auto _ : state) {
+        PreviewFixture fixture(photo());
+        state.counters["added_MB_fit"] = fixture.addedMegabytes();
+        fixture.preview().view()->setZoom(PageView::MaxZoom);
+        fixture.settle();
+        state.counters["added_MB_largest"] = fixture.addedMegabytes();
+    }
+}
+BENCHMARK(BM_PreviewOpenMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Drawing the composed page afresh at the fitted zoom, as after every change.
+void rerender(benchmark::State &state, const Picture &picture)
+{
+    PreviewFixture fixture(picture);
+    PageView &view = *fixture.preview().view();
+    const PageProof proof = view.proof();
+    for (auto _ : state) {
+        view.setProof(proof);
+        benchmark::DoNotOptimize(view.sheet());
+    }
+    state.counters["dpi"] = view.zoom() * view.logicalDpiX();
+}
+
+void BM_PreviewRerenderPhoto(benchmark::State &state)
+{
+    rerender(state, photo());
+}
+BENCHMARK(BM_PreviewRerenderPhoto)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_PreviewRerenderClipArt(benchmark::State &state)
+{
+    rerender(state, clipArt());
+}
+BENCHMARK(BM_PreviewRerenderClipArt)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The print job composing the page for the preview, without drawing it.
+void BM_PreviewCompose(benchmark::State &state)
+{
+    PreviewFixture fixture(photo());
+    for (auto _ : state) {
+        state.PauseTiming();
+        fixture.window().setPage(fixture.window().page());
+        state.ResumeTiming();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PreviewCompose)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+double percentile(std::vector<double> values, int percent)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[std::min(values.size() - 1, values.size() * size_t(percent) / 100)];
+}
+
+// A key typed into the header until the preview shows the new page.
+void BM_PreviewKeystrokeToRepaint(benchmark::State &state)
+{
+    PreviewFixture fixture(photo());
+    QLineEdit *header = fixture.window().findChild<QLineEdit *>(QStringLiteral("txtHeader"));
+    PageView &view = *fixture.preview().view();
+    header->setFocus();
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        const int renders = view.renders();
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(header, &press);
+        QApplication::sendEvent(header, &release);
+        while (view.renders() == renders && timer.elapsed() < 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (header->text().size() > 60)
+            header->clear();
+    }
+    state.counters["median_ms"] = percentile(milliseconds, 50);
+    state.counters["p95_ms"] = percentile(milliseconds, 95);
+}
+BENCHMARK(BM_PreviewKeystrokeToRepaint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(200);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
