@@ -1,5 +1,6 @@
 #include "input/PictureLoader.h"
 
+#include "input/RegularFile.h"
 #include "input/wmf/WmfPicture.h"
 #include "platform/Twips.h"
 
@@ -84,8 +85,8 @@ std::optional<Picture> loadMetafilePicture(const QByteArray &data)
 
 std::optional<Picture> loadPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return std::nullopt;
     if (!path.endsWith(u"wmf"))
         return loadRasterPicture(file);

@@ -4,6 +4,7 @@
 #include "input/AppendNote.h"
 #include "input/ControlFileText.h"
 #include "input/NotesFileContext.h"
+#include "input/RegularFile.h"
 #include "input/ShowPicFile.h"
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
@@ -12,7 +13,6 @@
 #include "surface/CalendarPage.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -225,8 +225,8 @@ void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const Notes
         refuse(context, QStringLiteral("Select a .txt file."));
         return;
     }
-    QFile file(strPickedFile);
-    if (!QFileInfo(file).isFile() || file.size() > maxControlFileBytes || !file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openRegularFile(file, strPickedFile) || file.size() > maxControlFileBytes) {
         refuse(context, QStringLiteral("The file cannot be read."));
         return;
     }
