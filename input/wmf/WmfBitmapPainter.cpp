@@ -1,11 +1,15 @@
 #include "input/wmf/WmfBitmapPainter.h"
 
+#include "input/wmf/WmfBitmapCache.h"
 #include "input/wmf/WmfDib.h"
+#include "input/wmf/WmfDibHeader.h"
 #include "input/wmf/WmfParams.h"
 
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -31,9 +35,13 @@ QRectF targetRect(const WmfParams &params, qsizetype heightWord, qsizetype width
 
 } // namespace
 
-WmfBitmapPainter::WmfBitmapPainter(QPainter &painter, const QBrush &brush)
+WmfBitmapPainter::WmfBitmapPainter(QPainter &painter, const QBrush &brush, qint64 &pixelBudget,
+                                   std::optional<QRectF> visible, WmfBitmapCache *cache)
     : m_painter(painter)
     , m_brush(brush)
+    , m_pixelBudget(pixelBudget)
+    , m_visible(visible)
+    , m_cache(cache)
 {
 }
 
@@ -148,14 +156,17 @@ void WmfBitmapPainter::drawBitmap(const Blit &blit)
         fill(blit);
         return;
     }
-    const QImage decoded = WmfDib::decode(blit.dib, blit.colorUsage);
-    if (decoded.isNull())
+    if (blit.target.width() == 0 || blit.target.height() == 0)
         return;
-    Blit source = blit;
-    if (blit.source.isNull())
-        source.source = decoded.rect();
-    const QImage image = withRasterOperation(sourceImage(decoded, source), blit.rop);
-    if (image.isNull() || blit.target.width() == 0 || blit.target.height() == 0)
+    const QRectF onDevice = m_painter.worldTransform().mapRect(blit.target.normalized());
+    if (m_visible && !onDevice.intersects(*m_visible))
+        return;
+    const QSize drawn(qMax(1, int(std::ceil(onDevice.width()))), qMax(1, int(std::ceil(onDevice.height()))));
+    const QImage *cached = m_cache ? m_cache->find(blit.dib.data(), drawn) : nullptr;
+    const QImage image = cached ? *cached : stretchedImage(blit, drawn);
+    if (!cached && m_cache)
+        m_cache->insert(blit.dib.data(), drawn, image);
+    if (image.isNull())
         return;
     const QTransform placement(blit.target.width() / image.width(), 0, 0, blit.target.height() / image.height(),
                                blit.target.x(), blit.target.y());
@@ -163,4 +174,23 @@ void WmfBitmapPainter::drawBitmap(const Blit &blit)
     m_painter.setWorldTransform(placement, true);
     m_painter.drawImage(QPointF(0, 0), image);
     m_painter.restore();
+}
+
+// The bitmap as drawn, never with more pixels than the device gives it.
+QImage WmfBitmapPainter::stretchedImage(const Blit &blit, QSize drawn)
+{
+    const std::optional<WmfDibHeader> header = WmfDibHeader::read(blit.dib, blit.colorUsage);
+    if (!header || header->width * header->height > m_pixelBudget)
+        return {};
+    m_pixelBudget -= header->width * header->height;
+    const QImage decoded = WmfDib::decode(blit.dib, blit.colorUsage);
+    if (decoded.isNull())
+        return {};
+    Blit source = blit;
+    if (blit.source.isNull())
+        source.source = decoded.rect();
+    const QImage image = withRasterOperation(sourceImage(decoded, source), blit.rop);
+    if (image.isNull() || (image.width() <= drawn.width() && image.height() <= drawn.height()))
+        return image;
+    return image.scaled(drawn.boundedTo(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
