@@ -119,7 +119,7 @@ private:
             takeIfBetween(m_page.txtYear, value, 1900, 2500);
             break;
         case Tag::MON:
-            takeIfBetween(m_page.txtMonth, value, 0, 13);
+            takeMonth(value);
             break;
         case Tag::BIR:
             takeBirthday(value);
@@ -148,6 +148,15 @@ private:
         const double number = Val(value);
         if (number > above && number < below)
             field = value.toString();
+    }
+
+    // Only a month the print job will read as 1 to 12, rounding halves to
+    // even as it does.
+    void takeMonth(QStringView value)
+    {
+        const qint16 month = CInt(Val(value));
+        if (month >= 1 && month <= 12)
+            m_page.txtMonth = value.toString();
     }
 
     void takeDay(QStringView value)
