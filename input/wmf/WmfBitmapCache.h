@@ -1,28 +1,29 @@
 #pragma once
 
 #include <QImage>
-#include <QSize>
 
 #include <map>
-#include <utility>
 
-// The bitmaps of one metafile as last drawn: decoded and stretched once at
-// the size they take on the device, then reused by every later copy, print
-// and paint at that size.
+// The bitmaps of one metafile, each decoded once and kept at no more pixels
+// than a print of the picture can use; every later draw, copy and print
+// stretches the kept image.
 class WmfBitmapCache
 {
 public:
-    // Beyond this many pixels the oldest sizes are dropped.
-    static constexpr qint64 MaxPixels = qint64(1) << 25;
+    // Kept images are no larger than this each way (about 600 dpi across a
+    // picture's printed box).
+    static constexpr int MaxSide = 2048;
+    // Beyond this many pixels the kept images are dropped and decoded anew.
+    static constexpr qint64 MaxPixels = qint64(1) << 24;
 
     // key: where the bitmap's record lies in the file.
-    const QImage *find(const void *key, QSize size) const
+    const QImage *find(const void *key) const
     {
-        const auto found = m_images.find({key, {size.width(), size.height()}});
+        const auto found = m_images.find(key);
         return found == m_images.end() ? nullptr : &found->second;
     }
 
-    void insert(const void *key, QSize size, QImage image)
+    void insert(const void *key, QImage image)
     {
         const qint64 pixels = qint64(image.width()) * image.height();
         if (m_pixels + pixels > MaxPixels) {
@@ -30,10 +31,10 @@ public:
             m_pixels = 0;
         }
         m_pixels += pixels;
-        m_images[{key, {size.width(), size.height()}}] = std::move(image);
+        m_images[key] = std::move(image);
     }
 
 private:
-    std::map<std::pair<const void *, std::pair<int, int>>, QImage> m_images;
+    std::map<const void *, QImage> m_images;
     qint64 m_pixels = 0;
 };

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cmath>
 
 namespace {
 
@@ -161,28 +160,33 @@ void WmfBitmapPainter::drawBitmap(const Blit &blit)
     const QRectF onDevice = m_painter.worldTransform().mapRect(blit.target.normalized());
     if (m_visible && !onDevice.intersects(*m_visible))
         return;
-    const QSize drawn(qMax(1, int(std::ceil(onDevice.width()))), qMax(1, int(std::ceil(onDevice.height()))));
-    const QImage *cached = m_cache ? m_cache->find(blit.dib.data(), drawn) : nullptr;
-    const QImage image = cached ? *cached : stretchedImage(blit, drawn);
-    if (!cached && m_cache)
-        m_cache->insert(blit.dib.data(), drawn, image);
+    // Charged whether decoded now or kept from before, so that every play
+    // of the picture shows the same bitmaps.
+    const std::optional<WmfDibHeader> header = WmfDibHeader::read(blit.dib, blit.colorUsage);
+    if (!header || header->width * header->height > m_pixelBudget)
+        return;
+    m_pixelBudget -= header->width * header->height;
+    const QImage *kept = m_cache ? m_cache->find(blit.dib.data()) : nullptr;
+    const QImage image = kept ? *kept : keptImage(blit);
+    if (!kept && m_cache)
+        m_cache->insert(blit.dib.data(), image);
     if (image.isNull())
         return;
     const QTransform placement(blit.target.width() / image.width(), 0, 0, blit.target.height() / image.height(),
                                blit.target.x(), blit.target.y());
     m_painter.save();
+    // Reduced, every pixel counts towards what shows; enlarged, pixels stay
+    // sharp as they were drawn.
+    if (image.width() > onDevice.width() || image.height() > onDevice.height())
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setWorldTransform(placement, true);
     m_painter.drawImage(QPointF(0, 0), image);
     m_painter.restore();
 }
 
-// The bitmap as drawn, never with more pixels than the device gives it.
-QImage WmfBitmapPainter::stretchedImage(const Blit &blit, QSize drawn)
+// The bitmap as drawn, with no more pixels than a print can use.
+QImage WmfBitmapPainter::keptImage(const Blit &blit)
 {
-    const std::optional<WmfDibHeader> header = WmfDibHeader::read(blit.dib, blit.colorUsage);
-    if (!header || header->width * header->height > m_pixelBudget)
-        return {};
-    m_pixelBudget -= header->width * header->height;
     const QImage decoded = WmfDib::decode(blit.dib, blit.colorUsage);
     if (decoded.isNull())
         return {};
@@ -190,7 +194,8 @@ QImage WmfBitmapPainter::stretchedImage(const Blit &blit, QSize drawn)
     if (blit.source.isNull())
         source.source = decoded.rect();
     const QImage image = withRasterOperation(sourceImage(decoded, source), blit.rop);
-    if (image.isNull() || (image.width() <= drawn.width() && image.height() <= drawn.height()))
+    const QSize largest(WmfBitmapCache::MaxSide, WmfBitmapCache::MaxSide);
+    if (image.isNull() || (image.width() <= largest.width() && image.height() <= largest.height()))
         return image;
-    return image.scaled(drawn.boundedTo(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.scaled(image.size().boundedTo(largest), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -21,8 +21,8 @@ class WmfBitmapPainter
 {
 public:
     // visible: the device rectangle that can show, when known; bitmaps
-    // outside it are not decoded. cache: where bitmaps stretched to their
-    // device size are kept between draws, if anywhere. pixelBudget: how many
+    // outside it are not decoded. cache: where decoded bitmaps are kept
+    // between draws, if anywhere. pixelBudget: how many
     // more pixels may be decoded; a bitmap beyond it is left out.
     WmfBitmapPainter(QPainter &painter, const QBrush &brush, qint64 &pixelBudget,
                      std::optional<QRectF> visible = std::nullopt, WmfBitmapCache *cache = nullptr);
@@ -48,7 +48,7 @@ private:
     void drawBitmap(const Blit &blit);
     static QImage sourceImage(const QImage &image, const Blit &blit);
     static QImage withRasterOperation(QImage image, quint32 rop);
-    QImage stretchedImage(const Blit &blit, QSize drawn);
+    static QImage keptImage(const Blit &blit);
 
     QPainter &m_painter;
     const QBrush &m_brush;

@@ -34,9 +34,9 @@ public:
     // thousands), and within about a second even for wide, sharply turning
     // lines.
     static constexpr qint64 MaxWork = 100'000;
-    // Bitmap pixels one play decodes at most (two of the largest bitmaps a
-    // record may hold); bitmaps beyond it are left out.
-    static constexpr qint64 MaxBitmapPixels = qint64(1) << 25;
+    // Bitmap pixels one play draws at most (the largest bitmap a record may
+    // hold); bitmaps beyond it are left out.
+    static constexpr qint64 MaxBitmapPixels = qint64(1) << 24;
 
     // Measuring plays for the drawing's bounds: bitmaps are not decoded.
     enum class Mode { Draw, Measure };
