@@ -15,7 +15,7 @@ class QString;
 // file's headers before decoding; the most pixels decoded (each is read,
 // even when kept scaled down); and the largest metafile read. A picture
 // beyond any of them is a failed load.
-inline constexpr qint64 maxDecodingBytes = 200 * 1024 * 1024;
+inline constexpr qint64 maxDecodingBytes = 128 * 1024 * 1024;
 inline constexpr qint64 maxDeclaredPixels = 64 * 1024 * 1024;
 inline constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
 

@@ -3,6 +3,7 @@
 #include "tests/support/RowName.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QtEndian>
@@ -101,6 +102,16 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileRaster{"GifScreen1000", [] { return gifScreen(1000, 1000); }, true},
                       HostileRaster{"RunLengthBmp1000", [] { return rleBmp(1000, 1000); }, true}),
     RowName());
+
+// The fuzzer's hostile seeds are refused before they are decoded.
+TEST(HostileRasterSeeds, AreRefused)
+{
+    for (const char *name : {"progressive-claiming-8190.jpg", "screen-8000.gif", "run-length-8000.bmp"}) {
+        QFile file(QStringLiteral(FUZZ_CORPUS "/picture/") + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_FALSE(decodeImage(file)) << name;
+    }
+}
 
 struct CostCase
 {

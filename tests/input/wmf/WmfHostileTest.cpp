@@ -5,6 +5,7 @@
 #include "input/wmf/WmfPlayer.h"
 #include "tests/support/RowName.h"
 
+#include <QFile>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -155,6 +156,30 @@ TEST(WmfBitmapReuse, SecondDrawMatchesTheFirst)
     }
     EXPECT_EQ(first, second);
     EXPECT_EQ(first.pixelColor(30, 30), Red);
+}
+
+// The fuzzer's hostile seeds are real metafiles: they load and play, and
+// what lies in the frame shows.
+TEST(WmfHostileSeeds, LoadAndPlay)
+{
+    for (const char *name : {"dashed-full-range.wmf", "huge-pen-ellipses.wmf", "stretched-run-length.wmf",
+                             "full-range-polyline.wmf"}) {
+        QFile file(QStringLiteral(FUZZ_CORPUS "/wmf/") + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const std::shared_ptr<const WmfPicture> picture = WmfPicture::fromData(file.readAll());
+        ASSERT_TRUE(picture) << name;
+        QImage image(48, 48, QImage::Format_RGB32);
+        image.fill(White);
+        QPainter painter(&image);
+        picture->draw(painter, QRectF(4, 4, 40, 40));
+        painter.end();
+        int drawn = 0;
+        for (int y = 4; y < 44; ++y) {
+            for (int x = 4; x < 44; ++x)
+                drawn += image.pixelColor(x, y) != White;
+        }
+        EXPECT_GT(drawn, 0) << name;
+    }
 }
 
 struct ClipCase
