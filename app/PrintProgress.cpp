@@ -32,6 +32,11 @@ bool PrintProgress::copyStarts(int copy, int copies)
     return !m_canceled;
 }
 
+QProgressDialog *PrintProgress::dialog() const
+{
+    return m_dialog;
+}
+
 QString PrintProgress::labelText(int copy, int copies)
 {
     return QStringLiteral("Printing copy %1 of %2").arg(copy).arg(copies);

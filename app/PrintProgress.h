@@ -30,7 +30,7 @@ public:
     bool copyStarts(int copy, int copies);
     bool wasCanceled() const { return m_canceled; }
     // The dialog, once shown.
-    QProgressDialog *dialog() const { return m_dialog; }
+    QProgressDialog *dialog() const;
 
     static QString labelText(int copy, int copies);
 
