@@ -13,6 +13,7 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::setPicture(const Picture &picture)
 {
     m_picture = picture;
+    m_shown = QImage();
     update();
 }
 
@@ -36,5 +37,19 @@ void PictureBox::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setClipRect(contentsRect());
-    m_picture.draw(painter, target);
+    painter.drawImage(target, shownImage(target.size()));
+}
+
+const QImage &PictureBox::shownImage(QSizeF size)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (size * ratio).toSize().expandedTo(QSize(1, 1));
+    if (m_shown.size() == pixels && m_shown.devicePixelRatio() == ratio)
+        return m_shown;
+    m_shown = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_shown.setDevicePixelRatio(ratio);
+    m_shown.fill(Qt::transparent);
+    QPainter painter(&m_shown);
+    m_picture.draw(painter, QRectF(QPointF(), size));
+    return m_shown;
 }

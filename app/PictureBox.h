@@ -3,9 +3,12 @@
 #include "surface/Picture.h"
 
 #include <QFrame>
+#include <QImage>
 
 // The main window's picture box: holds the loaded picture for the print job
-// and shows it scaled to fit the box, proportions kept.
+// and shows it scaled to fit the box, proportions kept. The picture is drawn
+// once into an image of the size shown; paints show that image, so a costly
+// metafile never holds up a repaint.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -23,5 +26,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    const QImage &shownImage(QSizeF size);
+
     Picture m_picture;
+    QImage m_shown;
 };

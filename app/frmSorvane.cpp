@@ -2,6 +2,7 @@
 
 #include "app/PagePreview.h"
 #include "app/PictureBox.h"
+#include "app/PrintProgress.h"
 #include "dialogs/SelFontName.h"
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
@@ -188,6 +189,9 @@ void frmSorvane::cmdPrint_Click()
 {
     runGuarded(m_msgBox, [this] {
         binSelPrt = false;
+        PrintProgress progress(this);
+        m_surface.setProgress(progress.hook());
+        const auto unhook = qScopeGuard([this] { m_surface.setProgress({}); });
         printCalendar(m_surface, m_page, QLocale());
     });
 }
@@ -474,9 +478,13 @@ void frmSorvane::readPickedNotesFile()
         setPage(page);
         return;
     }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     CalendarPage page = m_page;
     // Whatever the file filled in before a failure stays filled in.
-    const auto show = qScopeGuard([&] { setPage(page); });
+    const auto show = qScopeGuard([&] {
+        QApplication::restoreOverrideCursor();
+        setPage(page);
+    });
     ReadNotesFile(strPickedFile, page, {m_msgBox, QDate::currentDate(), QLocale()});
 }
 

@@ -1,6 +1,10 @@
 #include "input/ControlFileText.h"
 
+#include <QStringDecoder>
+
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -16,18 +20,61 @@ bool isContinuation(unsigned char byte)
     return (byte & 0xC0) == 0x80;
 }
 
+// The encoding a byte-order mark names; UTF-32 LE first, as its mark starts
+// with UTF-16 LE's.
+std::optional<std::pair<ControlFileText::Encoding, QStringConverter::Encoding>> wideEncoding(QByteArrayView data)
+{
+    using Encoding = ControlFileText::Encoding;
+    if (data.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
+        return std::pair(Encoding::Utf32LE, QStringConverter::Utf32LE);
+    if (data.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return std::pair(Encoding::Utf32BE, QStringConverter::Utf32BE);
+    if (data.startsWith("\xFF\xFE"))
+        return std::pair(Encoding::Utf16LE, QStringConverter::Utf16LE);
+    if (data.startsWith("\xFE\xFF"))
+        return std::pair(Encoding::Utf16BE, QStringConverter::Utf16BE);
+    return std::nullopt;
+}
+
 } // namespace
 
 ControlFileText::ControlFileText(QByteArrayView data)
     : m_data(data)
-    , m_utf8(isValidUtf8(data))
 {
-    if (m_utf8 && m_data.startsWith("\xEF\xBB\xBF"))
+    if (const auto wide = wideEncoding(data)) {
+        m_encoding = wide->first;
+        QStringDecoder decoder(wide->second, QStringConverter::Flag::Stateless);
+        m_wide = decoder(data);
+        if (m_wide.startsWith(QChar::ByteOrderMark))
+            m_wide.remove(0, 1);
+        return;
+    }
+    m_encoding = isValidUtf8(data) ? Encoding::Utf8 : Encoding::Windows1252;
+    if (m_encoding == Encoding::Utf8 && m_data.startsWith("\xEF\xBB\xBF"))
         m_data = m_data.sliced(3);
+}
+
+void ControlFileText::forEachWideLine(const std::function<void(const QString &)> &handle) const
+{
+    const qsizetype size = m_wide.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && m_wide[end] != u'\r' && m_wide[end] != u'\n')
+            ++end;
+        handle(m_wide.sliced(start, end - start));
+        if (end < size && m_wide[end] == u'\r' && end + 1 < size && m_wide[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
 }
 
 void ControlFileText::forEachLine(const std::function<void(const QString &)> &handle) const
 {
+    if (m_encoding != Encoding::Utf8 && m_encoding != Encoding::Windows1252) {
+        forEachWideLine(handle);
+        return;
+    }
     const char *const data = m_data.data();
     const qsizetype size = m_data.size();
     qsizetype start = 0;
@@ -36,7 +83,7 @@ void ControlFileText::forEachLine(const std::function<void(const QString &)> &ha
         while (end < size && data[end] != '\r' && data[end] != '\n')
             ++end;
         const QByteArrayView line(data + start, end - start);
-        handle(m_utf8 ? QString::fromUtf8(line) : fromWindows1252(line));
+        handle(m_encoding == Encoding::Utf8 ? QString::fromUtf8(line) : fromWindows1252(line));
         if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
             ++end;
         start = end + 1;

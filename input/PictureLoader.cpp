@@ -1,5 +1,7 @@
 #include "input/PictureLoader.h"
 
+#include "input/DecodingCost.h"
+#include "input/RegularFile.h"
 #include "input/wmf/WmfPicture.h"
 #include "platform/Twips.h"
 
@@ -41,18 +43,21 @@ QSize keptSize(QSize declared)
 
 std::optional<DecodedImage> decodeImage(QIODevice &device)
 {
+    const qint64 start = device.pos();
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     if (!isAcceptedFormat(reader.format()))
         return std::nullopt;
     const QSize declared = reader.size();
-    if (declared.isEmpty() || qint64(declared.width()) * declared.height() * 4 > maxPictureBytes)
+    if (declared.isEmpty() || qint64(declared.width()) * declared.height() > maxDeclaredPixels)
         return std::nullopt;
     const QSize kept = keptSize(declared);
+    if (DecodingCost::bytesFor(device, start, reader.format(), declared, kept) > maxDecodingBytes)
+        return std::nullopt;
     if (kept != declared)
         reader.setScaledSize(kept);
-    QImageReader::setAllocationLimit(int(maxPictureBytes / (1024 * 1024)));
+    QImageReader::setAllocationLimit(int(maxDecodingBytes / (1024 * 1024)));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;
@@ -84,8 +89,8 @@ std::optional<Picture> loadMetafilePicture(const QByteArray &data)
 
 std::optional<Picture> loadPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return std::nullopt;
     if (!path.endsWith(u"wmf"))
         return loadRasterPicture(file);

@@ -11,9 +11,12 @@ class QByteArray;
 class QIODevice;
 class QString;
 
-// The most memory one decoded picture may take, and the largest metafile
-// read. A picture that would need more is a failed load.
-inline constexpr qint64 maxPictureBytes = 256 * 1024 * 1024;
+// The most memory a decoder may take for one picture, as judged from the
+// file's headers before decoding; the most pixels decoded (each is read,
+// even when kept scaled down); and the largest metafile read. A picture
+// beyond any of them is a failed load.
+inline constexpr qint64 maxDecodingBytes = 128 * 1024 * 1024;
+inline constexpr qint64 maxDeclaredPixels = 64 * 1024 * 1024;
 inline constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
 
 // Pixels kept of a large picture: about 600 dpi at the largest size it is

@@ -4,6 +4,7 @@
 #include "input/AppendNote.h"
 #include "input/ControlFileText.h"
 #include "input/NotesFileContext.h"
+#include "input/RegularFile.h"
 #include "input/ShowPicFile.h"
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
@@ -12,7 +13,10 @@
 #include "surface/CalendarPage.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <map>
+#include <tuple>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -24,6 +28,7 @@ constexpr int notesLines = 5;
 // file is refused rather than read into memory.
 constexpr qint64 maxControlFileBytes = 64 * 1024 * 1024;
 constexpr int messageLine = 5;
+constexpr qsizetype maxCachedDates = 4096;
 
 // The parts of a text before and after its first space; nothing when the
 // text holds no space.
@@ -119,7 +124,7 @@ private:
             takeIfBetween(m_page.txtYear, value, 1900, 2500);
             break;
         case Tag::MON:
-            takeIfBetween(m_page.txtMonth, value, 0, 13);
+            takeMonth(value);
             break;
         case Tag::BIR:
             takeBirthday(value);
@@ -150,6 +155,15 @@ private:
             field = value.toString();
     }
 
+    // Only a month the print job will read as 1 to 12, rounding halves to
+    // even as it does.
+    void takeMonth(QStringView value)
+    {
+        const qint16 month = CInt(Val(value));
+        if (month >= 1 && month <= 12)
+            m_page.txtMonth = value.toString();
+    }
+
     void takeDay(QStringView value)
     {
         const std::optional<Fields> fields = splitAtSpace(value);
@@ -165,7 +179,7 @@ private:
         const std::optional<Fields> fields = splitAtSpace(value);
         if (!fields)
             return;
-        const QDate born = DateValue(fields->first, m_context.locale, m_context.today);
+        const QDate born = birthDate(fields->first);
         const int thisYear = m_context.today.year();
         if (born.year() <= 1850 || born.year() >= thisYear || born.day() >= 32)
             return;
@@ -186,8 +200,53 @@ private:
         if (occurrence >= 5 || weekday >= 8)
             return;
         const qint16 month = CInt(Val(m_page.txtMonth));
-        AddNthWeekdayNote(m_page.strNotes, m_page.txtYear, weekday, CInt(occurrence), month,
-                          trimSpaces(second->rest).toString(), m_context.locale);
+        const int day = ruleDatedDay(weekday, CInt(occurrence), month);
+        appendNote(m_page.strNotes, day, trimSpaces(second->rest).toString());
+    }
+
+    // Reading a date is the costly part of a line: each text is read once
+    // per file (within a bound, for files of all different dates).
+    QDate birthDate(QStringView text)
+    {
+        const QString key = text.toString();
+        if (const auto found = m_birthDates.constFind(key); found != m_birthDates.cend()) {
+            if (!found->isValid())
+                throw RuntimeError(RuntimeError::TypeMismatch);
+            return *found;
+        }
+        if (m_birthDates.size() >= maxCachedDates)
+            m_birthDates.clear();
+        QDate date;
+        try {
+            date = DateValue(text, m_context.locale, m_context.today);
+        } catch (const RuntimeError &) {
+            m_birthDates.insert(key, QDate());
+            throw;
+        }
+        m_birthDates.insert(key, date);
+        return date;
+    }
+
+    // The day index a rule gives in the page's month, or -1: worked out once
+    // per year text, month and rule, by letting the rule note a scratch table.
+    int ruleDatedDay(qint16 weekday, qint16 occurrence, qint16 month)
+    {
+        if (m_ruleYear != m_page.txtYear) {
+            m_ruleDays.clear();
+            m_ruleYear = m_page.txtYear;
+        }
+        const auto key = std::tuple(month, weekday, occurrence);
+        if (const auto found = m_ruleDays.find(key); found != m_ruleDays.end())
+            return found->second;
+        if (qsizetype(m_ruleDays.size()) >= maxCachedDates)
+            m_ruleDays.clear();
+        DayNotes scratch;
+        AddNthWeekdayNote(scratch, m_page.txtYear, weekday, occurrence, month, QStringLiteral("."),
+                          m_context.locale);
+        const auto noted = std::find_if(scratch.begin(), scratch.end(), [](const QString &n) { return !n.isEmpty(); });
+        const int day = noted == scratch.end() ? -1 : int(noted - scratch.begin());
+        m_ruleDays.emplace(key, day);
+        return day;
     }
 
     void takePicture(QStringView value)
@@ -198,6 +257,9 @@ private:
     CalendarPage &m_page;
     const NotesFileContext &m_context;
     int m_notesTaken = 0;
+    QHash<QString, QDate> m_birthDates;
+    QString m_ruleYear;
+    std::map<std::tuple<qint16, qint16, qint16>, int> m_ruleDays;
 };
 
 bool isTextFilePath(const QString &path)
@@ -225,8 +287,8 @@ void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const Notes
         refuse(context, QStringLiteral("Select a .txt file."));
         return;
     }
-    QFile file(strPickedFile);
-    if (!QFileInfo(file).isFile() || file.size() > maxControlFileBytes || !file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openRegularFile(file, strPickedFile) || file.size() > maxControlFileBytes) {
         refuse(context, QStringLiteral("The file cannot be read."));
         return;
     }

@@ -12,7 +12,11 @@ cmake --build build-fuzz --target "${targets[@]/%/_fuzz}"
 
 for name in "${targets[@]}"; do
   scratch=$(mktemp -d)
-  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536)
+  limits=(-timeout=10 -rss_limit_mb=2048)
+  # A picture may take 1 s and 300 MB natively; with the sanitizers' cost on
+  # top, anything past these limits is a memory or time bomb, and a finding.
+  [[ $name == picture || $name == wmf ]] && limits=(-timeout=5 -rss_limit_mb=1024 -malloc_limit_mb=512)
+  options=(-max_total_time="$seconds" "${limits[@]}" -max_len=65536)
   [[ -f "fuzz/$name.dict" ]] && options+=(-dict="fuzz/$name.dict")
   echo "== ${name}_fuzz for ${seconds}s"
   # New inputs go to the scratch folder; the committed corpus stays as it is.

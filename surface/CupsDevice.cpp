@@ -28,6 +28,10 @@ void CupsDevice::print(const Page &page, const PrintSettings &settings)
     if (settings.paperSource == 1)
         printer.setPaperSource(QPrinter::Upper);
 
+    // The server makes the copies from one page, so there is one step to
+    // tell; cancelled before it, nothing reaches the server.
+    if (settings.progress && !settings.progress(1, std::max(settings.copies, 1)))
+        return;
     QPainter painter;
     if (!painter.begin(&printer))
         throw RuntimeError(RuntimeError::PrinterError);

@@ -3,9 +3,16 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPaintDevice;
 struct Page;
 struct PrintSettings;
+
+// Told as each copy of a print starts, with its number (from 1) and the
+// number of copies; returning false cancels the print, and nothing of it
+// is kept. It may let the user's windows repaint.
+using CopyProgress = std::function<bool(int copy, int copies)>;
 
 // What a finished document carries to a device besides its page.
 struct PrintSettings
@@ -15,6 +22,8 @@ struct PrintSettings
     QString documentName;
     // Paper source to select (0: the device's default, 1: upper tray).
     int paperSource = 0;
+    // Empty: the print runs to its end.
+    CopyProgress progress;
 };
 
 // One output device of the Printers collection.
@@ -33,7 +42,8 @@ public:
     // printable area's top-left corner.
     virtual QPageLayout pageLayout() const = 0;
 
-    // Prints the page in the settings' number of copies. Raises
-    // RuntimeError::PrinterError when the device cannot be opened.
+    // Prints the page in the settings' number of copies, or nothing once
+    // the settings' progress cancels. Raises RuntimeError::PrinterError when
+    // the device cannot be opened.
     virtual void print(const Page &page, const PrintSettings &settings) = 0;
 };

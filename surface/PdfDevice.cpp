@@ -11,6 +11,13 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,19 +31,49 @@ QString fileBaseName(const QString &documentName)
     return name.isEmpty() ? QStringLiteral("Calendar") : name;
 }
 
-// Creates the file without ever truncating one that exists, also when
-// another program takes the same name at the same moment.
-QString createFreeFile(QFile &file, const QString &folder, const QString &baseName)
+// Any entry takes a name, also a dangling link or a pipe: the file is never
+// written through one.
+bool isTaken(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT;
+}
+
+// Gives the finished file its name, failing with EEXIST rather than
+// replacing an entry that took the name meanwhile.
+bool publish(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that rename: a hard link refuses a taken name too.
+    if (::link(source.constData(), target.constData()) != 0)
+        return false;
+    ::unlink(source.constData());
+    return true;
+}
+
+// The written file under the first free name.
+QString publishUnderFreeName(QTemporaryFile &written, const QString &folder, const QString &baseName)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = PdfDevice::freeFileName(folder, baseName);
-        file.setFileName(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (publish(written.fileName(), path)) {
+            written.setAutoRemove(false);
             return path;
-        if (!QFile::exists(path))
+        }
+        if (errno != EEXIST)
             break;
     }
     throw RuntimeError(RuntimeError::PrinterError);
+}
+
+bool keptOnDisk(QTemporaryFile &file)
+{
+    return file.flush() && ::fsync(file.handle()) == 0 && file.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -62,7 +99,7 @@ QString PdfDevice::freeFileName(const QString &folder, const QString &baseName)
 {
     const QDir dir(folder);
     QString path = dir.filePath(baseName + QStringLiteral(".pdf"));
-    for (int number = 2; QFile::exists(path); ++number)
+    for (int number = 2; isTaken(path); ++number)
         path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(baseName).arg(number));
     return path;
 }
@@ -82,8 +119,12 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
 {
     if (!QDir().mkpath(m_folder))
         throw RuntimeError(RuntimeError::PrinterError);
-    QFile file;
-    const QString path = createFreeFile(file, m_folder, fileBaseName(settings.documentName));
+    const QString baseName = fileBaseName(settings.documentName);
+    // Written under a hidden name and named only when complete, so that no
+    // reader meets a partial calendar, even when the program is killed.
+    QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral(".%1-XXXXXX.part").arg(baseName)));
+    if (!file.open())
+        throw RuntimeError(RuntimeError::PrinterError);
 
     QPdfWriter writer(&file);
     writer.setResolution(Resolution);
@@ -92,22 +133,22 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
     writer.setCreator(applicationTitle());
 
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        file.remove();
+    if (!painter.begin(&writer))
         throw RuntimeError(RuntimeError::PrinterError);
-    }
     const PageRenderer renderer(painter, Resolution);
     // The PDF writer has no copy count: each copy is a page of its own.
-    for (int copy = 0; copy < std::max(settings.copies, 1); ++copy) {
+    const int copies = std::max(settings.copies, 1);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (settings.progress && !settings.progress(copy + 1, copies)) {
+            painter.end();
+            return;
+        }
         if (copy > 0)
             writer.newPage();
         renderer.render(page);
     }
     painter.end();
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        file.remove();
+    if (!keptOnDisk(file))
         throw RuntimeError(RuntimeError::PrinterError);
-    }
-    m_lastFile = path;
+    m_lastFile = publishUnderFreeName(file, m_folder, baseName);
 }

@@ -8,7 +8,8 @@
 class QLocale;
 
 // "Save as PDF": every print becomes a new PDF file in a folder, named after
-// the document and never overwriting an existing file, one page per copy.
+// the document and never overwriting an existing entry, one page per copy.
+// The file appears under its name only once complete.
 class PdfDevice : public OutputDevice
 {
 public:
@@ -20,7 +21,7 @@ public:
     // Letter where the locale measures in inches, A4 elsewhere.
     static QPageSize pageSizeFor(const QLocale &locale);
     // folder/baseName.pdf, or the first of "baseName (2).pdf", "(3)" ...
-    // that does not exist yet.
+    // that no entry takes yet (a dangling link takes its name).
     static QString freeFileName(const QString &folder, const QString &baseName);
 
     QString DeviceName() const override;

@@ -71,6 +71,9 @@ public:
     // next document goes out with the default (0).
     void setPaperSource(int source);
     void setDocumentName(const QString &name) { m_settings.documentName = name; }
+    // Told of every copy the devices print from now on, until replaced;
+    // empty for none.
+    void setProgress(CopyProgress progress) { m_settings.progress = std::move(progress); }
 
     // Ends the page and hands it, with the copies, to the current device.
     void EndDoc();

@@ -1,11 +1,14 @@
 #include "input/wmf/WmfBitmapPainter.h"
 
+#include "input/wmf/WmfBitmapCache.h"
 #include "input/wmf/WmfDib.h"
+#include "input/wmf/WmfDibHeader.h"
 #include "input/wmf/WmfParams.h"
 
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
+
 
 namespace {
 
@@ -31,9 +34,13 @@ QRectF targetRect(const WmfParams &params, qsizetype heightWord, qsizetype width
 
 } // namespace
 
-WmfBitmapPainter::WmfBitmapPainter(QPainter &painter, const QBrush &brush)
+WmfBitmapPainter::WmfBitmapPainter(QPainter &painter, const QBrush &brush, qint64 &pixelBudget,
+                                   std::optional<QRectF> visible, WmfBitmapCache *cache)
     : m_painter(painter)
     , m_brush(brush)
+    , m_pixelBudget(pixelBudget)
+    , m_visible(visible)
+    , m_cache(cache)
 {
 }
 
@@ -148,19 +155,47 @@ void WmfBitmapPainter::drawBitmap(const Blit &blit)
         fill(blit);
         return;
     }
-    const QImage decoded = WmfDib::decode(blit.dib, blit.colorUsage);
-    if (decoded.isNull())
+    if (blit.target.width() == 0 || blit.target.height() == 0)
         return;
-    Blit source = blit;
-    if (blit.source.isNull())
-        source.source = decoded.rect();
-    const QImage image = withRasterOperation(sourceImage(decoded, source), blit.rop);
-    if (image.isNull() || blit.target.width() == 0 || blit.target.height() == 0)
+    const QRectF onDevice = m_painter.worldTransform().mapRect(blit.target.normalized());
+    if (m_visible && !onDevice.intersects(*m_visible))
+        return;
+    // Charged whether decoded now or kept from before, so that every play
+    // of the picture shows the same bitmaps.
+    const std::optional<WmfDibHeader> header = WmfDibHeader::read(blit.dib, blit.colorUsage);
+    if (!header || header->width * header->height > m_pixelBudget)
+        return;
+    m_pixelBudget -= header->width * header->height;
+    const QImage *kept = m_cache ? m_cache->find(blit.dib.data()) : nullptr;
+    const QImage image = kept ? *kept : keptImage(blit);
+    if (!kept && m_cache)
+        m_cache->insert(blit.dib.data(), image);
+    if (image.isNull())
         return;
     const QTransform placement(blit.target.width() / image.width(), 0, 0, blit.target.height() / image.height(),
                                blit.target.x(), blit.target.y());
     m_painter.save();
+    // Reduced, every pixel counts towards what shows; enlarged, pixels stay
+    // sharp as they were drawn.
+    if (image.width() > onDevice.width() || image.height() > onDevice.height())
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setWorldTransform(placement, true);
     m_painter.drawImage(QPointF(0, 0), image);
     m_painter.restore();
+}
+
+// The bitmap as drawn, with no more pixels than a print can use.
+QImage WmfBitmapPainter::keptImage(const Blit &blit)
+{
+    const QImage decoded = WmfDib::decode(blit.dib, blit.colorUsage);
+    if (decoded.isNull())
+        return {};
+    Blit source = blit;
+    if (blit.source.isNull())
+        source.source = decoded.rect();
+    const QImage image = withRasterOperation(sourceImage(decoded, source), blit.rop);
+    const QSize largest(WmfBitmapCache::MaxSide, WmfBitmapCache::MaxSide);
+    if (image.isNull() || (image.width() <= largest.width() && image.height() <= largest.height()))
+        return image;
+    return image.scaled(image.size().boundedTo(largest), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -6,10 +6,13 @@
 #include <QRect>
 #include <QRectF>
 
+#include <optional>
+
 class WmfParams;
 class QBrush;
 class QImage;
 class QPainter;
+class WmfBitmapCache;
 
 // Draws the bitmap records (stretched and blitted DIBs, pattern blits) in
 // logical coordinates. Raster operations a vector device cannot do are
@@ -17,7 +20,12 @@ class QPainter;
 class WmfBitmapPainter
 {
 public:
-    WmfBitmapPainter(QPainter &painter, const QBrush &brush);
+    // visible: the device rectangle that can show, when known; bitmaps
+    // outside it are not decoded. cache: where decoded bitmaps are kept
+    // between draws, if anywhere. pixelBudget: how many
+    // more pixels may be decoded; a bitmap beyond it is left out.
+    WmfBitmapPainter(QPainter &painter, const QBrush &brush, qint64 &pixelBudget,
+                     std::optional<QRectF> visible = std::nullopt, WmfBitmapCache *cache = nullptr);
 
     void draw(WmfFunction function, const WmfParams &params);
     // Only the outline of the target, for measuring where the bitmap goes.
@@ -40,7 +48,11 @@ private:
     void drawBitmap(const Blit &blit);
     static QImage sourceImage(const QImage &image, const Blit &blit);
     static QImage withRasterOperation(QImage image, quint32 rop);
+    static QImage keptImage(const Blit &blit);
 
     QPainter &m_painter;
     const QBrush &m_brush;
+    qint64 &m_pixelBudget;
+    std::optional<QRectF> m_visible;
+    WmfBitmapCache *m_cache = nullptr;
 };

@@ -107,14 +107,16 @@ private:
 
 QImage decodeRle(QByteArrayView dib, const WmfDibHeader &header, QImage image)
 {
-    const std::vector<QRgb> colors = colorTable(dib, header);
+    // Every byte indexes the table directly.
+    std::vector<QRgb> colors = colorTable(dib, header);
+    colors.resize(256, qRgb(0, 0, 0));
     const WmfRleDecoder decoder(int(header.width), int(header.height), header.bitCount);
     const std::vector<quint8> indices = decoder.decode(dib.sliced(header.bitsOffset, header.bitsSize));
     for (qint64 y = 0; y < header.height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(int(header.height - 1 - y)));
         const quint8 *row = indices.data() + y * header.width;
         for (qint64 x = 0; x < header.width; ++x)
-            line[x] = colors[row[x] % colors.size()];
+            line[x] = colors[row[x]];
     }
     return image;
 }
@@ -153,7 +155,7 @@ QImage WmfDib::decode(QByteArrayView dib, quint16 colorUsage)
     if (image.isNull())
         return {};
     if (rle)
-        return decodeRle(dib, *header, image);
+        return decodeRle(dib, *header, std::move(image));
     const RowDecoder decoder(dib, *header);
     const auto *bits = reinterpret_cast<const uchar *>(dib.data()) + header->bitsOffset;
     for (qint64 y = 0; y < header->height; ++y) {

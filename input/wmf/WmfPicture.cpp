@@ -43,6 +43,8 @@ void WmfPicture::draw(QPainter &painter, const QRectF &target) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    WmfPlayer(m_document, m_frame, painter, frameToPainter * painter.worldTransform()).play();
+    WmfPlayer(m_document, m_frame, painter, frameToPainter * painter.worldTransform(), WmfPlayer::Mode::Draw,
+              &m_bitmaps)
+        .play();
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/wmf/WmfBitmapCache.h"
 #include "input/wmf/WmfDocument.h"
 #include "input/wmf/WmfFrame.h"
 #include "surface/Picture.h"
@@ -25,4 +26,5 @@ private:
 
     WmfDocument m_document;
     WmfFrame m_frame;
+    mutable WmfBitmapCache m_bitmaps;
 };

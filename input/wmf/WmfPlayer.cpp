@@ -3,6 +3,7 @@
 #include "input/wmf/WmfBitmapPainter.h"
 #include "input/wmf/WmfDocument.h"
 #include "input/wmf/WmfFrame.h"
+#include "input/wmf/WmfLineClipper.h"
 #include "input/wmf/WmfObjectFactory.h"
 #include "input/wmf/WmfParams.h"
 #include "input/wmf/WmfTextPainter.h"
@@ -42,12 +43,13 @@ qreal arcAngle(const QRectF &rect, QPointF p)
 } // namespace
 
 WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainter &painter,
-                     const QTransform &frameToPainter, Mode mode)
+                     const QTransform &frameToPainter, Mode mode, WmfBitmapCache *bitmaps)
     : m_document(document)
     , m_painter(painter)
     , m_frameToPainter(frameToPainter)
     , m_unitsPerInch(frame.unitsPerInch)
     , m_mode(mode)
+    , m_bitmaps(bitmaps)
 {
     // As an application plays a metafile into a rectangle: anisotropic, with
     // the frame's window stretched onto it until the records say otherwise.
@@ -59,12 +61,20 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, const WmfFrame &frame, QPainte
     m_dc.font.font.setFamily(QStringLiteral("Arial"));
     if (painter.hasClipping())
         m_outerClip = painter.worldTransform().map(painter.clipRegion());
+    if (mode == Mode::Draw) {
+        m_visible = frameToPainter.mapRect(frame.bounds);
+        if (m_outerClip)
+            m_visible = m_visible->intersected(m_outerClip->boundingRect());
+    }
 }
 
 void WmfPlayer::play()
 {
-    for (const WmfRecord &record : m_document.records)
+    for (const WmfRecord &record : m_document.records) {
+        if (++m_work > MaxWork)
+            return;
         playRecord(record);
+    }
 }
 
 void WmfPlayer::playRecord(const WmfRecord &record)
@@ -310,22 +320,47 @@ bool WmfPlayer::playShape(WmfFunction function, const WmfParams &params)
         return true;
     case WmfFunction::LineTo:
         prepareStroke();
-        m_painter.drawLine(m_dc.position, params.pointYx(0));
+        strokePolyline(QPolygonF{m_dc.position, params.pointYx(0)});
         m_dc.position = params.pointYx(0);
         return true;
-    case WmfFunction::Rectangle:
+    case WmfFunction::Rectangle: {
         prepareShape();
-        m_painter.drawRect(params.rectBrtl(0).normalized());
+        const QRectF rect = params.rectBrtl(0).normalized();
+        if (fitsStrokeBounds(rect)) {
+            m_painter.drawRect(rect);
+        } else {
+            QPainterPath outline;
+            outline.addRect(rect);
+            drawShape(outline, true);
+        }
         return true;
-    case WmfFunction::RoundRect:
+    }
+    case WmfFunction::RoundRect: {
         prepareShape();
-        m_painter.drawRoundedRect(params.rectBrtl(2).normalized(), std::abs(params.at(1)) / 2.0,
-                                  std::abs(params.at(0)) / 2.0);
+        const QRectF rect = params.rectBrtl(2).normalized();
+        const qreal xRadius = std::abs(params.at(1)) / 2.0;
+        const qreal yRadius = std::abs(params.at(0)) / 2.0;
+        if (fitsStrokeBounds(rect)) {
+            m_painter.drawRoundedRect(rect, xRadius, yRadius);
+        } else {
+            QPainterPath outline;
+            outline.addRoundedRect(rect, xRadius, yRadius);
+            drawShape(outline, true);
+        }
         return true;
-    case WmfFunction::Ellipse:
+    }
+    case WmfFunction::Ellipse: {
         prepareShape();
-        m_painter.drawEllipse(params.rectBrtl(0).normalized());
+        const QRectF rect = params.rectBrtl(0).normalized();
+        if (fitsStrokeBounds(rect)) {
+            m_painter.drawEllipse(rect);
+        } else {
+            QPainterPath outline;
+            outline.addEllipse(rect);
+            drawShape(outline, true);
+        }
         return true;
+    }
     case WmfFunction::Arc:
     case WmfFunction::Pie:
     case WmfFunction::Chord:
@@ -368,21 +403,34 @@ void WmfPlayer::drawArcShape(WmfFunction function, const WmfParams &params)
         path.closeSubpath();
         prepareShape();
     }
-    m_painter.drawPath(path);
+    if (fitsStrokeBounds(rect))
+        m_painter.drawPath(path);
+    else
+        drawShape(path, function != WmfFunction::Arc);
 }
 
 void WmfPlayer::drawPolygon(const WmfParams &params, bool closed)
 {
     const int count = params.wordAt(0);
+    if ((m_work += count) > MaxWork)
+        return;
     QPolygonF polygon(count);
     for (int i = 0; i < count; ++i)
         polygon[i] = params.pointXy(1 + 2 * i);
-    if (closed) {
-        prepareShape();
+    if (!closed) {
+        prepareStroke();
+        strokePolyline(polygon);
+        return;
+    }
+    prepareShape();
+    if (fitsStrokeBounds(polygon.boundingRect())) {
         m_painter.drawPolygon(polygon, m_dc.fillRule);
     } else {
-        prepareStroke();
-        m_painter.drawPolyline(polygon);
+        QPainterPath outline;
+        outline.setFillRule(m_dc.fillRule);
+        outline.addPolygon(polygon);
+        outline.closeSubpath();
+        drawShape(outline, true);
     }
 }
 
@@ -394,6 +442,8 @@ void WmfPlayer::drawPolyPolygon(const WmfParams &params)
     qsizetype word = 1 + polygons;
     for (int p = 0; p < polygons; ++p) {
         const int count = params.wordAt(1 + p);
+        if ((m_work += count) > MaxWork)
+            return;
         QPolygonF polygon(count);
         for (int i = 0; i < count; ++i, word += 2)
             polygon[i] = params.pointXy(word);
@@ -401,7 +451,10 @@ void WmfPlayer::drawPolyPolygon(const WmfParams &params)
         path.closeSubpath();
     }
     prepareShape();
-    m_painter.drawPath(path);
+    if (fitsStrokeBounds(path.controlPointRect()))
+        m_painter.drawPath(path);
+    else
+        drawShape(path, true);
 }
 
 bool WmfPlayer::playOutput(WmfFunction function, const WmfParams &params)
@@ -437,7 +490,7 @@ bool WmfPlayer::playOutput(WmfFunction function, const WmfParams &params)
 void WmfPlayer::drawBitmap(WmfFunction function, const WmfParams &params)
 {
     prepareShape();
-    WmfBitmapPainter painter(m_painter, m_dc.brush);
+    WmfBitmapPainter painter(m_painter, m_dc.brush, m_bitmapPixels, m_visible, m_bitmaps);
     if (m_mode == Mode::Measure)
         painter.drawTarget(function, params);
     else
@@ -484,6 +537,8 @@ void WmfPlayer::drawExtTextOut(const WmfParams &params)
 void WmfPlayer::drawText(QPointF origin, QByteArrayView text, std::vector<qreal> dx, std::optional<QRectF> rect,
                          quint16 options)
 {
+    if ((m_work += text.size()) > MaxWork)
+        return;
     const bool fromPosition = m_dc.textAlign & TextUpdatesPosition;
     prepareMapping();
     WmfTextPainter painter(m_painter, m_dc, logicalToPainter());
@@ -506,15 +561,96 @@ void WmfPlayer::prepareMapping()
     m_mappingDirty = false;
 }
 
+std::optional<QRectF> WmfPlayer::strokeBounds() const
+{
+    if (!m_visible)
+        return std::nullopt;
+    const QTransform &transform = m_painter.worldTransform();
+    const qreal scale = std::max(std::hypot(transform.m11(), transform.m12()), std::hypot(transform.m21(), transform.m22()));
+    // Room for square caps and joins, which reach past the line's ends.
+    const qreal margin = m_painter.pen().widthF() * scale * 2 + 2;
+    return m_visible->adjusted(-margin, -margin, margin, margin);
+}
+
+bool WmfPlayer::fitsStrokeBounds(const QRectF &logicalBounds) const
+{
+    const std::optional<QRectF> bounds = strokeBounds();
+    return !bounds || bounds->contains(m_painter.worldTransform().mapRect(logicalBounds));
+}
+
+void WmfPlayer::strokePolyline(const QPolygonF &polyline)
+{
+    const std::optional<QRectF> bounds = strokeBounds();
+    const QPolygonF onDevice = m_painter.worldTransform().map(polyline);
+    if (!bounds || bounds->contains(onDevice.boundingRect()))
+        m_painter.drawPolyline(polyline);
+    else
+        strokeClipped(onDevice, *bounds);
+}
+
+void WmfPlayer::strokeClipped(const QPolygonF &onDevice, const QRectF &bounds)
+{
+    bool invertible = false;
+    const QTransform back = m_painter.worldTransform().inverted(&invertible);
+    if (!invertible)
+        return;
+    for (const QPolygonF &part : WmfLineClipper::clip(onDevice, bounds))
+        m_painter.drawPolyline(back.map(part));
+}
+
+qreal WmfPlayer::maxPenWidth() const
+{
+    return 2 * std::hypot(m_visible->width(), m_visible->height()) + 2;
+}
+
+// A shape reaching far outside the frame: filled and outlined only where it
+// can show, its curves flattened at the device's scale so that what shows
+// stays smooth.
+void WmfPlayer::drawShape(const QPainterPath &outline, bool closed)
+{
+    bool invertible = false;
+    const QTransform back = m_painter.worldTransform().inverted(&invertible);
+    if (!invertible)
+        return;
+    const QRectF bounds = *strokeBounds();
+    const QList<QPolygonF> polygons = outline.toSubpathPolygons(m_painter.worldTransform());
+    const QPen pen = m_painter.pen();
+    const QBrush brush = m_painter.brush();
+    if (brush.style() != Qt::NoBrush) {
+        QPainterPath inside;
+        inside.setFillRule(outline.fillRule());
+        for (const QPolygonF &polygon : polygons)
+            inside.addPolygon(back.map(WmfLineClipper::clipPolygon(polygon, bounds)));
+        m_painter.setPen(Qt::NoPen);
+        m_painter.drawPath(inside);
+        m_painter.setPen(pen);
+    }
+    if (pen.style() == Qt::NoPen)
+        return;
+    m_painter.setBrush(Qt::NoBrush);
+    for (QPolygonF polygon : polygons) {
+        if (closed && !polygon.isEmpty() && polygon.first() != polygon.last())
+            polygon.append(polygon.first());
+        strokeClipped(polygon, bounds);
+    }
+    m_painter.setBrush(brush);
+}
+
 void WmfPlayer::prepareStroke()
 {
     prepareMapping();
-    // Like a printer driver, never draw a line thinner than one device dot.
+    // Like a printer driver, never draw a line thinner than one device dot,
+    // and none wider than the frame can show.
     const QTransform &transform = m_painter.worldTransform();
-    if (m_dc.pen.widthF() * std::hypot(transform.m11(), transform.m12()) < 1) {
+    const qreal scale = std::hypot(transform.m11(), transform.m12());
+    if (m_dc.pen.widthF() * scale < 1) {
         QPen hairline = m_dc.pen;
         hairline.setWidth(0);
         m_painter.setPen(hairline);
+    } else if (m_visible && m_dc.pen.widthF() * scale > maxPenWidth()) {
+        QPen bounded = m_dc.pen;
+        bounded.setWidthF(maxPenWidth() / scale);
+        m_painter.setPen(bounded);
     } else {
         m_painter.setPen(m_dc.pen);
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -196,6 +197,10 @@ const FieldRangeCase fieldRangeCases[] = {
     {"Month13Skipped", "MON 13", "2004", "3"},
     {"MonthKeepsLeadingZero", "MON 07", "2004", "07"},
     {"MonthNegativeSkipped", "MON -4", "2004", "3"},
+    {"MonthRoundingTo13Skipped", "MON 12.9", "2004", "3"},
+    {"MonthHalfRoundingTo12Taken", "MON 12.5", "2004", "12.5"},
+    {"MonthHalfRoundingTo0Skipped", "MON 0.5", "2004", "3"},
+    {"MonthRoundingTo1Taken", "MON 0.6", "2004", "0.6"},
 };
 
 INSTANTIATE_TEST_SUITE_P(YearAndMonth, FieldRangeTest, ::testing::ValuesIn(fieldRangeCases),
@@ -433,6 +438,13 @@ struct EncodingCase
     QByteArray contents;
 };
 
+// The test text with its byte-order mark, as editors save "Unicode".
+QByteArray withMark(QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder(u"HDR Fête\r\nMON 5\r\nDAY 17 Café\r\nDAY 1 Crème brûlée – €5\r\n"_s);
+}
+
 class LineEndAndEncodingTest : public ReadNotesFileTest, public ::testing::WithParamInterface<EncodingCase>
 {
 };
@@ -466,7 +478,11 @@ INSTANTIATE_TEST_SUITE_P(
                                         "5\r\n"},
         EncodingCase{"Windows1252Lf", "HDR F\xEAte\nMON 5\nDAY 17 Caf\xE9\nDAY 1 Cr\xE8me br\xFBl\xE9"
                                       "e \x96 \x80"
-                                      "5\n"}),
+                                      "5\n"},
+        EncodingCase{"Utf16LittleEndian", withMark(QStringConverter::Utf16LE)},
+        EncodingCase{"Utf16BigEndian", withMark(QStringConverter::Utf16BE)},
+        EncodingCase{"Utf32LittleEndian", withMark(QStringConverter::Utf32LE)},
+        EncodingCase{"Utf32BigEndian", withMark(QStringConverter::Utf32BE)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ReadNotesFileTest, BlankLinesBetweenLineEndsAreSkipped)

@@ -13,6 +13,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -265,6 +271,78 @@ TEST_F(PdfDeviceTest, KilledDocumentWritesNoFile)
     surface.EndDoc();
     EXPECT_TRUE(device().lastFile().isEmpty());
     EXPECT_TRUE(QDir(device().folder()).entryList(QDir::Files).isEmpty());
+}
+
+// Anything at the name takes it: the print goes to " (2)" and nothing is
+// written through the entry.
+TEST_F(PdfDeviceTest, EntriesThatAreNoFilesTakeTheName)
+{
+    const QDir dir(device().folder());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+    const QString name = dir.filePath(QStringLiteral("Calendar 2003-01.pdf"));
+    const QString gone = folder.filePath(QStringLiteral("gone.pdf"));
+    ASSERT_TRUE(QFile::link(gone, name));
+    surface.Print(QStringLiteral("x"));
+    EXPECT_EQ(printed(), dir.filePath(QStringLiteral("Calendar 2003-01 (2).pdf")));
+    EXPECT_FALSE(QFileInfo::exists(gone));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("Calendar 2003-01 (3).pdf"))).constData(), 0600),
+              0);
+    surface.Print(QStringLiteral("y"));
+    EXPECT_EQ(printed(), dir.filePath(QStringLiteral("Calendar 2003-01 (4).pdf")));
+}
+
+TEST_F(PdfDeviceTest, ProgressIsToldOfEveryCopy)
+{
+    std::vector<std::pair<int, int>> told;
+    surface.setProgress([&](int copy, int copies) {
+        told.emplace_back(copy, copies);
+        return true;
+    });
+    surface.setCopies(3);
+    surface.Print(QStringLiteral("x"));
+    const QString file = printed();
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+    EXPECT_EQ(PdfReader::read(file).pages, 3);
+}
+
+TEST_F(PdfDeviceTest, CancelledPrintLeavesNothing)
+{
+    surface.setProgress([](int copy, int) { return copy < 50; });
+    surface.setCopies(100);
+    surface.Print(QStringLiteral("x"));
+    EXPECT_TRUE(printed().isEmpty());
+    EXPECT_TRUE(QDir(device().folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+// A print process killed halfway: its partial output is never found under a
+// calendar's name.
+TEST_F(PdfDeviceTest, KilledPrintLeavesNoFileUnderTheName)
+{
+    int halfway[2];
+    ASSERT_EQ(::pipe(halfway), 0);
+    surface.setCopies(2000);
+    surface.Print(QStringLiteral("x"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        surface.setProgress([&](int copy, int) {
+            if (copy == 1000)
+                (void)!::write(halfway[1], "h", 1);
+            return true;
+        });
+        surface.EndDoc();
+        ::_exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(::read(halfway[0], &signal, 1), 1);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(halfway[0]);
+    ::close(halfway[1]);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(QDir(device().folder()).entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty());
 }
 
 TEST_F(PdfDeviceTest, UnwritableFolderIsAPrinterError)
