@@ -1,5 +1,6 @@
 #include "input/wmf/WmfDib.h"
 
+#include "input/wmf/WmfBytes.h"
 #include "input/wmf/WmfDibHeader.h"
 #include "input/wmf/WmfRleDecoder.h"
 
@@ -85,13 +86,11 @@ private:
         case 8:
             return m_colors[row[x]];
         case 16:
-            return masked(quint32(row[2 * x] | (row[2 * x + 1] << 8)));
+            return masked(qFromLittleEndian<quint16>(row + 2 * x));
         case 24:
             return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-        default: {
-            const uchar *p = row + 4 * x;
-            return masked(quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24));
-        }
+        default:
+            return masked(qFromLittleEndian<quint32>(row + 4 * x));
         }
     }
 
@@ -127,8 +126,7 @@ bool WmfDib::fits(QByteArrayView dib, quint16 colorUsage)
 {
     if (dib.size() < 4)
         return false;
-    const auto *p = reinterpret_cast<const uchar *>(dib.data());
-    const qint64 headerSize = qint64(p[0]) | (qint64(p[1]) << 8) | (qint64(p[2]) << 16) | (qint64(p[3]) << 24);
+    const qint64 headerSize = wmfDwordAt(dib, 0);
     if (headerSize > dib.size())
         return false;
     const std::optional<WmfDibHeader> header = WmfDibHeader::read(dib, colorUsage);

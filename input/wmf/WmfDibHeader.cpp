@@ -1,26 +1,12 @@
 #include "input/wmf/WmfDibHeader.h"
 
+#include "input/wmf/WmfBytes.h"
+
 namespace {
 
 constexpr qint64 CoreHeaderSize = 12;
 constexpr qint64 InfoHeaderSize = 40;
 constexpr quint16 PaletteIndices = 1;
-
-quint32 dwordAt(QByteArrayView data, qint64 offset)
-{
-    if (offset < 0 || offset + 4 > data.size())
-        return 0;
-    const auto *p = reinterpret_cast<const uchar *>(data.data()) + offset;
-    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
-}
-
-quint16 wordAt(QByteArrayView data, qint64 offset)
-{
-    if (offset < 0 || offset + 2 > data.size())
-        return 0;
-    const auto *p = reinterpret_cast<const uchar *>(data.data()) + offset;
-    return quint16(p[0] | (p[1] << 8));
-}
 
 bool knownBitCount(int bits)
 {
@@ -29,9 +15,9 @@ bool knownBitCount(int bits)
 
 void readCore(QByteArrayView dib, WmfDibHeader &header)
 {
-    header.width = wordAt(dib, 4);
-    header.height = wordAt(dib, 6);
-    header.bitCount = wordAt(dib, 10);
+    header.width = wmfWordAt(dib, 4);
+    header.height = wmfWordAt(dib, 6);
+    header.bitCount = wmfWordAt(dib, 10);
     header.colorEntrySize = 3;
     header.colorTableOffset = CoreHeaderSize;
     header.colorCount = header.bitCount <= 8 ? (qint64(1) << header.bitCount) : 0;
@@ -39,13 +25,13 @@ void readCore(QByteArrayView dib, WmfDibHeader &header)
 
 bool readInfo(QByteArrayView dib, qint64 size, WmfDibHeader &header)
 {
-    header.width = qint32(dwordAt(dib, 4));
-    const qint64 height = qint32(dwordAt(dib, 8));
+    header.width = qint32(wmfDwordAt(dib, 4));
+    const qint64 height = qint32(wmfDwordAt(dib, 8));
     header.topDown = height < 0;
     header.height = height < 0 ? -height : height;
-    header.bitCount = wordAt(dib, 14);
-    header.compression = dwordAt(dib, 16);
-    const qint64 used = dwordAt(dib, 32);
+    header.bitCount = wmfWordAt(dib, 14);
+    header.compression = wmfDwordAt(dib, 16);
+    const qint64 used = wmfDwordAt(dib, 32);
     if (header.bitCount <= 8)
         header.colorCount = used == 0 ? (qint64(1) << header.bitCount) : used;
     else
@@ -54,12 +40,12 @@ bool readInfo(QByteArrayView dib, qint64 size, WmfDibHeader &header)
     if (header.compression == WmfDibHeader::Bitfields) {
         // The masks follow a plain info header and sit inside the longer ones.
         for (size_t i = 0; i < 3; ++i)
-            header.masks[i] = dwordAt(dib, InfoHeaderSize + 4 * qint64(i));
+            header.masks[i] = wmfDwordAt(dib, InfoHeaderSize + 4 * qint64(i));
         if (size == InfoHeaderSize)
             header.colorTableOffset += 12;
     }
     if (header.compression != WmfDibHeader::Rgb && header.compression != WmfDibHeader::Bitfields) {
-        header.bitsSize = dwordAt(dib, 20);
+        header.bitsSize = wmfDwordAt(dib, 20);
         return false;
     }
     return true;
@@ -69,7 +55,7 @@ bool readInfo(QByteArrayView dib, qint64 size, WmfDibHeader &header)
 
 std::optional<WmfDibHeader> WmfDibHeader::read(QByteArrayView dib, quint16 colorUsage)
 {
-    const qint64 size = dwordAt(dib, 0);
+    const qint64 size = wmfDwordAt(dib, 0);
     if (size > dib.size())
         return std::nullopt;
     WmfDibHeader header;

@@ -1,5 +1,6 @@
 #include "input/wmf/WmfParams.h"
 
+#include "input/wmf/WmfBytes.h"
 #include "input/wmf/WmfRecord.h"
 
 #include <QByteArray>
@@ -18,8 +19,7 @@ quint16 WmfParams::wordAt(qsizetype word) const
 {
     if (word < 0 || word >= m_words)
         return 0;
-    const auto *p = reinterpret_cast<const uchar *>(m_params.data()) + word * 2;
-    return quint16(p[0] | (p[1] << 8));
+    return wmfWordAt(m_params, word * 2);
 }
 
 qint16 WmfParams::at(qsizetype word) const

@@ -6,6 +6,7 @@
 #include "input/wmf/WmfLineClipper.h"
 #include "input/wmf/WmfObjectFactory.h"
 #include "input/wmf/WmfParams.h"
+#include "input/wmf/WmfTextOptions.h"
 #include "input/wmf/WmfTextPainter.h"
 
 #include <QPainter>
@@ -519,7 +520,7 @@ void WmfPlayer::drawExtTextOut(const WmfParams &params)
     const quint16 options = params.wordAt(3);
     std::optional<QRectF> rect;
     qsizetype word = 4;
-    if (options & (WmfTextPainter::Opaque | WmfTextPainter::Clipped)) {
+    if (options & (WmfTextOptions::Opaque | WmfTextOptions::Clipped)) {
         rect = QRectF(params.pointXy(4), params.pointXy(6));
         word += 4;
     }

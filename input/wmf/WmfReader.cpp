@@ -1,5 +1,6 @@
 #include "input/wmf/WmfReader.h"
 
+#include "input/wmf/WmfBytes.h"
 #include "input/wmf/WmfParams.h"
 #include "input/wmf/WmfRecordValidator.h"
 
@@ -9,17 +10,6 @@ constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype PlaceableSize = 22;
 constexpr qsizetype HeaderSize = 18;
 constexpr qsizetype RecordHeaderSize = 6;
-
-quint16 wordAt(const QByteArray &data, qsizetype offset)
-{
-    const auto *p = reinterpret_cast<const uchar *>(data.constData()) + offset;
-    return quint16(p[0] | (p[1] << 8));
-}
-
-quint32 dwordAt(const QByteArray &data, qsizetype offset)
-{
-    return quint32(wordAt(data, offset)) | (quint32(wordAt(data, offset + 2)) << 16);
-}
 
 } // namespace
 
@@ -37,14 +27,14 @@ std::optional<WmfDocument> WmfReader::read(const QByteArray &data)
 
 std::optional<qsizetype> WmfReader::readPlaceable(const QByteArray &data, WmfDocument &document)
 {
-    if (data.size() < 4 || dwordAt(data, 0) != PlaceableKey)
+    if (data.size() < 4 || wmfDwordAt(data, 0) != PlaceableKey)
         return 0;
     if (data.size() < PlaceableSize)
         return std::nullopt;
-    const auto coordinate = [&](qsizetype offset) { return qint16(wordAt(data, offset)); };
+    const auto coordinate = [&](qsizetype offset) { return qint16(wmfWordAt(data, offset)); };
     const QPointF topLeft(coordinate(6), coordinate(8));
     const QPointF bottomRight(coordinate(10), coordinate(12));
-    document.placeable = WmfPlaceable{QRectF(topLeft, bottomRight).normalized(), wordAt(data, 14)};
+    document.placeable = WmfPlaceable{QRectF(topLeft, bottomRight).normalized(), wmfWordAt(data, 14)};
     return PlaceableSize;
 }
 
@@ -52,9 +42,9 @@ bool WmfReader::validHeader(const QByteArray &data, qsizetype offset)
 {
     if (data.size() - offset < HeaderSize)
         return false;
-    const quint16 type = wordAt(data, offset);
-    const quint16 headerWords = wordAt(data, offset + 2);
-    const quint16 version = wordAt(data, offset + 4);
+    const quint16 type = wmfWordAt(data, offset);
+    const quint16 headerWords = wmfWordAt(data, offset + 2);
+    const quint16 version = wmfWordAt(data, offset + 4);
     return (type == 1 || type == 2) && headerWords == HeaderSize / 2 && (version == 0x0100 || version == 0x0300);
 }
 
@@ -63,10 +53,10 @@ bool WmfReader::readRecords(const QByteArray &data, qsizetype offset, WmfDocumen
     while (offset < data.size()) {
         if (data.size() - offset < RecordHeaderSize)
             return false;
-        const qint64 words = dwordAt(data, offset);
+        const qint64 words = wmfDwordAt(data, offset);
         if (words < RecordHeaderSize / 2 || words > (data.size() - offset) / 2)
             return false;
-        const WmfRecord record{WmfFunction(wordAt(data, offset + 4)), offset + RecordHeaderSize,
+        const WmfRecord record{WmfFunction(wmfWordAt(data, offset + 4)), offset + RecordHeaderSize,
                                qsizetype(words) - RecordHeaderSize / 2};
         if (record.function == WmfFunction::Eof)
             return true;

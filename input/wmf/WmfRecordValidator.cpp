@@ -2,6 +2,7 @@
 
 #include "input/wmf/WmfDib.h"
 #include "input/wmf/WmfParams.h"
+#include "input/wmf/WmfTextOptions.h"
 
 qsizetype WmfRecordValidator::fixedWords(WmfFunction function)
 {
@@ -108,7 +109,7 @@ bool WmfRecordValidator::extTextFits(const WmfParams &params)
     if (params.words() < 4)
         return false;
     const qsizetype length = params.at(2);
-    const qsizetype rectWords = params.wordAt(3) & (TextOpaque | TextClipped) ? 4 : 0;
+    const qsizetype rectWords = params.wordAt(3) & (WmfTextOptions::Opaque | WmfTextOptions::Clipped) ? 4 : 0;
     return length >= 0 && params.words() >= 4 + rectWords + (length + 1) / 2;
 }
 

@@ -13,10 +13,6 @@ class WmfRecordValidator
 public:
     static bool fits(const WmfParams &params, WmfFunction function);
 
-    // Text records: which options carry a rectangle before the string.
-    static constexpr quint16 TextOpaque = 0x0002;
-    static constexpr quint16 TextClipped = 0x0004;
-
 private:
     static qsizetype fixedWords(WmfFunction function);
     static bool countedFits(const WmfParams &params, WmfFunction function);

@@ -1,6 +1,7 @@
 #include "input/wmf/WmfTextPainter.h"
 
 #include "input/wmf/WmfDeviceContext.h"
+#include "input/wmf/WmfTextOptions.h"
 
 #include <QByteArrayView>
 #include <QFontMetricsF>
@@ -106,7 +107,7 @@ void WmfTextPainter::fillRect(const QRectF &logicalRect) const
 qreal WmfTextPainter::draw(QPointF origin, QByteArrayView bytes, const std::vector<qreal> &dx,
                            const std::optional<QRectF> &rect, quint16 options)
 {
-    if (rect && (options & Opaque))
+    if (rect && (options & WmfTextOptions::Opaque))
         fillRect(*rect);
     const std::optional<QFont> font = deviceFont();
     if (!font || bytes.isEmpty())
@@ -127,7 +128,7 @@ qreal WmfTextPainter::draw(QPointF origin, QByteArrayView bytes, const std::vect
         baseline = -metrics.descent();
 
     m_painter.save();
-    if (rect && (options & Clipped)) {
+    if (rect && (options & WmfTextOptions::Clipped)) {
         m_painter.setWorldTransform(m_logicalToPainter);
         m_painter.setClipRect(rect->normalized(), Qt::IntersectClip);
     }

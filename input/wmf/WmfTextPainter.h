@@ -18,9 +18,6 @@ class QPainter;
 class WmfTextPainter
 {
 public:
-    static constexpr quint16 Opaque = 0x0002;
-    static constexpr quint16 Clipped = 0x0004;
-
     WmfTextPainter(QPainter &painter, const WmfDeviceContext &dc, const QTransform &logicalToPainter);
 
     // Bytes are in the Windows Latin-1 code page. Returns the advance in
