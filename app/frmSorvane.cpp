@@ -136,6 +136,14 @@ QString frmSorvane::helpText()
         .join(QStringLiteral("\r\n"));
 }
 
+void frmSorvane::openNotesFile(const QString &path)
+{
+    runGuarded(m_msgBox, [this, &path] {
+        strPickedFile = trimSpaces(path).toString();
+        readPickedNotesFile();
+    });
+}
+
 void frmSorvane::setPage(const CalendarPage &page)
 {
     m_page = page;

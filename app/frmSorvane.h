@@ -87,6 +87,10 @@ public:
 
     static QString helpText();
 
+    // Reads the control file at path exactly as if it had been picked in
+    // the file chooser.
+    void openNotesFile(const QString &path);
+
     // The page as the fields and choices now make it.
     const CalendarPage &page() const { return m_page; }
     // Shows page in the fields and the picture box and makes it the page.

@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/CommandLinePrint.h"
 #include "app/FirstPaintQuit.h"
 #include "app/Version.h"
 #include "app/frmSorvane.h"
@@ -6,34 +8,98 @@
 #include "surface/Printers.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-bool hasDisplay()
+const char ProgramName[] = "monthly-calendar";
+
+bool isSet(const char *name)
 {
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
+    return !qEnvironmentVariableIsEmpty(name);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+bool hasDisplay()
 {
-    if (!hasDisplay()) {
-        std::fputs("monthly-calendar: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "run it under Xvfb, e.g. xvfb-run -a build/app/monthly-calendar\n",
-                   stderr);
-        return 2;
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+void writeLine(std::FILE *stream, const QString &line)
+{
+    std::fputs(line.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+void writeError(const QString &line)
+{
+    writeLine(stderr, QStringLiteral("%1: %2").arg(QLatin1String(ProgramName), line));
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Help, version and usage errors need no display and no fonts.
+int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &options)
+{
+    QCoreApplication app(argc, argv);
+    switch (options.action) {
+    case CommandLineOptions::Action::ShowHelp:
+        std::fputs(commandLineHelp().toLocal8Bit().constData(), stdout);
+        return int(ExitStatus::Printed);
+    case CommandLineOptions::Action::ShowVersion:
+        writeLine(stdout, QStringLiteral("%1 %2").arg(QLatin1String(ProgramName), QLatin1String(MONTHLYCALENDAR_VERSION)));
+        return int(ExitStatus::Printed);
+    default:
+        writeError(options.usageError);
+        writeLine(stderr, QStringLiteral("Try '%1 --help' for more information.").arg(QLatin1String(ProgramName)));
+        return int(ExitStatus::BadUsage);
+    }
+}
+
+int printWithoutWindow(int argc, char **argv, const CommandLineOptions &options)
+{
+    // Printing needs fonts, not a screen.
+    if (!hasDisplay())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(applicationTitle());
+    installFontSubstitutions();
+
+    const CommandLineContext context{
+        [] { return Printers::fromSystem(documentsFolder()); },
+        [](const QString &line) { writeLine(stdout, line); },
+        writeError,
+        QDate::currentDate(),
+        QLocale(),
+    };
+    if (options.action == CommandLineOptions::Action::ListPrinters)
+        return int(CommandLinePrint::listPrinters(context));
+    return int(CommandLinePrint(options, context).run());
+}
+
+int openWindow(int argc, char **argv, const CommandLineOptions &options)
+{
+    if (!hasDisplay() && !isSet("QT_QPA_PLATFORM")) {
+        writeError(QStringLiteral("no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                                  "print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1")
+                       .arg(QLatin1String(ProgramName)));
+        return int(ExitStatus::BadUsage);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationTitle());
@@ -43,14 +109,31 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/monthly-calendar.svg")));
     installFontSubstitutions();
 
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(documents);
-    Printers printers = Printers::fromSystem(documents);
+    QDir().mkpath(documentsFolder());
+    Printers printers = Printers::fromSystem(documentsFolder());
 
     frmSorvane window(printers);
     FirstPaintQuit quitAfterPaint;
     if (qEnvironmentVariableIsSet("MONTHLYCALENDAR_QUIT_AFTER_FIRST_PAINT"))
         window.centralWidget()->installEventFilter(&quitAfterPaint);
     window.show();
+    for (const QString &path : options.controlFiles)
+        window.openNotesFile(path);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const CommandLineOptions options = parseCommandLine(argumentsOf(argc, argv));
+    switch (options.action) {
+    case CommandLineOptions::Action::OpenWindow:
+        return openWindow(argc, argv, options);
+    case CommandLineOptions::Action::Print:
+    case CommandLineOptions::Action::ListPrinters:
+        return printWithoutWindow(argc, argv, options);
+    default:
+        return answerWithoutPrinting(argc, argv, options);
+    }
 }

@@ -18,6 +18,7 @@ public:
     int resolution() const override { return m_resolution; }
     QPageLayout pageLayout() const override { return m_pageLayout; }
     void print(const Page &page, const PrintSettings &settings) override;
+    void printPages(const QList<Page> &pages, const PrintSettings &settings) override;
 
 private:
     QString m_name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPageLayout>
 #include <QString>
 
@@ -46,4 +47,9 @@ public:
     // the settings' progress cancels. Raises RuntimeError::PrinterError when
     // the device cannot be opened.
     virtual void print(const Page &page, const PrintSettings &settings) = 0;
+
+    // Prints the pages as one document (one file, one job), the whole
+    // document in the settings' number of copies. A device that knows no
+    // documents of several pages prints each page as a document of its own.
+    virtual void printPages(const QList<Page> &pages, const PrintSettings &settings);
 };

@@ -104,10 +104,15 @@ QString PdfDevice::freeFileName(const QString &folder, const QString &baseName)
     return path;
 }
 
+QPageLayout PdfDevice::layoutFor(const QPageSize &pageSize)
+{
+    return QPageLayout(pageSize, QPageLayout::Portrait,
+                       QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints), QPageLayout::Point);
+}
+
 QPageLayout PdfDevice::pageLayout() const
 {
-    return QPageLayout(m_pageSize, QPageLayout::Portrait,
-                       QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints), QPageLayout::Point);
+    return layoutFor(m_pageSize);
 }
 
 QString PdfDevice::DeviceName() const
@@ -115,7 +120,43 @@ QString PdfDevice::DeviceName() const
     return QStringLiteral("Save as PDF");
 }
 
+bool PdfDevice::writeDocument(QIODevice &out, const QList<Page> &pages, const PrintSettings &settings,
+                              const QPageLayout &layout)
+{
+    QPdfWriter writer(&out);
+    writer.setResolution(Resolution);
+    writer.setPageLayout(layout);
+    writer.setTitle(settings.documentName);
+    writer.setCreator(applicationTitle());
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw RuntimeError(RuntimeError::PrinterError);
+    const PageRenderer renderer(painter, Resolution);
+    // The PDF writer has no copy count: each copy is a run of pages of its
+    // own, the whole document in order.
+    const int copies = std::max(settings.copies, 1);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (settings.progress && !settings.progress(copy + 1, copies)) {
+            painter.end();
+            return false;
+        }
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (copy > 0 || i > 0)
+                writer.newPage();
+            renderer.render(pages[i]);
+        }
+    }
+    painter.end();
+    return true;
+}
+
 void PdfDevice::print(const Page &page, const PrintSettings &settings)
+{
+    printPages({page}, settings);
+}
+
+void PdfDevice::printPages(const QList<Page> &pages, const PrintSettings &settings)
 {
     if (!QDir().mkpath(m_folder))
         throw RuntimeError(RuntimeError::PrinterError);
@@ -125,29 +166,8 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
     QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral(".%1-XXXXXX.part").arg(baseName)));
     if (!file.open())
         throw RuntimeError(RuntimeError::PrinterError);
-
-    QPdfWriter writer(&file);
-    writer.setResolution(Resolution);
-    writer.setPageLayout(pageLayout());
-    writer.setTitle(settings.documentName);
-    writer.setCreator(applicationTitle());
-
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw RuntimeError(RuntimeError::PrinterError);
-    const PageRenderer renderer(painter, Resolution);
-    // The PDF writer has no copy count: each copy is a page of its own.
-    const int copies = std::max(settings.copies, 1);
-    for (int copy = 0; copy < copies; ++copy) {
-        if (settings.progress && !settings.progress(copy + 1, copies)) {
-            painter.end();
-            return;
-        }
-        if (copy > 0)
-            writer.newPage();
-        renderer.render(page);
-    }
-    painter.end();
+    if (!writeDocument(file, pages, settings, pageLayout()))
+        return;
     if (!keptOnDisk(file))
         throw RuntimeError(RuntimeError::PrinterError);
     m_lastFile = publishUnderFreeName(file, m_folder, baseName);

@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QString>
 
+class QIODevice;
 class QLocale;
 
 // "Save as PDF": every print becomes a new PDF file in a folder, named after
@@ -24,10 +25,19 @@ public:
     // that no entry takes yet (a dangling link takes its name).
     static QString freeFileName(const QString &folder, const QString &baseName);
 
+    // The paper with the printable area every PDF of the program has.
+    static QPageLayout layoutFor(const QPageSize &pageSize);
+    // Writes the pages as one PDF document to out, the whole document once
+    // per copy; false when the settings' progress cancelled it. Raises
+    // RuntimeError::PrinterError when out cannot take it.
+    static bool writeDocument(QIODevice &out, const QList<Page> &pages, const PrintSettings &settings,
+                              const QPageLayout &layout);
+
     QString DeviceName() const override;
     int resolution() const override { return Resolution; }
     QPageLayout pageLayout() const override;
     void print(const Page &page, const PrintSettings &settings) override;
+    void printPages(const QList<Page> &pages, const PrintSettings &settings) override;
 
     QString folder() const { return m_folder; }
     // The file written by the last print; empty before the first.

@@ -1,0 +1,301 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+// More pages than any calendar needs are refused before anything is made.
+constexpr int MaxMonths = 1200;
+constexpr int FirstYear = 100;
+constexpr int LastYear = 9999;
+constexpr int MaxCopies = 999;
+constexpr qsizetype NotesLines = 5;
+
+const QString Print = QStringLiteral("print");
+const QString ListPrinters = QStringLiteral("list-printers");
+const QString Year = QStringLiteral("year");
+const QString Month = QStringLiteral("month");
+const QString Months = QStringLiteral("months");
+const QString Header = QStringLiteral("header");
+const QString Line = QStringLiteral("line");
+const QString Message = QStringLiteral("message");
+const QString PictureOption = QStringLiteral("picture");
+const QString Font = QStringLiteral("font");
+const QString Copies = QStringLiteral("copies");
+const QString Output = QStringLiteral("output");
+const QString Force = QStringLiteral("force");
+const QString Printer = QStringLiteral("printer");
+
+// The options that only printing takes.
+const QStringList PrintingOptions = {Year,  Month, Months, Header, Line,   Message, PictureOption,
+                                     Font,  Copies, Output, Force,  Printer};
+
+struct FontKind
+{
+    const char *name;
+    QString PageFonts::*font;
+};
+
+const FontKind FontKinds[] = {
+    {"month", &PageFonts::strMonthFont},     {"header", &PageFonts::strHdrFont}, {"address", &PageFonts::strAdrFont},
+    {"message", &PageFonts::strMsgFont},     {"calendar", &PageFonts::strCalFont},
+};
+
+struct Parser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+
+    Parser()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Prints one-page monthly calendars. Without --print the window opens, with the\n"
+            "control files named read into it.\n"
+            "\n"
+            "With --print the pages are printed without a window: one page per control\n"
+            "file, in the order given, else one page per month named by --year, --month\n"
+            "or --months. What the options set wins over what a control file says.\n"
+            "\n"
+            "Exit status: 0 printed, 1 bad usage, 2 an input could not be read,\n"
+            "3 the page could not be made or printed."));
+        parser.addPositionalArgument(QStringLiteral("control-files"),
+                                     QStringLiteral("Day-notes control files (.txt), one page each."),
+                                     QStringLiteral("[CONTROL-FILE...]"));
+        parser.addOptions({
+            {Print, QStringLiteral("Print without a window.")},
+            {ListPrinters, QStringLiteral("List the output devices, as \"Select Printer\" does.")},
+            {Year, QStringLiteral("Year of the page; alone, one page for each of its months."), QStringLiteral("Y")},
+            {Month, QStringLiteral("Month of the page, 1 to 12."), QStringLiteral("M")},
+            {Months, QStringLiteral("One page per month, e.g. 2027-01..2027-12."), QStringLiteral("FROM..TO")},
+            {Header, QStringLiteral("Header line."), QStringLiteral("TEXT")},
+            {Line, QStringLiteral("One of the five lines under the header; up to five, in order."),
+             QStringLiteral("TEXT")},
+            {Message, QStringLiteral("Centred message line."), QStringLiteral("TEXT")},
+            {PictureOption, QStringLiteral("Picture to print (gif, bmp, wmf or jpg)."), QStringLiteral("FILE")},
+            {Font, QStringLiteral("Typeface of one kind of text: month, header, address, message or calendar."),
+             QStringLiteral("KIND=FAMILY")},
+            {Copies, QStringLiteral("Number of copies (1 to 999)."), QStringLiteral("N")},
+            {Output, QStringLiteral("Write the pages into this PDF file."), QStringLiteral("FILE.pdf")},
+            {Force, QStringLiteral("Let --output replace an existing file.")},
+            {Printer, QStringLiteral("Print on this device (see --list-printers)."), QStringLiteral("NAME")},
+        });
+    }
+};
+
+std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int number = text.toInt();
+    if (number < lowest || number > highest)
+        return std::nullopt;
+    return number;
+}
+
+class Checker
+{
+public:
+    Checker(const QCommandLineParser &parser, CommandLineOptions &options)
+        : m_parser(parser)
+        , m_options(options)
+    {
+    }
+
+    void checkPrinting()
+    {
+        m_options.controlFiles = m_parser.positionalArguments();
+        checkMonths();
+        checkFields();
+        checkFonts();
+        checkDestination();
+    }
+
+    void refuse(const QString &why)
+    {
+        if (m_options.usageError.isEmpty())
+            m_options.usageError = why;
+    }
+
+private:
+    void checkMonths()
+    {
+        const bool year = m_parser.isSet(Year);
+        const bool month = m_parser.isSet(Month);
+        const bool months = m_parser.isSet(Months);
+        if (!m_options.controlFiles.isEmpty() && (year || month || months))
+            return refuse(QStringLiteral("--year, --month and --months name pages only without a control file"));
+        if (months && (year || month))
+            return refuse(QStringLiteral("--months cannot be combined with --year or --month"));
+        if (months)
+            return checkRange(m_parser.value(Months));
+
+        const CalendarPage start;
+        std::optional<int> y = start.txtYear.toInt();
+        if (year) {
+            y = wholeNumber(m_parser.value(Year), FirstYear, LastYear);
+            if (!y)
+                return refuse(QStringLiteral("--year takes a year from %1 to %2").arg(FirstYear).arg(LastYear));
+        }
+        if (year && !month) {
+            for (int m = 1; m <= 12; ++m)
+                m_options.months.append({*y, m});
+            return;
+        }
+        std::optional<int> m = start.txtMonth.toInt();
+        if (month) {
+            m = wholeNumber(m_parser.value(Month), 1, 12);
+            if (!m)
+                return refuse(QStringLiteral("--month takes a month from 1 to 12"));
+        }
+        if (m_options.controlFiles.isEmpty())
+            m_options.months.append({*y, *m});
+    }
+
+    void checkRange(const QString &range)
+    {
+        static const QRegularExpression pattern(QStringLiteral("^([0-9]{3,4})-([0-9]{1,2})\\.\\.([0-9]{3,4})-([0-9]{1,2})$"));
+        const QRegularExpressionMatch match = pattern.match(range);
+        if (!match.hasMatch())
+            return refuse(QStringLiteral("--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12"));
+        const std::optional<int> first = monthIndex(match.captured(1), match.captured(2));
+        const std::optional<int> last = monthIndex(match.captured(3), match.captured(4));
+        if (!first || !last)
+            return refuse(QStringLiteral("--months takes years from %1 to %2 and months from 1 to 12")
+                              .arg(FirstYear)
+                              .arg(LastYear));
+        if (*last < *first)
+            return refuse(QStringLiteral("--months runs from an earlier month to a later one"));
+        if (*last - *first >= MaxMonths)
+            return refuse(QStringLiteral("--months: at most %1 months in one run").arg(MaxMonths));
+        for (int index = *first; index <= *last; ++index)
+            m_options.months.append({index / 12, index % 12 + 1});
+    }
+
+    // Months counted from January of the year 0.
+    static std::optional<int> monthIndex(const QString &year, const QString &month)
+    {
+        const std::optional<int> y = wholeNumber(year, FirstYear, LastYear);
+        const std::optional<int> m = wholeNumber(month, 1, 12);
+        if (!y || !m)
+            return std::nullopt;
+        return *y * 12 + *m - 1;
+    }
+
+    void checkFields()
+    {
+        if (m_parser.isSet(Header))
+            m_options.header = m_parser.value(Header);
+        if (m_parser.isSet(Line)) {
+            m_options.lines = m_parser.values(Line);
+            if (m_options.lines->size() > NotesLines)
+                refuse(QStringLiteral("--line can be given at most %1 times").arg(NotesLines));
+        }
+        if (m_parser.isSet(Message))
+            m_options.message = m_parser.value(Message);
+        if (m_parser.isSet(PictureOption)) {
+            m_options.picture = m_parser.value(PictureOption);
+            if (m_options.picture.isEmpty())
+                refuse(QStringLiteral("--picture needs a file name"));
+        }
+        if (m_parser.isSet(Copies)) {
+            m_options.copies = wholeNumber(m_parser.value(Copies), 1, MaxCopies);
+            if (!m_options.copies)
+                refuse(QStringLiteral("--copies takes a number from 1 to %1").arg(MaxCopies));
+        }
+    }
+
+    void checkFonts()
+    {
+        for (const QString &value : m_parser.values(Font)) {
+            const QString kind = value.section(u'=', 0, 0).trimmed();
+            const QString family = value.section(u'=', 1).trimmed();
+            const auto known = std::find_if(std::begin(FontKinds), std::end(FontKinds),
+                                            [&](const FontKind &k) { return kind == QLatin1String(k.name); });
+            if (!value.contains(u'=') || known == std::end(FontKinds) || family.isEmpty())
+                return refuse(QStringLiteral("--font takes KIND=FAMILY, KIND one of month, header, address, "
+                                             "message, calendar (not \"%1\")")
+                                  .arg(value));
+            m_options.fonts.append({known->font, family});
+        }
+    }
+
+    void checkDestination()
+    {
+        m_options.force = m_parser.isSet(Force);
+        if (m_parser.isSet(Output)) {
+            m_options.output = m_parser.value(Output);
+            if (!m_options.output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || m_options.output.size() < 5)
+                refuse(QStringLiteral("--output takes the name of a .pdf file"));
+        }
+        if (m_parser.isSet(Printer)) {
+            m_options.printer = m_parser.value(Printer);
+            if (m_options.printer.isEmpty())
+                refuse(QStringLiteral("--printer needs a device name"));
+        }
+        if (m_parser.isSet(Output) && m_parser.isSet(Printer))
+            refuse(QStringLiteral("--output and --printer cannot be combined"));
+        if (m_options.force && !m_parser.isSet(Output))
+            refuse(QStringLiteral("--force goes with --output"));
+    }
+
+    const QCommandLineParser &m_parser;
+    CommandLineOptions &m_options;
+};
+
+QStringList printingOptionsSet(const QCommandLineParser &parser)
+{
+    QStringList set;
+    for (const QString &name : PrintingOptions) {
+        if (parser.isSet(name))
+            set.append(QStringLiteral("--") + name);
+    }
+    return set;
+}
+
+} // namespace
+
+CommandLineOptions parseCommandLine(const QStringList &arguments)
+{
+    Parser p;
+    CommandLineOptions options;
+    if (!p.parser.parse(arguments)) {
+        options.action = CommandLineOptions::Action::Refuse;
+        options.usageError = p.parser.errorText();
+        return options;
+    }
+    if (p.parser.isSet(p.help) || p.parser.optionNames().contains(QStringLiteral("help-all"))) {
+        options.action = CommandLineOptions::Action::ShowHelp;
+        return options;
+    }
+    if (p.parser.isSet(p.version)) {
+        options.action = CommandLineOptions::Action::ShowVersion;
+        return options;
+    }
+
+    Checker checker(p.parser, options);
+    const QStringList printing = printingOptionsSet(p.parser);
+    if (p.parser.isSet(ListPrinters)) {
+        options.action = CommandLineOptions::Action::ListPrinters;
+        if (p.parser.isSet(Print) || !printing.isEmpty() || !p.parser.positionalArguments().isEmpty())
+            checker.refuse(QStringLiteral("--list-printers takes no other option or file"));
+    } else if (p.parser.isSet(Print)) {
+        options.action = CommandLineOptions::Action::Print;
+        checker.checkPrinting();
+    } else {
+        options.controlFiles = p.parser.positionalArguments();
+        if (!printing.isEmpty())
+            checker.refuse(QStringLiteral("%1 needs --print").arg(printing.join(QStringLiteral(", "))));
+    }
+    if (!options.usageError.isEmpty())
+        options.action = CommandLineOptions::Action::Refuse;
+    return options;
+}
+
+QString commandLineHelp()
+{
+    return Parser().parser.helpText();
+}

@@ -1,0 +1,194 @@
+#include "app/CommandLinePrint.h"
+
+#include "dialogs/HandlerGuard.h"
+#include "dialogs/frmSelectPrt.h"
+#include "drawing/CalendarPrintJob.h"
+#include "input/NotesFileContext.h"
+#include "input/ReadNotesFile.h"
+#include "input/ShowPicFile.h"
+#include "platform/RuntimeError.h"
+#include "surface/CalendarPage.h"
+#include "surface/DocumentCollector.h"
+#include "surface/PdfDevice.h"
+#include "surface/PdfFileDevice.h"
+#include "surface/PrintSurface.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString TryAgain = QStringLiteral("Try again . . .");
+
+// What a message box says, on one line; "Try again" only makes sense where
+// the user can pick again.
+QString oneLine(const MsgBoxRequest &request)
+{
+    QStringList lines;
+    for (const QString &line : request.text.split(QStringLiteral("\r\n"))) {
+        if (!line.trimmed().isEmpty() && line != TryAgain)
+            lines.append(line.trimmed());
+    }
+    return lines.join(u' ');
+}
+
+// The one message a control file's picture line gives; the page is still
+// printed, without that picture.
+bool isPictureRefusal(const MsgBoxRequest &request)
+{
+    return request == tryAgainBox(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file."));
+}
+
+QString documentName(const QStringList &pageNames)
+{
+    if (pageNames.isEmpty() || pageNames.first() == pageNames.last())
+        return pageNames.value(0);
+    return QStringLiteral("%1 to %2").arg(pageNames.first(), pageNames.last().section(u' ', -1));
+}
+
+} // namespace
+
+CommandLinePrint::CommandLinePrint(const CommandLineOptions &options, CommandLineContext context)
+    : m_options(options)
+    , m_context(std::move(context))
+{
+}
+
+ExitStatus CommandLinePrint::listPrinters(const CommandLineContext &context)
+{
+    const Printers printers = context.systemPrinters();
+    for (int index = 0; index < printers.count(); ++index)
+        context.toOutput(frmSelectPrt::deviceLine(index + 1, printers.item(index).DeviceName()));
+    return ExitStatus::Printed;
+}
+
+ExitStatus CommandLinePrint::run()
+{
+    if (!m_options.output.isEmpty() && !m_options.force && QFileInfo::exists(m_options.output)) {
+        m_context.toError(QStringLiteral("%1: The file already exists; --force replaces it.").arg(m_options.output));
+        return ExitStatus::PrintFailed;
+    }
+    const std::optional<QList<CalendarPage>> pages = makePages();
+    if (!pages)
+        return ExitStatus::InputUnreadable;
+    OutputDevice *device = findDevice();
+    if (!device)
+        return ExitStatus::PrintFailed;
+    return print(*pages, *device);
+}
+
+std::optional<QList<CalendarPage>> CommandLinePrint::makePages()
+{
+    if (!loadPicture())
+        return std::nullopt;
+    QList<CalendarPage> pages;
+    for (const QString &path : m_options.controlFiles) {
+        CalendarPage page;
+        if (!readControlFile(path, page))
+            return std::nullopt;
+        pages.append(page);
+    }
+    for (const YearMonth &month : m_options.months) {
+        CalendarPage page;
+        page.txtYear = QString::number(month.year);
+        page.txtMonth = QString::number(month.month);
+        pages.append(page);
+    }
+    for (CalendarPage &page : pages)
+        applyOptions(page);
+    return pages;
+}
+
+// Loaded once for every page, so that a document stores it once.
+bool CommandLinePrint::loadPicture()
+{
+    if (m_options.picture.isEmpty())
+        return true;
+    bool refused = false;
+    ShowPicFile(m_options.picture, m_picture, m_pictureLoaded, [&](const MsgBoxRequest &request) {
+        report(m_options.picture, request);
+        refused = true;
+    });
+    if (!m_pictureLoaded && !refused)
+        report(m_options.picture, tryAgainBox(QStringLiteral("The file cannot be read.")));
+    return m_pictureLoaded;
+}
+
+bool CommandLinePrint::readControlFile(const QString &path, CalendarPage &page)
+{
+    bool unreadable = false;
+    const MsgBoxFunction toError = [&](const MsgBoxRequest &request) {
+        const bool warning = isPictureRefusal(request);
+        report(path, request, warning);
+        unreadable = unreadable || !warning;
+    };
+    ReadNotesFile(path, page, {toError, m_context.today, m_context.locale});
+    return !unreadable;
+}
+
+void CommandLinePrint::applyOptions(CalendarPage &page) const
+{
+    if (m_options.header)
+        page.txtHeader = *m_options.header;
+    if (m_options.lines) {
+        for (qsizetype i = 0; i < 5; ++i)
+            page.txtMessage[size_t(i)] = m_options.lines->value(i);
+    }
+    if (m_options.message)
+        page.txtMessage[5] = *m_options.message;
+    for (const auto &[font, family] : m_options.fonts)
+        page.fonts.*font = family;
+    if (m_options.copies)
+        page.txtCopies = QString::number(*m_options.copies);
+    if (m_pictureLoaded) {
+        page.picture = m_picture;
+        page.binSelPic = true;
+    }
+}
+
+OutputDevice *CommandLinePrint::findDevice()
+{
+    if (!m_options.output.isEmpty()) {
+        const auto existing = m_options.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
+        m_outputFile = std::make_unique<PdfFileDevice>(m_options.output, existing, PdfDevice::pageSizeFor(m_context.locale));
+        return m_outputFile.get();
+    }
+    m_systemPrinters = m_context.systemPrinters();
+    if (m_options.printer.isEmpty())
+        return &m_systemPrinters->current();
+    for (int index = 0; index < m_systemPrinters->count(); ++index) {
+        if (m_systemPrinters->item(index).DeviceName() == m_options.printer)
+            return &m_systemPrinters->item(index);
+    }
+    report(m_options.printer, tryAgainBox(QStringLiteral("The device is not available.")));
+    return nullptr;
+}
+
+ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevice &device)
+{
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    auto *collector = new DocumentCollector(device);
+    devices.emplace_back(collector);
+    Printers printers(std::move(devices));
+    PrintSurface surface(printers);
+    try {
+        for (const CalendarPage &page : pages)
+            printCalendar(surface, page, m_context.locale);
+        collector->printDocument(documentName(collector->pageNames()));
+    } catch (const RuntimeError &error) {
+        report(QString(), runtimeErrorBox(error));
+        return ExitStatus::PrintFailed;
+    }
+    if (const auto *pdf = dynamic_cast<const PdfDevice *>(&device))
+        m_context.toOutput(pdf->lastFile());
+    return ExitStatus::Printed;
+}
+
+void CommandLinePrint::report(const QString &source, const MsgBoxRequest &request, bool warning) const
+{
+    QString line = oneLine(request);
+    if (warning)
+        line.prepend(QStringLiteral("warning: "));
+    if (!source.isEmpty())
+        line.prepend(source + QStringLiteral(": "));
+    m_context.toError(line);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "platform/MsgBoxRequest.h"
+#include "surface/Picture.h"
+#include "surface/Printers.h"
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class OutputDevice;
+struct CalendarPage;
+
+// What a run from the command line takes from outside: the system's output
+// devices (asked for only when needed), where its lines go, today's date and
+// the user's locale.
+struct CommandLineContext
+{
+    std::function<Printers()> systemPrinters;
+    std::function<void(const QString &)> toOutput;
+    std::function<void(const QString &)> toError;
+    QDate today;
+    QLocale locale;
+};
+
+// Prints the pages the command line names without a window, as the window's
+// print button would print each of them, into one document. Message boxes
+// become lines on standard error; a failed run sends nothing to the device.
+class CommandLinePrint
+{
+public:
+    CommandLinePrint(const CommandLineOptions &options, CommandLineContext context);
+
+    ExitStatus run();
+
+    // One line per output device, as "Select Printer" lists them.
+    static ExitStatus listPrinters(const CommandLineContext &context);
+
+private:
+    std::optional<QList<CalendarPage>> makePages();
+    bool loadPicture();
+    bool readControlFile(const QString &path, CalendarPage &page);
+    void applyOptions(CalendarPage &page) const;
+    OutputDevice *findDevice();
+    ExitStatus print(const QList<CalendarPage> &pages, OutputDevice &device);
+    void report(const QString &source, const MsgBoxRequest &request, bool warning = false) const;
+
+    const CommandLineOptions &m_options;
+    CommandLineContext m_context;
+    Picture m_picture;
+    bool m_pictureLoaded = false;
+    std::optional<Printers> m_systemPrinters;
+    std::unique_ptr<OutputDevice> m_outputFile;
+};

@@ -1,0 +1,9 @@
+#include "surface/OutputDevice.h"
+
+#include "surface/Page.h"
+
+void OutputDevice::printPages(const QList<Page> &pages, const PrintSettings &settings)
+{
+    for (const Page &page : pages)
+        print(page, settings);
+}

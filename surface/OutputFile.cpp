@@ -1,0 +1,129 @@
+#include "surface/OutputFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr mode_t NewFileMode = 0666;
+
+int openRetrying(const QByteArray &path, int flags)
+{
+    int handle = -1;
+    do {
+        handle = ::open(path.constData(), flags | O_CLOEXEC, NewFileMode);
+    } while (handle < 0 && errno == EINTR);
+    return handle;
+}
+
+} // namespace
+
+OutputFile::OutputFile(QString path, Existing existing)
+    : m_path(std::move(path))
+    , m_existing(existing)
+{
+}
+
+OutputFile::~OutputFile()
+{
+    m_file.close();
+    if (!m_committed && !m_namedTemporary.isEmpty())
+        QFile::remove(m_namedTemporary);
+}
+
+bool OutputFile::open()
+{
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!openUnnamed(folder) && !openNamed())
+        return false;
+    return m_file.open(m_handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+}
+
+bool OutputFile::commit()
+{
+    const bool written = m_handle >= 0 && m_file.flush() && m_file.error() == QFileDevice::NoError
+                      && ::fdatasync(m_handle) == 0;
+    m_committed = written && (m_namedTemporary.isEmpty() ? nameUnnamed() : nameTemporary());
+    m_file.close();
+    m_handle = -1;
+    return m_committed;
+}
+
+bool OutputFile::nameUnnamed() const
+{
+    if (m_existing == Existing::Keep)
+        return linkUnder(m_path);
+    // An unnamed file cannot take the place of another at once: it gets a
+    // name of its own first, then is renamed over the old one.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString spare = spareName();
+        if (linkUnder(spare)) {
+            if (renameTo(spare, m_path))
+                return true;
+            QFile::remove(spare);
+            return false;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool OutputFile::nameTemporary() const
+{
+    if (m_existing == Existing::Replace)
+        return renameTo(m_namedTemporary, m_path);
+    // link() refuses a name that exists, where rename() would replace it.
+    const bool linked = ::link(QFile::encodeName(m_namedTemporary).constData(), QFile::encodeName(m_path).constData()) == 0;
+    QFile::remove(m_namedTemporary);
+    return linked;
+}
+
+bool OutputFile::renameTo(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool OutputFile::openUnnamed(const QString &folder)
+{
+#ifdef O_TMPFILE
+    m_handle = openRetrying(QFile::encodeName(folder), O_TMPFILE | O_WRONLY);
+#endif
+    return m_handle >= 0;
+}
+
+bool OutputFile::openNamed()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate = spareName();
+        m_handle = openRetrying(QFile::encodeName(candidate), O_WRONLY | O_CREAT | O_EXCL);
+        if (m_handle >= 0) {
+            m_namedTemporary = candidate;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool OutputFile::linkUnder(const QString &name) const
+{
+    const QByteArray handlePath = "/proc/self/fd/" + QByteArray::number(m_handle);
+    return ::linkat(AT_FDCWD, handlePath.constData(), AT_FDCWD, QFile::encodeName(name).constData(), AT_SYMLINK_FOLLOW)
+        == 0;
+}
+
+// A hidden name beside the target that no other file has yet.
+QString OutputFile::spareName() const
+{
+    const QFileInfo target(m_path);
+    return target.absoluteDir().filePath(QStringLiteral(".%1.%2").arg(target.fileName()).arg(
+        QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+}
