@@ -1,0 +1,452 @@
+#include "ProgramRun.h"
+#include "app/frmSorvane.h"
+#include "surface/FontSubstitutions.h"
+#include "surface/PdfDevice.h"
+#include "surface/Printers.h"
+#include "tests/support/PdfReader.h"
+#include "tests/support/RowName.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+
+namespace {
+
+// Column rules of the grid are 1583 twips apart: 79.15 pt.
+constexpr double ColumnPoints = 1583.0 / 20;
+
+class CommandLineProcess : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        QDir(m_dir.path()).mkpath(QStringLiteral("home"));
+        m_environment = ProgramRun::environment(m_dir.filePath(QStringLiteral("home")),
+                                                m_dir.filePath(QStringLiteral("no-cups.sock")));
+    }
+
+    ProgramRun run(const QStringList &arguments) const
+    {
+        return ProgramRun::run(arguments, m_dir.path(), m_environment);
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QString writeFile(const QString &name, const QByteArray &contents) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return file.fileName();
+    }
+
+    QString writePicture(const QString &name, QSize pixels) const
+    {
+        QImage image(pixels, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x * 255 / image.width(), y * 255 / image.height(), (x ^ y) & 0xff));
+        }
+        EXPECT_TRUE(image.save(path(name), "JPEG", 90));
+        return path(name);
+    }
+
+    // Every file of the working folder, hidden ones included.
+    QStringList filesLeft() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    static QList<PdfReader::Word> wordsOn(const PdfReader::Content &content, int page)
+    {
+        QList<PdfReader::Word> words;
+        for (const PdfReader::Word &word : content.words) {
+            if (word.page == page)
+                words.append(word);
+        }
+        return words;
+    }
+
+    static std::optional<PdfReader::Word> find(const PdfReader::Content &content, int page, const QString &text)
+    {
+        for (const PdfReader::Word &word : wordsOn(content, page)) {
+            if (word.text == text)
+                return word;
+        }
+        return std::nullopt;
+    }
+
+    // The month title of a page: the word before the year.
+    static QString titleOf(const PdfReader::Content &content, int page, const QString &year)
+    {
+        const QList<PdfReader::Word> words = wordsOn(content, page);
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            if (words[i].text == year && words[i - 1].box.height() > 25)
+                return words[i - 1].text + u' ' + year;
+        }
+        return {};
+    }
+
+    // A note lies in its day's cell: the column of the day's number, below
+    // it and above the number of the same weekday a week later.
+    static void expectInCell(const PdfReader::Content &content, int page, const QString &note, int day)
+    {
+        SCOPED_TRACE(note.toStdString());
+        const auto word = find(content, page, note);
+        const auto number = find(content, page, QString::number(day));
+        const auto nextWeek = find(content, page, QString::number(day + 7));
+        ASSERT_TRUE(word && number && nextWeek);
+        EXPECT_LT(std::abs(word->box.center().x() - number->box.center().x()), ColumnPoints);
+        EXPECT_GT(word->box.top(), number->box.top());
+        EXPECT_LT(word->box.bottom(), nextWeek->box.top());
+    }
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_environment;
+};
+
+TEST_F(CommandLineProcess, HelpAndVersionNeedNoDisplay)
+{
+    const ProgramRun help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.standardOutput.contains(QStringLiteral("--print"))) << help.standardOutput.toStdString();
+
+    const ProgramRun version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.standardOutput, QStringLiteral("monthly-calendar " PROJECT_VERSION "\n"));
+}
+
+struct UsageRow
+{
+    const char *name;
+    QStringList arguments;
+    const char *error;
+};
+
+const UsageRow usageRows[] = {
+    {"unknown_option", {"--print", "--colour", "red"}, "Unknown option 'colour'."},
+    {"month_out_of_range", {"--print", "--month", "13"}, "--month takes a month from 1 to 12"},
+    {"field_without_print", {"--header", "Club"}, "--header needs --print"},
+};
+
+class CommandLineUsage : public CommandLineProcess, public ::testing::WithParamInterface<UsageRow>
+{
+};
+
+TEST_P(CommandLineUsage, BadUsageIsStatusOneAndWritesNothing)
+{
+    const UsageRow &row = GetParam();
+    const ProgramRun result = run(row.arguments);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.standardError.startsWith(QStringLiteral("monthly-calendar: ") + QString::fromUtf8(row.error)))
+        << result.standardError.toStdString();
+    EXPECT_TRUE(result.standardError.contains(QStringLiteral("--help")));
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUsage, ::testing::ValuesIn(usageRows), RowName());
+
+TEST_F(CommandLineProcess, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithThePictureStoredOnce)
+{
+    writePicture(QStringLiteral("tulips.jpg"), QSize(1600, 1200));
+    const ProgramRun result = run({"--print", "--year", "2027", "--header", "Garden Club", "--picture", "tulips.jpg",
+                                   "--output", "2027.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("2027.pdf")));
+    ASSERT_EQ(content.pages, 12);
+    const QLocale locale;
+    for (int month = 1; month <= 12; ++month) {
+        SCOPED_TRACE(month);
+        EXPECT_EQ(titleOf(content, month, QStringLiteral("2027")),
+                  locale.standaloneMonthName(month) + QStringLiteral(" 2027"));
+        EXPECT_TRUE(find(content, month, QStringLiteral("Garden")));
+    }
+    EXPECT_EQ(content.images.size(), 12);
+    // Twelve copies of the picture would take far more than one.
+    const ProgramRun single = run({"--print", "--month", "1", "--picture", "tulips.jpg", "--output", "one.pdf"});
+    ASSERT_EQ(single.exitCode, 0);
+    EXPECT_LT(QFileInfo(path(QStringLiteral("2027.pdf"))).size(),
+              QFileInfo(path(QStringLiteral("one.pdf"))).size() + 200 * 1024);
+}
+
+TEST_F(CommandLineProcess, MonthsRunOverTheNewYearWithCopiesOfTheWholeDocument)
+{
+    const ProgramRun result = run({"--print", "--months", "2027-12..2028-01", "--copies", "2", "--output", "m.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("m.pdf")));
+    ASSERT_EQ(content.pages, 4);
+    const QLocale locale;
+    const QString december = locale.standaloneMonthName(12) + QStringLiteral(" 2027");
+    const QString january = locale.standaloneMonthName(1) + QStringLiteral(" 2028");
+    EXPECT_EQ(titleOf(content, 1, QStringLiteral("2027")), december);
+    EXPECT_EQ(titleOf(content, 2, QStringLiteral("2028")), january);
+    EXPECT_EQ(titleOf(content, 3, QStringLiteral("2027")), december);
+    EXPECT_EQ(titleOf(content, 4, QStringLiteral("2028")), january);
+}
+
+TEST_F(CommandLineProcess, ControlFilesPrintOnePageEachInTheOrderGivenWithTheirNotesInTheirCells)
+{
+    writeFile(QStringLiteral("march.txt"), "YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings\r\n"
+                                           "DAY 17 Planting\r\nDTM 2 3 Committee\r\n");
+    writeFile(QStringLiteral("july.txt"), "YER 2004\nMON 7\nHDR Summer\nDAY 4 Picnic\nDAY 4 Fireworks\n");
+    const ProgramRun result = run({"--print", "july.txt", "march.txt", "--output", "two.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("two.pdf")));
+    ASSERT_EQ(content.pages, 2);
+    const QLocale locale;
+    EXPECT_EQ(titleOf(content, 1, QStringLiteral("2004")), locale.standaloneMonthName(7) + QStringLiteral(" 2004"));
+    EXPECT_TRUE(find(content, 1, QStringLiteral("Summer")));
+    expectInCell(content, 1, QStringLiteral("Picnic"), 4);
+    expectInCell(content, 1, QStringLiteral("Fireworks"), 4);
+    EXPECT_EQ(titleOf(content, 2, QStringLiteral("2004")), locale.standaloneMonthName(3) + QStringLiteral(" 2004"));
+    EXPECT_TRUE(find(content, 2, QStringLiteral("Meetings")));
+    expectInCell(content, 2, QStringLiteral("Planting"), 17);
+    // The second Tuesday of March 2004.
+    expectInCell(content, 2, QStringLiteral("Committee"), 9);
+    // Each file starts a page afresh: July's notes are not on March's page.
+    EXPECT_FALSE(find(content, 2, QStringLiteral("Picnic")));
+}
+
+TEST_F(CommandLineProcess, OptionsWinOverTheControlFile)
+{
+    writeFile(QStringLiteral("notes.txt"), "YER 2004\nMON 3\nHDR FileHeader\nNOT FileLineOne\nNOT FileLineTwo\n"
+                                           "MSG FileMessage\nDAY 17 Planting\n");
+    const ProgramRun result = run({"--print", "notes.txt", "--header", "OptionHeader", "--line", "OptionLine",
+                                   "--message", "OptionMessage", "--font", "month=Liberation Mono", "--output",
+                                   "o.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("o.pdf")));
+    for (const char *shown : {"OptionHeader", "OptionLine", "OptionMessage", "Planting"})
+        EXPECT_TRUE(find(content, 1, QLatin1String(shown))) << shown;
+    for (const char *replaced : {"FileHeader", "FileLineOne", "FileLineTwo", "FileMessage"})
+        EXPECT_FALSE(find(content, 1, QLatin1String(replaced))) << replaced;
+
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {path(QStringLiteral("o.pdf"))});
+    ASSERT_TRUE(fonts.waitForFinished());
+    EXPECT_TRUE(fonts.readAllStandardOutput().contains("LiberationMono"));
+}
+
+TEST_F(CommandLineProcess, PagesCarryRealGlyphsWithoutADisplay)
+{
+    const ProgramRun result = run({"--print", "--year", "2027", "--month", "2", "--output", "f.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {path(QStringLiteral("f.pdf"))});
+    ASSERT_TRUE(fonts.waitForFinished());
+    const QByteArray listed = fonts.readAllStandardOutput();
+    EXPECT_TRUE(listed.contains("LiberationSans")) << listed.toStdString();
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("f.pdf")));
+    EXPECT_TRUE(find(content, 1, QStringLiteral("28")));
+    EXPECT_FALSE(find(content, 1, QStringLiteral("29")));
+}
+
+struct UnreadableRow
+{
+    const char *name;
+    QStringList arguments;
+    const char *error;
+};
+
+const UnreadableRow unreadableRows[] = {
+    {"missing_control_file", {"--print", "missing.txt", "--output", "u.pdf"},
+     "monthly-calendar: missing.txt: The file cannot be read.\n"},
+    {"control_file_in_capitals", {"--print", "NOTES.TXT", "--output", "u.pdf"},
+     "monthly-calendar: NOTES.TXT: Select a .txt file.\n"},
+    {"missing_picture", {"--print", "--picture", "missing.jpg", "--output", "u.pdf"},
+     "monthly-calendar: missing.jpg: The file cannot be read.\n"},
+    {"picture_of_another_kind", {"--print", "--picture", "tulips.png", "--output", "u.pdf"},
+     "monthly-calendar: tulips.png: Select a .gif, .bmp, .wmf OR .jpg file.\n"},
+};
+
+class CommandLineUnreadable : public CommandLineProcess, public ::testing::WithParamInterface<UnreadableRow>
+{
+};
+
+TEST_P(CommandLineUnreadable, InputThatCannotBeReadIsStatusTwoAndNoFile)
+{
+    const UnreadableRow &row = GetParam();
+    writeFile(QStringLiteral("NOTES.TXT"), "HDR Capitals\n");
+    writeFile(QStringLiteral("tulips.png"), "not looked at");
+    const ProgramRun result = run(row.arguments);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.standardError.endsWith(QString::fromUtf8(row.error))) << result.standardError.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("u.pdf"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUnreadable, ::testing::ValuesIn(unreadableRows), RowName());
+
+TEST_F(CommandLineProcess, PictureLineOfAnotherKindWarnsAndThePagePrintsWithoutIt)
+{
+    writeFile(QStringLiteral("notes.txt"), "HDR Still printed\nPIC tulips.png\n");
+    const ProgramRun result = run({"--print", "notes.txt", "--output", "w.pdf"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.standardError.endsWith(
+        QStringLiteral("monthly-calendar: notes.txt: warning: Select a .gif, .bmp, .wmf OR .jpg file.\n")))
+        << result.standardError.toStdString();
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("w.pdf")));
+    EXPECT_TRUE(find(content, 1, QStringLiteral("Still")));
+    EXPECT_TRUE(content.images.isEmpty());
+}
+
+TEST_F(CommandLineProcess, PageThatCannotBeMadeIsStatusThreeInTheWindowsWords)
+{
+    // 12.7 passes the file's month check but rounds to 13.
+    writeFile(QStringLiteral("notes.txt"), "MON 12.7\n");
+    const ProgramRun result = run({"--print", "notes.txt", "--output", "r.pdf"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.standardError.endsWith(
+        QStringLiteral("monthly-calendar: Run-time error '5': Invalid procedure call or argument\n")))
+        << result.standardError.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("r.pdf"))));
+}
+
+TEST_F(CommandLineProcess, OneBadPageOfManySendsNothing)
+{
+    writeFile(QStringLiteral("good.txt"), "MON 2\n");
+    writeFile(QStringLiteral("bad.txt"), "MON 12.7\n");
+    const ProgramRun result = run({"--print", "good.txt", "bad.txt"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(QDir(path(QStringLiteral("home/Documents"))).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(CommandLineProcess, ExistingOutputIsLeftAsItWasUnlessForced)
+{
+    const QString existing = writeFile(QStringLiteral("keep.pdf"), "the user's own file");
+    const ProgramRun refused = run({"--print", "--output", "keep.pdf"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.standardError.contains(QStringLiteral("keep.pdf: The file already exists")));
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("the user's own file"));
+    file.close();
+
+    const ProgramRun forced = run({"--print", "--output", "keep.pdf", "--force"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.standardError.toStdString();
+    EXPECT_EQ(PdfReader::read(existing).pages, 1);
+    EXPECT_EQ(filesLeft(), QStringList({"keep.pdf"})) << filesLeft().join(u' ').toStdString();
+}
+
+TEST_F(CommandLineProcess, OutputIntoAFolderThatIsMissingIsAPrinterError)
+{
+    const ProgramRun result = run({"--print", "--output", "no/such/folder/x.pdf"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.standardError.endsWith(QStringLiteral("monthly-calendar: Run-time error '482': Printer error\n")))
+        << result.standardError.toStdString();
+}
+
+TEST_F(CommandLineProcess, RunKilledHalfwayLeavesNoFile)
+{
+    writePicture(QStringLiteral("tulips.jpg"), QSize(800, 600));
+    QProcess process;
+    process.setProgram(QStringLiteral(MONTHLY_CALENDAR_PROGRAM));
+    process.setArguments({"--print", "--months", "2000-01..2099-12", "--copies", "999", "--picture", "tulips.jpg",
+                          "--output", "killed.pdf"});
+    process.setWorkingDirectory(m_dir.path());
+    process.setProcessEnvironment(m_environment);
+    process.start();
+    ASSERT_TRUE(process.waitForStarted());
+
+    // Halfway: the program holds a file in the output folder with pages in it.
+    const QDir handles(QStringLiteral("/proc/%1/fd").arg(process.processId()));
+    bool writing = false;
+    for (QDeadlineTimer deadline(60000); !writing && !deadline.hasExpired(); QThread::msleep(20)) {
+        for (const QFileInfo &handle : handles.entryInfoList(QDir::System | QDir::Files)) {
+            const QString target = handle.symLinkTarget();
+            if (target.startsWith(m_dir.path()) && QFileInfo(handle.filePath()).size() > 100 * 1024)
+                writing = true;
+        }
+    }
+    ASSERT_TRUE(writing) << "the program never started writing";
+    ASSERT_EQ(process.state(), QProcess::Running);
+    ::kill(pid_t(process.processId()), SIGKILL);
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(filesLeft(), QStringList({"tulips.jpg"})) << filesLeft().join(u' ').toStdString();
+}
+
+TEST_F(CommandLineProcess, WithoutOutputTheDocumentGoesToTheDefaultDevice)
+{
+    const ProgramRun result = run({"--print", "--months", "2027-01..2027-03"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    const QString expected = path(QStringLiteral("home/Documents/Calendar 2027-01 to 2027-03.pdf"));
+    EXPECT_EQ(result.standardOutput, expected + u'\n');
+    EXPECT_EQ(PdfReader::read(expected).pages, 3);
+
+    const ProgramRun again = run({"--print", "--months", "2027-01..2027-03"});
+    ASSERT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.standardOutput, path(QStringLiteral("home/Documents/Calendar 2027-01 to 2027-03 (2).pdf\n")));
+}
+
+TEST_F(CommandLineProcess, ListPrintersShowsTheDevicesAsTheDeviceWindowDoes)
+{
+    const ProgramRun result = run({"--list-printers"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.standardOutput, QStringLiteral("  1 Save as PDF\n"));
+}
+
+TEST_F(CommandLineProcess, PrinterThatDoesNotExistIsStatusThree)
+{
+    const ProgramRun result = run({"--print", "--printer", "Office"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.standardError.endsWith(QStringLiteral("monthly-calendar: Office: The device is not available.\n")))
+        << result.standardError.toStdString();
+}
+
+// The worked example, printed from the command line and through the window.
+TEST_F(CommandLineProcess, ControlFilePrintsTheSamePageAsTheWindow)
+{
+    writePicture(QStringLiteral("tulips.jpg"), QSize(1200, 900));
+    const QString notes = writeFile(
+        QStringLiteral("garden.txt"),
+        "YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings at the hall\r\nNOT Bring a plate\r\n"
+        "MSG Happy Spring\r\nDAY 17 Planting day\r\nBIR 3/17/1950 Grandfather\r\nDTM 2 3 Committee\r\nPIC "
+            + path(QStringLiteral("tulips.jpg")).toUtf8() + "\r\n");
+    const ProgramRun result = run({"--print", "garden.txt", "--output", "cli.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+
+    installFontSubstitutions();
+    QTemporaryDir windowFolder;
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(std::make_unique<PdfDevice>(windowFolder.path()));
+    Printers printers(std::move(devices));
+    std::vector<MsgBoxRequest> boxes;
+    frmSorvane window(printers, [&](const MsgBoxRequest &request) { boxes.push_back(request); });
+    window.openNotesFile(notes);
+    window.cmdPrint_Click();
+    ASSERT_TRUE(boxes.empty());
+    const QString windowPdf = QDir(windowFolder.path()).filePath(QStringLiteral("Calendar 2004-03.pdf"));
+
+    const PdfReader::Content fromWindow = PdfReader::read(windowPdf);
+    const PdfReader::Content fromCommandLine = PdfReader::read(path(QStringLiteral("cli.pdf")));
+    EXPECT_EQ(fromCommandLine.pages, 1);
+    EXPECT_EQ(fromCommandLine.pageSize, fromWindow.pageSize);
+    ASSERT_EQ(fromCommandLine.words.size(), fromWindow.words.size());
+    for (qsizetype i = 0; i < fromWindow.words.size(); ++i) {
+        EXPECT_EQ(fromCommandLine.words[i].text, fromWindow.words[i].text);
+        EXPECT_EQ(fromCommandLine.words[i].box, fromWindow.words[i].box) << fromWindow.words[i].text.toStdString();
+    }
+    ASSERT_EQ(fromCommandLine.strokes.size(), fromWindow.strokes.size());
+    for (qsizetype i = 0; i < fromWindow.strokes.size(); ++i) {
+        EXPECT_EQ(fromCommandLine.strokes[i].points, fromWindow.strokes[i].points);
+        EXPECT_EQ(fromCommandLine.strokes[i].widthPoints, fromWindow.strokes[i].widthPoints);
+    }
+    ASSERT_EQ(fromCommandLine.images.size(), 1);
+    ASSERT_EQ(fromWindow.images.size(), 1);
+    EXPECT_EQ(fromCommandLine.images[0].box, fromWindow.images[0].box);
+    EXPECT_EQ(fromCommandLine.images[0].pixels, fromWindow.images[0].pixels);
+}
+
+} // namespace
