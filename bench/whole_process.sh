@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Times whole processes side by side: the program printing from its command
+# line, and the command-line calendar printers that do a related job (remind
+# | rem2pdf, pcal | ps2pdf) when they are installed. Each case runs RUNS
+# times (default 10); the median wall time, the peak resident memory of the
+# largest process and the size of the PDF are reported.
+#
+# Usage: bench/whole_process.sh [path/to/monthly-calendar]
+# Needs /usr/bin/time (Debian: time) and ImageMagick's convert for the photo.
+set -euo pipefail
+
+program=$(realpath "${1:-build-test/app/monthly-calendar}")
+runs=${RUNS:-10}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+# A script on a machine without a display.
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export HOME=$work CUPS_SERVER=$work/no-cups.sock
+
+have() { command -v "$1" >/dev/null 2>&1; }
+
+# Prints "median_ms peak_MB size_KB" for a shell command writing $out.
+measure() {
+    local command=$1 out=$2 times=() peak=0
+    for _ in $(seq "$runs"); do
+        rm -f "$out"
+        local start end kb
+        start=$(date +%s%N)
+        /usr/bin/time -f '%M' -o rss bash -c "$command" >/dev/null 2>>log
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000)))
+        kb=$(tail -n 1 rss)
+        ((kb > peak)) && peak=$kb
+    done
+    local median
+    median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR % 2 ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2)}')
+    printf '%8.1f ms %8.1f MB %8d KB' "$(echo "$median / 1000" | bc -l)" "$(echo "$peak / 1024" | bc -l)" \
+        "$(($(stat -c %s "$out" 2>/dev/null || echo 0) / 1024))"
+}
+
+row() {
+    printf '%-44s %s\n' "$1" "$(measure "$2" "$3")"
+}
+
+# The garden-club page: the worked example of a control file.
+garden() {
+    printf 'YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings at the hall\r\nNOT Bring a plate\r\n'
+    printf 'MSG Happy Spring\r\nDAY 17 Planting day\r\nBIR 3/17/1950 Grandfather\r\nDTM 2 3 Committee\r\n'
+}
+garden >garden.txt
+{ garden; printf 'PIC %s/tulips.jpg\r\n' "$work"; } >garden-photo.txt
+convert -size 4000x3000 plasma:fractal -quality 90 tulips.jpg
+cat >garden.rem <<'REM'
+REM 17 Mar 2004 MSG Planting day
+REM 17 Mar 2004 MSG Grandfather is 76
+REM Tue 8 Mar 2004 MSG Committee
+REM
+printf '3/17/2004 Planting day\n3/17/2004 Grandfather is 76\n3/9/2004 Committee\n' >garden.pcal
+
+# 100,000 notes, spread over the days of one month.
+awk 'BEGIN { printf "YER 2004\r\nMON 3\r\n"; for (i = 0; i < 99998; i++) printf "DAY %d Note number %d\r\n", i % 31 + 1, i }' >large.txt
+awk 'BEGIN { for (i = 0; i < 100000; i++) printf "REM %d Mar 2004 MSG Note number %d\n", i % 31 + 1, i }' >large.rem
+awk 'BEGIN { for (i = 0; i < 100000; i++) printf "3/%d/2004 Note number %d\n", i % 31 + 1, i }' >large.pcal
+
+echo "whole process, median of $runs; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-44s %11s %11s %11s\n' case time peak PDF
+row "garden club, one month (monthly-calendar)" "'$program' --print garden.txt --output out.pdf" out.pdf
+if have remind && have rem2pdf; then
+    row "garden club, one month (remind | rem2pdf)" "remind -pp1 garden.rem 1 Mar 2004 | rem2pdf >out.pdf" out.pdf
+fi
+if have pcal && have ps2pdf; then
+    row "garden club, one month (pcal | ps2pdf)" "pcal -f garden.pcal 3 2004 | ps2pdf - out.pdf" out.pdf
+fi
+row "garden club + 4000x3000 JPEG" "'$program' --print garden-photo.txt --output out.pdf" out.pdf
+row "twelve months, same JPEG on each" \
+    "'$program' --print --year 2027 --header 'Garden Club' --picture tulips.jpg --output out.pdf" out.pdf
+row "100,000-line control file, one page" "'$program' --print large.txt --output out.pdf" out.pdf
+if have remind && have rem2pdf; then
+    row "100,000 notes (remind | rem2pdf)" "remind -pp1 large.rem 1 Mar 2004 | rem2pdf >out.pdf" out.pdf
+fi
+if have pcal; then
+    row "100,000 notes (pcal, PostScript only)" "pcal -f large.pcal 3 2004 >out.pdf" out.pdf
+fi
