@@ -6,7 +6,8 @@
 # largest process and the size of the PDF are reported.
 #
 # Usage: bench/whole_process.sh [path/to/monthly-calendar]
-# Needs /usr/bin/time (Debian: time) and ImageMagick's convert for the photo.
+# Needs ImageMagick's convert for the photo; /usr/bin/time (Debian: time)
+# for the peak memory, which is left out without it.
 set -euo pipefail
 
 program=$(realpath "${1:-build-test/app/monthly-calendar}")
@@ -27,16 +28,23 @@ measure() {
         rm -f "$out"
         local start end kb
         start=$(date +%s%N)
-        /usr/bin/time -f '%M' -o rss bash -c "$command" >/dev/null 2>>log
+        if [[ -x /usr/bin/time ]]; then
+            /usr/bin/time -f '%M' -o rss bash -c "$command" >/dev/null 2>>log
+            kb=$(tail -n 1 rss)
+        else
+            bash -c "$command" >/dev/null 2>>log
+            kb=0
+        fi
         end=$(date +%s%N)
         times+=($(((end - start) / 1000)))
-        kb=$(tail -n 1 rss)
         ((kb > peak)) && peak=$kb
     done
-    local median
-    median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR % 2 ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2)}')
-    printf '%8.1f ms %8.1f MB %8d KB' "$(echo "$median / 1000" | bc -l)" "$(echo "$peak / 1024" | bc -l)" \
-        "$(($(stat -c %s "$out" 2>/dev/null || echo 0) / 1024))"
+    printf '%s\n' "${times[@]}" | sort -n | awk -v peak="$peak" -v size="$(stat -c %s "$out" 2>/dev/null || echo 0)" '
+        { a[NR] = $1 }
+        END {
+            median = NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2
+            printf "%8.1f ms %8.1f MB %8d KB", median / 1000, peak / 1024, size / 1024
+        }'
 }
 
 row() {
