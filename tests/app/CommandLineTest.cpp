@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "tests/support/RowName.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,6 +166,25 @@ TEST(CommandLineTest, HelpNamesEveryOptionAndTheExitStatuses)
                                "--version", "CONTROL-FILE"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("3 the page could not be made or printed")));
+}
+
+TEST(CommandLineTest, ManualPageDescribesEveryOptionOfTheHelp)
+{
+    QFile manual(QStringLiteral(MANUAL_PAGE));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    // roff writes the dashes of options as \-.
+    const QString page = QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+    int options = 0;
+    for (const QRegularExpressionMatch &match : option.globalMatch(commandLineHelp())) {
+        if (match.captured() == QStringLiteral("--help-all"))
+            continue;
+        ++options;
+        const QRegularExpression mentioned(QStringLiteral("(^|[^a-z-])%1([^a-z-]|$)").arg(match.captured()));
+        EXPECT_TRUE(page.contains(mentioned))
+            << match.captured().toStdString();
+    }
+    EXPECT_GE(options, 16);
 }
 
 } // namespace
