@@ -54,6 +54,15 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+// Without a login session Qt tells that it picked a runtime folder of its
+// own; a script's standard error is kept for what went wrong with the run.
+void printingMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    writeLine(stderr, qFormatLogMessage(type, context, message));
+}
+
 // Help, version and usage errors need no display and no fonts.
 int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &options)
 {
@@ -77,6 +86,7 @@ int printWithoutWindow(int argc, char **argv, const CommandLineOptions &options)
     // Printing needs fonts, not a screen.
     if (!hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(printingMessages);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(applicationTitle());
     installFontSubstitutions();
