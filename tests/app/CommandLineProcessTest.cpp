@@ -284,7 +284,7 @@ TEST_P(CommandLineUnreadable, InputThatCannotBeReadIsStatusTwoAndNoFile)
     writeFile(QStringLiteral("tulips.png"), "not looked at");
     const ProgramRun result = run(row.arguments);
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.standardError, QString::fromUtf8(row.error))) << result.standardError.toStdString();
+    EXPECT_EQ(result.standardError, QString::fromUtf8(row.error));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("u.pdf"))));
 }
 
@@ -295,8 +295,8 @@ TEST_F(CommandLineProcess, PictureLineOfAnotherKindWarnsAndThePagePrintsWithoutI
     writeFile(QStringLiteral("notes.txt"), "HDR Still printed\nPIC tulips.png\n");
     const ProgramRun result = run({"--print", "notes.txt", "--output", "w.pdf"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.standardError == (
-        QStringLiteral("monthly-calendar: notes.txt: warning: Select a .gif, .bmp, .wmf OR .jpg file.\n"));
+    EXPECT_EQ(result.standardError,
+              QStringLiteral("monthly-calendar: notes.txt: warning: Select a .gif, .bmp, .wmf OR .jpg file.\n"));
     const PdfReader::Content content = PdfReader::read(path(QStringLiteral("w.pdf")));
     EXPECT_TRUE(find(content, 1, QStringLiteral("Still")));
     EXPECT_TRUE(content.images.isEmpty());
