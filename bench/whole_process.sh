@@ -3,7 +3,9 @@
 # line, and the command-line calendar printers that do a related job (remind
 # | rem2pdf, pcal | ps2pdf) when they are installed. Each case runs RUNS
 # times (default 10); the median wall time, the peak resident memory of the
-# largest process and the size of the PDF are reported.
+# largest process, the median CPU time (user + system, of all processes; less
+# disturbed by a busy machine than the wall time) and the size of the PDF are
+# reported. The peers' 100,000-note cases run LARGE_RUNS times (default 3).
 #
 # Usage: bench/whole_process.sh [path/to/monthly-calendar]
 # Needs ImageMagick's convert for the photo; /usr/bin/time (Debian: time)
@@ -12,6 +14,7 @@ set -euo pipefail
 
 program=$(realpath "${1:-build-test/app/monthly-calendar}")
 runs=${RUNS:-10}
+large_runs=${LARGE_RUNS:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -21,34 +24,39 @@ export HOME=$work CUPS_SERVER=$work/no-cups.sock
 
 have() { command -v "$1" >/dev/null 2>&1; }
 
-# Prints "median_ms peak_MB size_KB" for a shell command writing $out.
+# Prints "median_ms peak_MB cpu_ms size_KB" for a shell command writing $out,
+# run $3 times.
 measure() {
-    local command=$1 out=$2 times=() peak=0
-    for _ in $(seq "$runs"); do
+    local command=$1 out=$2 count=$3 times=() cpus=() peak=0
+    for _ in $(seq "$count"); do
         rm -f "$out"
-        local start end kb
+        local start end kb cpu
         start=$(date +%s%N)
         if [[ -x /usr/bin/time ]]; then
-            /usr/bin/time -f '%M' -o rss bash -c "$command" >/dev/null 2>>log
-            kb=$(tail -n 1 rss)
+            /usr/bin/time -f '%M %U %S' -o usage bash -c "$command" >/dev/null 2>>log
+            read -r kb cpu < <(tail -n 1 usage | awk '{print $1, ($2 + $3) * 1000}')
         else
             bash -c "$command" >/dev/null 2>>log
-            kb=0
+            kb=0 cpu=0
         fi
         end=$(date +%s%N)
         times+=($(((end - start) / 1000)))
+        cpus+=("$cpu")
         ((kb > peak)) && peak=$kb
     done
-    printf '%s\n' "${times[@]}" | sort -n | awk -v peak="$peak" -v size="$(stat -c %s "$out" 2>/dev/null || echo 0)" '
+    local cpu_median
+    cpu_median=$(printf '%s\n' "${cpus[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR % 2 ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2)}')
+    printf '%s\n' "${times[@]}" | sort -n | awk -v peak="$peak" -v cpu="$cpu_median" \
+        -v size="$(stat -c %s "$out" 2>/dev/null || echo 0)" '
         { a[NR] = $1 }
         END {
             median = NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2
-            printf "%8.1f ms %8.1f MB %8d KB", median / 1000, peak / 1024, size / 1024
+            printf "%8.1f ms %8.1f MB %8.0f ms %8d KB", median / 1000, peak / 1024, cpu, size / 1024
         }'
 }
 
 row() {
-    printf '%-44s %s\n' "$1" "$(measure "$2" "$3")"
+    printf '%-44s %s\n' "$1" "$(measure "$2" "$3" "${4:-$runs}")"
 }
 
 # The garden-club page: the worked example of a control file.
@@ -72,7 +80,7 @@ awk 'BEGIN { for (i = 0; i < 100000; i++) printf "REM %d Mar 2004 MSG Note numbe
 awk 'BEGIN { for (i = 0; i < 100000; i++) printf "3/%d/2004 Note number %d\n", i % 31 + 1, i }' >large.pcal
 
 echo "whole process, median of $runs; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-44s %11s %11s %11s\n' case time peak PDF
+printf '%-44s %11s %11s %11s %11s\n' case time peak cpu PDF
 row "garden club, one month (monthly-calendar)" "'$program' --print garden.txt --output out.pdf" out.pdf
 if have remind && have rem2pdf; then
     row "garden club, one month (remind | rem2pdf)" "remind -pp1 garden.rem 1 Mar 2004 | rem2pdf >out.pdf" out.pdf
@@ -85,8 +93,8 @@ row "twelve months, same JPEG on each" \
     "'$program' --print --year 2027 --header 'Garden Club' --picture tulips.jpg --output out.pdf" out.pdf
 row "100,000-line control file, one page" "'$program' --print large.txt --output out.pdf" out.pdf
 if have remind && have rem2pdf; then
-    row "100,000 notes (remind | rem2pdf)" "remind -pp1 large.rem 1 Mar 2004 | rem2pdf >out.pdf" out.pdf
+    row "100,000 notes (remind | rem2pdf)" "remind -pp1 large.rem 1 Mar 2004 | rem2pdf >out.pdf" out.pdf "$large_runs"
 fi
 if have pcal; then
-    row "100,000 notes (pcal, PostScript only)" "pcal -f large.pcal 3 2004 >out.pdf" out.pdf
+    row "100,000 notes (pcal, PostScript only)" "pcal -f large.pcal 3 2004 >out.pdf" out.pdf "$large_runs"
 fi
