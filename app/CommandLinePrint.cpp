@@ -165,15 +165,16 @@ OutputDevice *CommandLinePrint::findDevice()
 
 ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevice &device)
 {
+    auto collecting = std::make_unique<DocumentCollector>(device);
+    DocumentCollector &collector = *collecting;
     std::vector<std::unique_ptr<OutputDevice>> devices;
-    auto *collector = new DocumentCollector(device);
-    devices.emplace_back(collector);
+    devices.push_back(std::move(collecting));
     Printers printers(std::move(devices));
     PrintSurface surface(printers);
     try {
         for (const CalendarPage &page : pages)
             printCalendar(surface, page, m_context.locale);
-        collector->printDocument(documentName(collector->pageNames()));
+        collector.printDocument(documentName(collector.pageNames()));
     } catch (const RuntimeError &error) {
         report(QString(), runtimeErrorBox(error));
         return ExitStatus::PrintFailed;

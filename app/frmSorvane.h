@@ -30,6 +30,9 @@
 //     ends the document; EndDoc hands the recorded page to the current output
 //     device (a CUPS printer or "Save as PDF"). A DAY note thus travels from
 //     its line to strNotes, to PlaceMonth's cell, to the device.
+//   - Without the window, CommandLinePrint prints the pages the command line
+//     names (CommandLine): it fills CalendarPage values the same way and
+//     hands them to printCalendar, all pages of a run into one document.
 //
 // Every handler runs under runGuarded: a run-time error becomes a message
 // box and the window keeps all the user's work.
