@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "app/Version.h"
 #include "app/frmSorvane.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/PdfDevice.h"
@@ -123,7 +124,7 @@ TEST_F(CommandLineProcess, HelpAndVersionNeedNoDisplay)
 
     const ProgramRun version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.standardOutput, QStringLiteral("monthly-calendar " PROJECT_VERSION "\n"));
+    EXPECT_EQ(version.standardOutput, QStringLiteral("monthly-calendar " MONTHLYCALENDAR_VERSION "\n"));
 }
 
 struct UsageRow
