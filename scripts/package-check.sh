@@ -31,6 +31,7 @@ expected=(
   "./usr/share/metainfo/$id.metainfo.xml"
   "./usr/share/icons/hicolor/scalable/apps/$id.svg"
   ./usr/share/doc/monthly-calendar/LICENSE
+  ./usr/share/man/man1/monthly-calendar.1
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
