@@ -1,5 +1,6 @@
 #include "drawing/PlaceText.h"
 
+#include "drawing/WordBreak.h"
 #include "surface/PrintSurface.h"
 
 #include <QString>
@@ -75,9 +76,26 @@ QStringView placeTextBlock(PrintSurface &surface, float Tx, float Ty, qint16 Tw,
             line.clear();
             ++lineNumber;
         } else if (widerThan(surface, line, word, Tw)) {
-            printLine(surface, line, Tx);
-            line = word.toString();
-            ++lineNumber;
+            // An empty line takes the word after its blank; a full one goes out.
+            QString lead;
+            if (line.isEmpty()) {
+                lead = Blank;
+            } else {
+                printLine(surface, line, Tx);
+                ++lineNumber;
+            }
+            // A word wider than a whole line is broken inside the cell.
+            while (lineNumber <= MaxLines && widerThan(surface, lead, word, Tw)) {
+                const qsizetype cut
+                    = wordBreak(word, [&](QStringView piece) { return !widerThan(surface, lead, piece, Tw); });
+                lead += word.first(cut);
+                printLine(surface, lead, Tx);
+                ++lineNumber;
+                word = word.sliced(cut);
+                lead.clear();
+            }
+            line = lead;
+            line += word;
         } else {
             line += Blank;
             line += word;
