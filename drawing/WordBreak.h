@@ -4,8 +4,9 @@
 #include <functional>
 
 // Where a word too wide for its line is broken: the longest beginning that
-// fits, cut at a Unicode line-break opportunity, else between grapheme
-// clusters, else between code points. Gives at least one grapheme cluster,
-// so a line always takes something. fits is asked about beginnings of word
-// only; a word of megabytes is looked at no further than its first line.
-qsizetype wordBreak(QStringView word, const std::function<bool(QStringView)> &fits);
+// measures at most available, cut at a Unicode line-break opportunity, else
+// between grapheme clusters, else between code points; the whole word when
+// it fits. Gives at least one grapheme cluster, so a line always takes
+// something. measure is asked about beginnings of word only, and a word of
+// megabytes is looked at no further than its first line.
+qsizetype wordBreak(QStringView word, double available, const std::function<double(QStringView)> &measure);
