@@ -14,7 +14,7 @@ constexpr QChar Blank = u' ';
 constexpr QChar LineBreakMark = u'^';
 // Longer candidates are first measured by their beginnings, the shorter
 // first: fonts of other scripts are slow to measure.
-constexpr qsizetype Beginnings[] = {64, 1024};
+constexpr qsizetype Beginnings[] = {16, 1024};
 // In lines of the font: more than a cut at the end of a beginning can change.
 constexpr float FarBeyond = 4;
 
