@@ -127,7 +127,7 @@ void BM_MonthGridWithNotes(benchmark::State &state)
     PdfTarget target;
     const CalendarPage input = fullPage(Picture());
     for (auto _ : state) {
-        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220, English);
+        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220);
         target.surface.KillDoc();
     }
 }
@@ -224,7 +224,7 @@ void BM_MonthGridWith10MbEntry(benchmark::State &state)
     CalendarPage input = fullPage(Picture());
     input.strNotes[14] = tenMegabyteEntry();
     for (auto _ : state) {
-        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220, English);
+        PlaceMonth(target.surface, input.strNotes, 2003, 8, 600, 4550, input.fonts.strCalFont, 220);
         state.PauseTiming();
         target.surface.KillDoc();
         state.ResumeTiming();

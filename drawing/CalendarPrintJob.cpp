@@ -84,16 +84,16 @@ DayNotes notesOfMonth(const CalendarPage &page, qint16 Yr, qint16 Mt, const QLoc
 {
     DayNotes notes = page.strNotes;
     if (page.events) {
-        const QDate first = monthDates(Yr, Mt, locale).first;
+        const QDate first = monthDates(Yr, Mt).first;
         page.events->addNotes(notes, first.year(), first.month(), locale);
     }
     return notes;
 }
 
 // Named after the month the grid shows, so the PDF device can name its file.
-QString documentName(qint16 Yr, qint16 Mt, const QLocale &locale)
+QString documentName(qint16 Yr, qint16 Mt)
 {
-    const QDate first = monthDates(Yr, Mt, locale).first;
+    const QDate first = monthDates(Yr, Mt).first;
     return QStringLiteral("Calendar %1-%2").arg(first.year(), 4, 10, QChar(u'0')).arg(first.month(), 2, 10, QChar(u'0'));
 }
 
@@ -114,9 +114,8 @@ void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLoc
 
     const qint16 Yr = CInt(year);
     const qint16 Mt = CInt(Val(page.txtMonth));
-    PlaceMonth(surface, notesOfMonth(page, Yr, Mt, locale), Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin,
-              locale);
-    surface.setDocumentName(documentName(Yr, Mt, locale));
+    PlaceMonth(surface, notesOfMonth(page, Yr, Mt, locale), Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin);
+    surface.setDocumentName(documentName(Yr, Mt));
     surface.EndDoc();
 }
 

@@ -5,7 +5,6 @@
 #include "platform/Numbers.h"
 #include "surface/PrintSurface.h"
 
-#include <QLocale>
 #include <QString>
 
 namespace {
@@ -46,21 +45,16 @@ void printHeads(PrintSurface &surface, qint16 My, const QString &cFont, qint16 b
 
 } // namespace
 
-MonthDates monthDates(qint16 Yr, qint16 Mt, const QLocale &locale)
+MonthDates monthDates(qint16 Yr, qint16 Mt)
 {
-    // The year is written as a signed number: a blank in place of the sign.
-    const QString sign = Yr < 0 ? QString() : QStringLiteral(" ");
-    const QString text = MonthName(Mt, locale) + QStringLiteral(" 1,") + sign + QString::number(Yr);
-    // The text always carries its year, so "today" is never consulted.
-    const QDate first = DateValue(text, locale, QDate());
-    const QDate last = first.addMonths(1).addDays(-1);
-    return {first, last.day(), Weekday(first) - 1};
+    const QDate first = firstDayOfMonth(Yr, Mt);
+    return {first, first.daysInMonth(), Weekday(first) - 1};
 }
 
 void PlaceMonth(PrintSurface &surface, const DayNotes &strNotes, qint16 Yr, qint16 Mt, qint16 Mx, qint16 My,
-                const QString &cFont, qint16 bLeft, const QLocale &locale)
+                const QString &cFont, qint16 bLeft)
 {
-    const MonthDates month = monthDates(Yr, Mt, locale);
+    const MonthDates month = monthDates(Yr, Mt);
     drawRules(surface, My, bLeft);
     printHeads(surface, My, cFont, bLeft);
 

@@ -1,5 +1,6 @@
 #include "drawing/PlaceText.h"
 
+#include "drawing/WordBreak.h"
 #include "surface/PrintSurface.h"
 
 #include <QString>
@@ -11,8 +12,9 @@ constexpr float NoteFontSize = 8;
 constexpr int MaxLines = 7;
 constexpr QChar Blank = u' ';
 constexpr QChar LineBreakMark = u'^';
-// Longer candidates are first measured by their beginning.
-constexpr qsizetype LongCandidate = 1024;
+// Longer candidates are first measured by their beginnings, the shorter
+// first: fonts of other scripts are slow to measure.
+constexpr qsizetype Beginnings[] = {16, 1024};
 // In lines of the font: more than a cut at the end of a beginning can change.
 constexpr float FarBeyond = 4;
 
@@ -27,9 +29,11 @@ void printLine(PrintSurface &surface, const QString &line, float Tx)
 // by far, so is the whole.
 bool widerThan(const PrintSurface &surface, const QString &line, QStringView word, qint16 Tw)
 {
-    if (line.size() + word.size() > LongCandidate) {
-        QString beginning = line.left(LongCandidate);
-        beginning += word.first(std::min(word.size(), LongCandidate - beginning.size()));
+    for (const qsizetype length : Beginnings) {
+        if (line.size() + word.size() <= length)
+            break;
+        QString beginning = line.left(length);
+        beginning += word.first(std::min(word.size(), length - beginning.size()));
         if (surface.TextWidth(beginning) > Tw + FarBeyond * surface.lineHeight())
             return true;
     }
@@ -75,9 +79,35 @@ QStringView placeTextBlock(PrintSurface &surface, float Tx, float Ty, qint16 Tw,
             line.clear();
             ++lineNumber;
         } else if (widerThan(surface, line, word, Tw)) {
-            printLine(surface, line, Tx);
-            line = word.toString();
-            ++lineNumber;
+            // An empty line takes the word after its blank; a full one goes out.
+            QString lead;
+            if (line.isEmpty()) {
+                lead = Blank;
+            } else {
+                printLine(surface, line, Tx);
+                ++lineNumber;
+            }
+            // A word wider than a whole line is broken inside the cell.
+            const auto measure = [&](QStringView piece) {
+                QString candidate = lead;
+                candidate += piece;
+                return surface.TextWidth(candidate);
+            };
+            while (lineNumber <= MaxLines) {
+                const qsizetype cut = wordBreak(word, Tw, measure);
+                if (cut == word.size())
+                    break;
+                lead += word.first(cut);
+                printLine(surface, lead, Tx);
+                ++lineNumber;
+                word = word.sliced(cut);
+                lead.clear();
+            }
+            // Past the seventh line the rest of the word is dropped, not copied.
+            if (lineNumber > MaxLines)
+                break;
+            line = lead;
+            line += word;
         } else {
             line += Blank;
             line += word;

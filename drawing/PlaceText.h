@@ -8,8 +8,9 @@ class QString;
 
 // Prints Tt as a block of word-wrapped lines at (Tx, Ty) in font Tf at 8 pt:
 // lines at most Tw twips wide (the joining blank not counted), a word holding
-// "^" ends the line, at most seven lines. Tt is consumed: on return it holds
-// only the text that was not taken.
+// "^" ends the line, at most seven lines. A word wider than a whole line is
+// broken across lines, each at most Tw wide, so nothing runs past the block.
+// Tt is consumed: on return it holds only the text that was not taken.
 void PlaceText(PrintSurface &surface, float Tx, float Ty, qint16 Tw, const QString &Tf, QString &Tt);
 
 // Prints Tt as PlaceText does and returns the part not taken as a view into

@@ -5,7 +5,6 @@
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
-#include <QLocale>
 #include <QString>
 
 namespace {
@@ -25,14 +24,12 @@ qint16 dayIndex(QDate first, qint16 weekday, qint16 occurrence)
 } // namespace
 
 void AddNthWeekdayNote(DayNotes &strNotes, const QString &txtYear, qint16 weekday, qint16 occurrence, qint16 month,
-                       const QString &note, const QLocale &locale)
+                       const QString &note)
 {
     if (occurrence < 1 || weekday < 0)
         return;
     try {
-        const QString firstText = MonthName(month, locale) + QStringLiteral(" 1, ") + txtYear.trimmed();
-        // No "today": a year box without a year makes no date.
-        const QDate first = DateValue(firstText, locale, QDate());
+        const QDate first = firstDayOfMonth(CInt(Val(txtYear.trimmed())), month);
         const qint16 index = dayIndex(first, weekday, occurrence);
         if (index + 1 <= first.daysInMonth())
             appendNote(strNotes, index, note);

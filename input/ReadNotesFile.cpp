@@ -241,8 +241,7 @@ private:
         if (qsizetype(m_ruleDays.size()) >= maxCachedDates)
             m_ruleDays.clear();
         DayNotes scratch;
-        AddNthWeekdayNote(scratch, m_page.txtYear, weekday, occurrence, month, QStringLiteral("."),
-                          m_context.locale);
+        AddNthWeekdayNote(scratch, m_page.txtYear, weekday, occurrence, month, QStringLiteral("."));
         const auto noted = std::find_if(scratch.begin(), scratch.end(), [](const QString &n) { return !n.isEmpty(); });
         const int day = noted == scratch.end() ? -1 : int(noted - scratch.begin());
         m_ruleDays.emplace(key, day);

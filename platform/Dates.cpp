@@ -3,69 +3,202 @@
 #include "platform/RuntimeError.h"
 
 #include <QList>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
-struct Token
-{
-    QString text;
-    bool numeric = false;
-};
+// No date is written with more characters; longer texts are not searched.
+constexpr qsizetype LongestDateText = 256;
 
-QList<Token> tokenize(QStringView text)
+// Text as it is compared: composed, case folded, decimal digits of every
+// script as ASCII digits, format characters (direction marks, joiners)
+// dropped and every run of white space one blank.
+QString folded(QStringView text)
 {
-    QList<Token> tokens;
-    QString current;
-    QChar previous;
-    auto flush = [&] {
-        if (current.isEmpty())
-            return;
-        bool numeric = true;
-        for (QChar c : current)
-            numeric = numeric && c.isDigit() && c.unicode() < 128;
-        tokens.append({current, numeric});
-        current.clear();
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isLetterOrNumber()) {
-            if (!current.isEmpty() && current.back().isDigit() != c.isDigit())
-                flush();
-            current += c;
-        } else {
-            flush();
-            if (!(c.isSpace() || c == u'/' || c == u'-' || c == u'.' || c == u','))
-                return {};
-            // A minus that does not join two fields is a sign: no negative years.
-            if (c == u'-' && !previous.isLetterOrNumber() && i + 1 < text.size() && text[i + 1].isDigit())
-                return {};
+    const QString composed = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded();
+    QString result;
+    result.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        char32_t c = composed[i].unicode();
+        // Digits of some scripts (Chakma, Adlam) lie beyond the first plane.
+        if (QChar::isHighSurrogate(c) && i + 1 < composed.size() && composed[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(composed[i], composed[i + 1]);
+            ++i;
         }
-        previous = c;
+        if (QChar::category(c) == QChar::Other_Format)
+            continue;
+        if (QChar::isSpace(c)) {
+            if (!result.endsWith(u' '))
+                result += u' ';
+        } else if (QChar::category(c) == QChar::Number_DecimalDigit) {
+            result += QChar(u'0' + QChar::digitValue(c));
+        } else {
+            result += QStringView(QChar::fromUcs4(c));
+        }
     }
-    flush();
-    return tokens;
+    return result;
 }
 
-std::optional<int> monthFromName(const QString &word, const QLocale &locale)
+struct MonthWord
 {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const QLocale &names : {locale, english}) {
+    QString name;
+    int month = 0;
+};
+
+bool holdsLetter(const QString &text)
+{
+    const QList<uint> codePoints = text.toUcs4();
+    return std::any_of(codePoints.cbegin(), codePoints.cend(), [](uint c) { return QChar::isLetter(c); });
+}
+
+// Every name of every month, the locale's before English ones, longest first.
+QList<MonthWord> monthWords(const QLocale &locale)
+{
+    QList<MonthWord> words;
+    auto add = [&](const QString &name, int month) {
+        const QString word = folded(name).trimmed();
+        if (!holdsLetter(word))
+            return;
+        words.append({word, month});
+        // "Sep." is also written "Sep".
+        if (word.endsWith(u'.'))
+            words.append({word.chopped(1), month});
+    };
+    for (const QLocale &names : {locale, QLocale(QLocale::English, QLocale::UnitedStates)}) {
         for (int month = 1; month <= 12; ++month) {
-            for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                if (word.compare(names.monthName(month, format), Qt::CaseInsensitive) == 0
-                    || word.compare(names.standaloneMonthName(month, format), Qt::CaseInsensitive) == 0)
-                    return month;
+            for (const QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+                add(names.monthName(month, format), month);
+                add(names.standaloneMonthName(month, format), month);
             }
+        }
+    }
+    std::stable_sort(words.begin(), words.end(),
+                     [](const MonthWord &a, const MonthWord &b) { return a.name.size() > b.name.size(); });
+    return words;
+}
+
+// 1 for digits, 2 for letters and marks, 0 for anything else.
+int kindOf(QChar c)
+{
+    if (c.isDigit())
+        return 1;
+    return c.isLetter() || c.isMark() ? 2 : 0;
+}
+
+// Whether b would run on the word that a ends, or a on the one b starts.
+bool joins(QChar a, QChar b)
+{
+    return kindOf(a) != 0 && kindOf(a) == kindOf(b);
+}
+
+struct NameMatch
+{
+    qsizetype at = -1;
+    qsizetype length = 0;
+    int month = 0;
+};
+
+// The longest month name that stands as a word of its own in text.
+std::optional<NameMatch> findMonthName(const QString &text, const QList<MonthWord> &words)
+{
+    for (const MonthWord &word : words) {
+        for (qsizetype at = text.indexOf(word.name); at >= 0; at = text.indexOf(word.name, at + 1)) {
+            const qsizetype end = at + word.name.size();
+            const bool startsWord = at == 0 || !joins(text[at - 1], word.name.front());
+            const bool endsWord = end == text.size() || !joins(word.name.back(), text[end]);
+            if (startsWord && endsWord)
+                return NameMatch{at, word.name.size(), word.month};
         }
     }
     return std::nullopt;
 }
 
-int yearFrom(const Token &token)
+// Stands where a month name was taken out of a text: a format character,
+// which no folded text holds.
+constexpr QChar NameMark = u'\uFEFF';
+
+bool isSeparator(QChar c)
 {
-    const int value = token.text.toInt();
-    if (token.text.size() <= 2)
+    return c == NameMark || c == u' ' || c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u'\u060C' || c == u'\u3001';
+}
+
+// The words a locale writes between the fields of its dates ("de", "г",
+// "年"), folded.
+QStringList dateWords(const QLocale &locale)
+{
+    QString literals;
+    for (const QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+        const QString pattern = locale.dateFormat(format);
+        for (qsizetype i = 0; i < pattern.size(); ++i) {
+            if (pattern[i] == u'\'') {
+                for (++i; i < pattern.size() && pattern[i] != u'\''; ++i)
+                    literals += pattern[i];
+                continue;
+            }
+            // ASCII letters are the fields themselves.
+            literals += pattern[i].isLetter() && pattern[i].unicode() < 128 ? QChar(u' ') : pattern[i];
+        }
+        literals += u' ';
+    }
+    QStringList words;
+    QString word;
+    for (const QChar c : folded(literals) + u' ') {
+        if (!isSeparator(c)) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            if (holdsLetter(word) && !words.contains(word))
+                words.append(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Blanks out every whole-word occurrence of word in text.
+void removeWord(QString &text, const QString &word)
+{
+    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+        const qsizetype end = at + word.size();
+        if ((at == 0 || !joins(text[at - 1], word.front())) && (end == text.size() || !joins(word.back(), text[end])))
+            text.replace(at, word.size(), QString(word.size(), u' '));
+    }
+}
+
+// The runs of digits of a text that holds nothing else but separators;
+// nothing when it holds anything else or a sign.
+std::optional<QStringList> numbersOf(QStringView text)
+{
+    QStringList numbers;
+    QString current;
+    QChar previous;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            current += c;
+            previous = c;
+            continue;
+        }
+        if (!isSeparator(c))
+            return std::nullopt;
+        // A minus that does not join two fields is a sign: no negative years.
+        const bool joinsFields = previous.isDigit() || previous == NameMark;
+        if (c == u'-' && !joinsFields && i + 1 < text.size() && text[i + 1].isDigit())
+            return std::nullopt;
+        if (!current.isEmpty())
+            numbers.append(std::exchange(current, QString()));
+        previous = c;
+    }
+    if (!current.isEmpty())
+        numbers.append(current);
+    return numbers;
+}
+
+int yearFrom(const QString &number)
+{
+    const int value = number.toInt();
+    if (number.size() <= 2)
         return value < 30 ? 2000 + value : 1900 + value;
     return value;
 }
@@ -89,43 +222,53 @@ QDate makeDate(int year, int month, int day)
     return QDate(year, month, day);
 }
 
-QDate fromNumbers(const QList<Token> &tokens, const QLocale &locale, QDate today)
+QDate fromNumbers(const QStringList &numbers, const QLocale &locale, QDate today)
 {
-    if (tokens.size() == 3 && tokens[0].text.size() >= 3)
-        return makeDate(tokens[0].text.toInt(), tokens[1].text.toInt(), tokens[2].text.toInt());
+    if (numbers.size() == 3 && numbers[0].size() >= 3)
+        return makeDate(numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt());
     QString order = numericOrder(locale);
-    if (tokens.size() == 2)
+    if (numbers.size() == 2)
         order.remove(u'y');
     int day = 0, month = 0, year = today.year();
-    for (qsizetype i = 0; i < tokens.size(); ++i) {
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
         if (order[i] == u'd')
-            day = tokens[i].text.toInt();
+            day = numbers[i].toInt();
         else if (order[i] == u'm')
-            month = tokens[i].text.toInt();
+            month = numbers[i].toInt();
         else
-            year = yearFrom(tokens[i]);
+            year = yearFrom(numbers[i]);
     }
     return makeDate(year, month, day);
 }
 
-QDate fromNamedMonth(const QList<Token> &tokens, int month, qsizetype nameAt, QDate today)
+QDate fromNamedMonth(const QStringList &numbers, int month, QDate today)
 {
-    QList<Token> numbers = tokens;
-    numbers.removeAt(nameAt);
-    for (const Token &token : numbers) {
-        if (!token.numeric)
-            return {};
-    }
     if (numbers.size() == 1) {
-        if (numbers[0].text.size() > 2)
-            return makeDate(numbers[0].text.toInt(), month, 1);
-        return makeDate(today.year(), month, numbers[0].text.toInt());
+        if (numbers[0].size() > 2)
+            return makeDate(numbers[0].toInt(), month, 1);
+        return makeDate(today.year(), month, numbers[0].toInt());
     }
     // "March 1, 2004", "1 March 2004" and "2004 March 1".
-    const bool yearFirst = numbers[0].text.size() > 2;
-    const Token &dayToken = yearFirst ? numbers[1] : numbers[0];
-    const Token &yearToken = yearFirst ? numbers[0] : numbers[1];
-    return makeDate(yearFrom(yearToken), month, dayToken.text.toInt());
+    const bool yearFirst = numbers[0].size() > 2;
+    const QString &day = yearFirst ? numbers[1] : numbers[0];
+    const QString &year = yearFirst ? numbers[0] : numbers[1];
+    return makeDate(yearFrom(year), month, day.toInt());
+}
+
+QDate dateOf(QStringView text, const QLocale &locale, QDate today)
+{
+    if (text.size() > LongestDateText)
+        return {};
+    QString rest = folded(text);
+    const std::optional<NameMatch> name = findMonthName(rest, monthWords(locale));
+    if (name)
+        rest.replace(name->at, name->length, NameMark);
+    for (const QString &word : dateWords(locale))
+        removeWord(rest, word);
+    const std::optional<QStringList> numbers = numbersOf(rest);
+    if (!numbers || numbers->size() < (name ? 1 : 2) || numbers->size() > (name ? 2 : 3))
+        return {};
+    return name ? fromNamedMonth(*numbers, name->month, today) : fromNumbers(*numbers, locale, today);
 }
 
 } // namespace
@@ -147,24 +290,21 @@ int Weekday(QDate date)
     return date.dayOfWeek() % 7 + 1;
 }
 
+QDate firstDayOfMonth(int Yr, int Mt)
+{
+    if (Mt < 1 || Mt > 12)
+        throw RuntimeError(RuntimeError::InvalidProcedureCall);
+    int year = Yr;
+    if (Yr >= 0 && Yr <= 99)
+        year = Yr < 30 ? 2000 + Yr : 1900 + Yr;
+    if (year < 100 || year > 9999)
+        throw RuntimeError(RuntimeError::TypeMismatch);
+    return QDate(year, Mt, 1);
+}
+
 QDate DateValue(QStringView text, const QLocale &locale, QDate today)
 {
-    const QList<Token> tokens = tokenize(text);
-    QDate date;
-    if (tokens.size() == 2 || tokens.size() == 3) {
-        qsizetype nameAt = -1;
-        int month = 0;
-        for (qsizetype i = 0; i < tokens.size(); ++i) {
-            if (tokens[i].numeric)
-                continue;
-            const std::optional<int> named = monthFromName(tokens[i].text, locale);
-            if (!named || nameAt >= 0)
-                throw RuntimeError(RuntimeError::TypeMismatch);
-            nameAt = i;
-            month = *named;
-        }
-        date = nameAt >= 0 ? fromNamedMonth(tokens, month, nameAt, today) : fromNumbers(tokens, locale, today);
-    }
+    const QDate date = dateOf(text, locale, today);
     if (!date.isValid())
         throw RuntimeError(RuntimeError::TypeMismatch);
     return date;

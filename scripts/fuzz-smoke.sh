@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
-targets=(notes calendar picture wmf)
+targets=(notes calendar picture wmf text)
 
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMONTHLYCALENDAR_FUZZ=ON -DMONTHLYCALENDAR_TESTS=OFF -DMONTHLYCALENDAR_BENCH=OFF >/dev/null

@@ -10,6 +10,9 @@ build_packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   dpkg-dev file  # cpack finds the package's library dependencies with them
+  # Every script a note may be written in: Arabic, Hebrew, Indic, Thai and
+  # more (noto-core), Chinese, Japanese and Korean (noto-cjk).
+  fonts-noto-core fonts-noto-cjk
 )
 test_packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf
@@ -17,7 +20,10 @@ test_packages=(
   desktop-file-utils appstream
   xvfb xauth openbox xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
+  locales
 )
+# The tests also run under these.
+test_locales=(ja_JP ar_EG de_DE hi_IN)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then
@@ -37,4 +43,15 @@ if ((${#missing[@]})); then
   [[ $(id -u) -eq 0 ]] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+if [[ "${1:-}" == "--test" ]]; then
+  sudo=""
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  for name in "${test_locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+      echo "Generating locale $name.UTF-8"
+      $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    fi
+  done
 fi

@@ -44,9 +44,7 @@ void PageRenderer::render(const Page &page) const
 
 void PageRenderer::draw(const PageText &text) const
 {
-    QFont font(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
-    if (m_dotsPerInch != m_recordedDotsPerInch)
-        font.setHintingPreference(QFont::PreferNoHinting);
+    const QFont &font = deviceFont(text);
     const QFontMetricsF metrics(font, m_painter.device());
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
@@ -71,6 +69,19 @@ void PageRenderer::draw(const PageBox &box) const
 void PageRenderer::draw(const PagePicture &picture) const
 {
     picture.picture.draw(m_painter, toDots(picture.rect));
+}
+
+const QFont &PageRenderer::deviceFont(const PageText &text) const
+{
+    if (m_pointSize == 0 || text.fontName != m_fontName || text.pointSize != m_pointSize || text.bold != m_bold) {
+        m_font = QFont(FontMetrics::pageFont(text.fontName, text.pointSize, text.bold), m_painter.device());
+        if (m_dotsPerInch != m_recordedDotsPerInch)
+            m_font.setHintingPreference(QFont::PreferNoHinting);
+        m_fontName = text.fontName;
+        m_pointSize = text.pointSize;
+        m_bold = text.bold;
+    }
+    return m_font;
 }
 
 // A text running far past the right edge is cut there: the device would

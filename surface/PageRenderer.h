@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QFont>
+#include <QString>
+
 class QFontMetricsF;
 class QPainter;
 class QPointF;
 class QRectF;
-class QString;
 struct Page;
 struct PageText;
 struct PageLine;
@@ -31,6 +33,9 @@ private:
     void draw(const PagePicture &picture) const;
 
     QString shownPart(const QString &text, const QFontMetricsF &metrics, double left) const;
+    // Resolving a font that falls back on faces of other scripts costs more
+    // than drawing with it: the font of the last text is kept for the next.
+    const QFont &deviceFont(const PageText &text) const;
 
     double lineWidth(int recordedDots) const;
     double toDots(double twips) const;
@@ -40,4 +45,8 @@ private:
     QPainter &m_painter;
     int m_dotsPerInch = 0;
     int m_recordedDotsPerInch = 0;
+    mutable QFont m_font;
+    mutable QString m_fontName;
+    mutable double m_pointSize = 0;
+    mutable bool m_bold = false;
 };

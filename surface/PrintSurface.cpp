@@ -63,19 +63,17 @@ void PrintSurface::setDrawWidth(qint16 dots)
 
 float PrintSurface::TextWidth(const QString &text) const
 {
-    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
-    return float(metrics.textWidthTwips(text));
+    return float(metrics().textWidthTwips(text));
 }
 
 float PrintSurface::lineHeight() const
 {
-    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
-    return float(metrics.lineHeightTwips());
+    return float(metrics().lineHeightTwips());
 }
 
 void PrintSurface::Print(const QString &text, LineEnd end)
 {
-    const FontMetrics metrics(currentFont(), m_printers.current().resolution());
+    const FontMetrics &metrics = this->metrics();
     if (!text.isEmpty())
         m_page.items.append(PageText{QPointF(m_currentX, m_currentY),
                                      metrics.textWithin(text, FontMetrics::WidthLimit - m_currentX), m_fontName,
@@ -126,6 +124,16 @@ void PrintSurface::KillDoc()
 QFont PrintSurface::currentFont() const
 {
     return FontMetrics::pageFont(m_fontName, m_fontSize, m_fontBold);
+}
+
+const FontMetrics &PrintSurface::metrics() const
+{
+    MetricsKey key{m_fontName, m_fontSize, m_fontBold, m_printers.current().resolution()};
+    if (!m_metrics || key != m_metricsKey) {
+        m_metrics.emplace(currentFont(), key.dotsPerInch);
+        m_metricsKey = std::move(key);
+    }
+    return *m_metrics;
 }
 
 void PrintSurface::dropSettingsOfEarlierDevice()

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "surface/FontMetrics.h"
 #include "surface/OutputDevice.h"
 #include "surface/Page.h"
 
 #include <QColor>
 #include <QString>
+#include <optional>
 
 class Printers;
 class Picture;
@@ -84,7 +86,21 @@ public:
     const Page &page() const { return m_page; }
 
 private:
+    // What a font is measured with: its name, size and weight, and the
+    // device's resolution.
+    struct MetricsKey
+    {
+        QString name;
+        float size = 0;
+        bool bold = false;
+        int dotsPerInch = 0;
+        bool operator==(const MetricsKey &) const = default;
+    };
+
     QFont currentFont() const;
+    // Resolving a font that falls back on faces of other scripts costs far
+    // more than measuring with it: the metrics are kept while the font stays.
+    const FontMetrics &metrics() const;
     void dropSettingsOfEarlierDevice();
 
     Printers &m_printers;
@@ -98,4 +114,6 @@ private:
     float m_fontSize = 8.25f;
     bool m_fontBold = false;
     qint16 m_drawWidth = 1;
+    mutable std::optional<FontMetrics> m_metrics;
+    mutable MetricsKey m_metricsKey;
 };

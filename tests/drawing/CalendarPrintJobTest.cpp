@@ -479,13 +479,18 @@ TEST(CalendarPrintJob, GiantWordsPrintAsFarAsThePageShowsThem)
     EXPECT_TRUE(giant.startsWith(header->text));
     EXPECT_LT(header->text.size(), 100000);
 
-    // On paper: the header above the frames, the note in the grid.
+    // On paper: the header above the frames, the note broken into seven
+    // lines inside the cell of the 15th, a Wednesday.
     QList<PdfWord> giantWords = wordsOnFirstPage(target.device().lastFile());
     giantWords.removeIf([](const PdfWord &word) { return !word.text.startsWith(u"mmmm"); });
-    ASSERT_EQ(giantWords.size(), 2);
+    ASSERT_EQ(giantWords.size(), 8);
     EXPECT_NEAR(giantWords[0].xMin, paperX(220), 1.0);
     EXPECT_LT(giantWords[0].yMin, paperY(4400));
-    EXPECT_GT(giantWords[1].yMin, paperY(4550));
+    for (qsizetype i = 1; i < giantWords.size(); ++i) {
+        EXPECT_GT(giantWords[i].yMin, paperY(4550));
+        EXPECT_GT(giantWords[i].xMin, paperX(300 + 3 * 1583));
+        EXPECT_LT(giantWords[i].xMax, paperX(300 + 4 * 1583));
+    }
     EXPECT_LT(QFileInfo(target.device().lastFile()).size(), 256 * 1024);
 }
 

@@ -110,7 +110,14 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"CaretAtStartPrintsAnEmptyFirstLine", "^ first", 1400, {"", " first"}, ""},
         TextCase{"TwoCaretsLeaveAnEmptyLine", "first ^ ^ second", 1400, {" first", "", " second"}, ""},
         TextCase{"WordHoldingACaretIsNotPrinted", "x a^b y", 1400, {" x", " y"}, ""},
-        TextCase{"FirstWordWiderThanTheWidth", "WWWWWWWWWWWW", 1400, {"", "WWWWWWWWWWWW"}, ""},
+        // A W measures 151 twips, a blank 44 and a hyphen 53.
+        TextCase{"FirstWordWiderThanTheWidthFillsTheFirstLine", "WWWWWWWWWWWW", 1400, {" WWWWWWWW", "WWWW"}, ""},
+        TextCase{"WideWordAfterAFullLineStartsItsOwnLine", "Call WWWWWWWWWWWW", 1400, {" Call", "WWWWWWWWW", "WWW"}, ""},
+        TextCase{"WideWordBreaksAfterItsHyphen", "Call WWWWW-WWWWWWW", 1400, {" Call", "WWWWW-", "WWWWWWW"}, ""},
+        TextCase{"WordsAfterABrokenWordFollowOnItsLastLine", "WWWWWWWWWWWW a b", 1400, {" WWWWWWWW", "WWWW a b"}, ""},
+        TextCase{"CaretLineTakesAWideWordAfterItsBlank", "a ^ WWWWWWWWWWWW", 1400, {" a", " WWWWWWWW", "WWWW"}, ""},
+        TextCase{"BrokenWordStopsAtTheSeventhLine", QString(70, u'W') + " next", 1400,
+                 {" WWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW"}, "next"},
         TextCase{"WidthBreakStartsWithoutBlank", "aa bb cc", 200, {" aa", "bb", "cc"}, ""},
         TextCase{"ExactlyTheWidthFits", ExactLine, 1401, {" immmm rrrrrrrrrrrrrtt"}, ""},
         TextCase{"OneTwipNarrowerBreaks", ExactLine, 1400, {" immmm", "rrrrrrrrrrrrrtt"}, ""},
@@ -163,36 +170,38 @@ TEST(PlaceText, LongEntryGivesBackItsUntakenTail)
     EXPECT_TRUE(text.startsWith(QStringLiteral("note")));
 }
 
-// Words of megabytes, as a control file may hold: placed like any word wider
-// than the block, and recorded only as far as they can show.
+// Words of megabytes, as a control file may hold: broken inside the block
+// like any word wider than it, and looked at no further than they show.
 const QString GiantWord(1 << 20, u'm');
 
-void expectGiantWordLine(const PageText &line, float y)
+// The lines printed from the first, every one inside the block.
+QString joinedLines(const QList<PageText> &lines, qsizetype from)
 {
-    EXPECT_TRUE(GiantWord.startsWith(line.text));
-    EXPECT_LT(line.text.size(), 100000);
-    EXPECT_GT(widthOf(line.text, Tf, 8), 2 * 11460);
-    EXPECT_EQ(line.pos, QPointF(Tx, y));
+    QString joined;
+    for (qsizetype i = from; i < lines.size(); ++i) {
+        EXPECT_LE(widthOf(lines[i].text, Tf, 8), 1400) << "line " << i;
+        EXPECT_EQ(lines[i].pos.x(), Tx) << "line " << i;
+        joined += lines[i].text;
+    }
+    return joined;
 }
 
-TEST(PlaceText, GiantWordStandsAloneOnItsLine)
+TEST(PlaceText, GiantWordIsBrokenAfterTheLineBeforeIt)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
     QString text = QStringLiteral("Dentist ") + GiantWord + QStringLiteral(" at ten");
     PlaceText(surface, Tx, Ty, 1400, Tf, text);
 
-    const float line = surface.lineHeight();
     const QList<PageText> printed = textsOf(surface.page());
-    ASSERT_EQ(printed.size(), 3);
+    ASSERT_EQ(printed.size(), 7);
     EXPECT_EQ(printed[0].text, QStringLiteral(" Dentist"));
-    expectGiantWordLine(printed[1], Ty + line);
-    EXPECT_EQ(printed[2].text, QStringLiteral("at ten"));
-    EXPECT_NEAR(printed[2].pos.y(), Ty + 2 * line, 0.01);
-    EXPECT_TRUE(text.isEmpty());
+    EXPECT_TRUE(GiantWord.startsWith(joinedLines(printed, 1)));
+    EXPECT_NEAR(printed[6].pos.y(), Ty + 6 * surface.lineHeight(), 0.01);
+    EXPECT_EQ(text, QStringLiteral("at ten"));
 }
 
-TEST(PlaceText, GiantWordAsTheWholeNoteFollowsAnEmptyLine)
+TEST(PlaceText, GiantWordAsTheWholeNoteFillsTheBlock)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
@@ -200,9 +209,10 @@ TEST(PlaceText, GiantWordAsTheWholeNoteFollowsAnEmptyLine)
     PlaceText(surface, Tx, Ty, 1400, Tf, text);
 
     const QList<PageText> printed = textsOf(surface.page());
-    ASSERT_EQ(printed.size(), 1);
-    expectGiantWordLine(printed[0], Ty + surface.lineHeight());
-    EXPECT_NEAR(surface.CurrentY(), Ty + 2 * surface.lineHeight(), 0.01);
+    ASSERT_EQ(printed.size(), 7);
+    EXPECT_TRUE((u' ' + GiantWord).startsWith(joinedLines(printed, 0)));
+    EXPECT_NEAR(surface.CurrentY(), Ty + 7 * surface.lineHeight(), 0.01);
+    EXPECT_TRUE(text.isEmpty());
 }
 
 TEST(PlaceText, GiantWordsPastTheSeventhLineAreGivenBack)
@@ -211,7 +221,9 @@ TEST(PlaceText, GiantWordsPastTheSeventhLineAreGivenBack)
     QString text = QStringLiteral("a ^ b ^ c ^ d ^ e ^ f ^ ") + GiantWord + u' ' + GiantWord;
     PlaceText(target.surface(), Tx, Ty, 1400, Tf, text);
 
-    EXPECT_EQ(textsOf(target.surface().page()).size(), 6);
+    const QList<PageText> printed = textsOf(target.surface().page());
+    ASSERT_EQ(printed.size(), 7);
+    EXPECT_TRUE((u' ' + GiantWord).startsWith(joinedLines(printed, 6)));
     EXPECT_EQ(text, GiantWord);
 }
 

@@ -1,13 +1,11 @@
 #include "input/AddNthWeekdayNote.h"
+#include "tests/support/RowName.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 // The days that hold a note after one call.
 std::vector<int> notedDays(const DayNotes &notes)
@@ -38,7 +36,7 @@ TEST_P(AddNthWeekdayNoteTest, NotesTheRightDay)
 {
     const RuleCase &c = GetParam();
     DayNotes notes;
-    AddNthWeekdayNote(notes, QString::fromLatin1(c.year), c.weekday, c.occurrence, c.month, u"Meeting"_s, english);
+    AddNthWeekdayNote(notes, QString::fromLatin1(c.year), c.weekday, c.occurrence, c.month, u"Meeting"_s);
     EXPECT_EQ(notedDays(notes), std::vector<int>{c.expectedDay});
     EXPECT_EQ(notes[c.expectedDay - 1], u"Meeting");
 }
@@ -67,10 +65,17 @@ const RuleCase ruleCases[] = {
     {"FifthMondayWhenTheMonthHasOne", "2004", 3, 2, 5, 29},
     {"YearWithBlanks", " 2004 ", 3, 3, 2, 9},
     {"TwoDigitYear", "04", 3, 3, 2, 9},
+    // A year box without a number is the year 0, as on the grid: March 2000
+    // begins on a Wednesday.
+    {"EmptyYearIs2000", "", 3, 2, 1, 6},
+    {"YearNotANumberIs2000", "abc", 3, 2, 1, 6},
+    {"YearWithTrailingTextReadsItsNumber", "2004 AD", 3, 3, 2, 9},
+    {"FractionalYearRoundsToEven", "2003.5", 3, 3, 2, 9},
+    {"YearFourDigitsBelow1000", "1000", 3, 2, 1, 3},
 };
 
 INSTANTIATE_TEST_SUITE_P(MarchAndFebruary, AddNthWeekdayNoteTest, ::testing::ValuesIn(ruleCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 struct UndefinedCase
 {
@@ -89,7 +94,7 @@ TEST_P(AddNthWeekdayNoteUndefinedTest, StoresNothing)
 {
     const UndefinedCase &c = GetParam();
     DayNotes notes;
-    AddNthWeekdayNote(notes, QString::fromLatin1(c.year), c.weekday, c.occurrence, c.month, u"Meeting"_s, english);
+    AddNthWeekdayNote(notes, QString::fromLatin1(c.year), c.weekday, c.occurrence, c.month, u"Meeting"_s);
     EXPECT_TRUE(notedDays(notes).empty());
 }
 
@@ -100,10 +105,9 @@ const UndefinedCase undefinedCases[] = {
     {"WeekdayMostNegative", "2004", 3, -32768, 1},
     {"MonthZero", "2004", 0, 2, 1},
     {"MonthThirteen", "2004", 13, 2, 1},
-    {"YearNotANumber", "abc", 3, 2, 1},
-    {"YearEmpty", "", 3, 2, 1},
     {"YearNegative", "-5", 3, 2, 1},
     {"YearTooLarge", "10000", 3, 2, 1},
+    {"YearOverflows", "40000", 3, 2, 1},
     {"OccurrenceOverflows", "2004", 3, 2, 32767},
     {"FifthMondayBeyondTheMonth", "2026", 2, 2, 5},
     {"SixthOccurrence", "2004", 3, 2, 6},
@@ -111,22 +115,15 @@ const UndefinedCase undefinedCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Undefined, AddNthWeekdayNoteUndefinedTest, ::testing::ValuesIn(undefinedCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(AddNthWeekdayNote, JoinsNotesOfOneDayInCallOrder)
 {
     DayNotes notes;
     notes[8] = u"Planting day"_s;
-    AddNthWeekdayNote(notes, u"2004"_s, 3, 2, 3, u"Committee"_s, english);
-    AddNthWeekdayNote(notes, u"2004"_s, 3, 2, 3, u"Tea"_s, english);
+    AddNthWeekdayNote(notes, u"2004"_s, 3, 2, 3, u"Committee"_s);
+    AddNthWeekdayNote(notes, u"2004"_s, 3, 2, 3, u"Tea"_s);
     EXPECT_EQ(notes[8], u"Planting day ^ Committee ^ Tea");
-}
-
-TEST(AddNthWeekdayNote, ReadsMonthNamesOfTheLocale)
-{
-    DayNotes notes;
-    AddNthWeekdayNote(notes, u"2004"_s, 3, 2, 3, u"Vorstand"_s, QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(notes[8], u"Vorstand");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/Dates.h"
+#include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <gtest/gtest.h>
@@ -57,10 +58,32 @@ const DateCase dateCases[] = {
     {"year9999", "en_US", u"12/31/9999", QDate(9999, 12, 31)},
     {"leapDay", "en_US", u"2/29/2004", QDate(2004, 2, 29)},
     {"surroundingBlanks", "en_US", u"  3/17/1950  ", QDate(1950, 3, 17)},
+    {"japaneseNameHoldsADigit", "ja_JP", u"17 3月 1950", QDate(1950, 3, 17)},
+    {"japaneseTwelveIsNotTwo", "ja_JP", u"1950 12月 17", QDate(1950, 12, 17)},
+    {"japaneseNumericYearFirst", "ja_JP", u"1950/3/17", QDate(1950, 3, 17)},
+    {"koreanName", "ko_KR", u"17-3월-1950", QDate(1950, 3, 17)},
+    {"chineseTaiwanName", "zh_TW", u"17 3月 1950", QDate(1950, 3, 17)},
+    {"chineseName", "zh_CN", u"17 三月 1950", QDate(1950, 3, 17)},
+    {"vietnameseNameOfTwoWords", "vi_VN", u"17 tháng 3 1950", QDate(1950, 3, 17)},
+    {"vietnameseTenIsNotOne", "vi_VN", u"17 tháng 10 1950", QDate(1950, 10, 17)},
+    {"thaiName", "th_TH", u"17 มีนาคม 1950", QDate(1950, 3, 17)},
+    {"hindiNameWithMarks", "hi_IN", u"17 मार्च 1950", QDate(1950, 3, 17)},
+    {"arabicLevantNameOfTwoWords", "ar_JO", u"17 كانون الثاني 1950", QDate(1950, 1, 17)},
+    {"arabicLevantNovemberNotJanuary", "ar_JO", u"17 تشرين الثاني 1950", QDate(1950, 11, 17)},
+    {"arabicIndicDigitsAndMarks", "ar_EG", u"\u0661\u0667\u200F/\u0663\u200F/\u0661\u0669\u0665\u0660", QDate(1950, 3, 17)},
+    {"irishSeptember", "ga_IE", u"17 Meán Fómhair 1950", QDate(1950, 9, 17)},
+    {"decomposedAccent", "fr_FR", u"1 de\u0301cembre 1960", QDate(1960, 12, 1)},
+    {"blanksInsideANameCountAsOne", "vi_VN", u"17 tháng\u00A0\u00A03 1950", QDate(1950, 3, 17)},
+    {"germanAbbreviationWithoutPoint", "de_DE", u"1 Dez 2004", QDate(2004, 12, 1)},
+    {"nameBetweenDashes", "de_DE", u"17-März-1950", QDate(1950, 3, 17)},
+    {"japaneseLongFormWithItsMarks", "ja_JP", u"1950年3月17日", QDate(1950, 3, 17)},
+    {"spanishWordsBetweenFields", "es_ES", u"17 de marzo de 1950", QDate(1950, 3, 17)},
+    {"bulgarianYearMark", "bg_BG", u"17.03.50 г.", QDate(1950, 3, 17)},
+    {"chakmaDigitsBeyondTheFirstPlane", "ccp_BD", u"\U00011137\U0001113D/\U00011139/\U00011137\U0001113F\U0001113B\U00011136", QDate(1950, 3, 17)},
 };
 
 INSTANTIATE_TEST_SUITE_P(DateValue, DateValueTest, ::testing::ValuesIn(dateCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 struct InvalidCase
 {
@@ -101,10 +124,76 @@ const InvalidCase invalidCases[] = {
     {"otherPunctuation", "en_US", u"3:17:1950"},
     {"plusSign", "en_US", u"+3/17/1950"},
     {"numberTooLong", "en_US", u"3/17/99999999999999999999"},
+    {"nameInsideAWord", "en_US", u"1 Marching 2004"},
+    {"digitRunsOnANameWithADigit", "vi_VN", u"17 tháng 13 1950"},
+    {"wordsOfAnotherLocale", "en_US", u"17 de March de 1950"},
+    {"weekdayName", "en_US", u"Friday March 17, 1950"},
+    {"minusBeforeYearAfterName", "en_US", u"March 1 -2004"},
+    {"threeNumbersAndAName", "en_US", u"1 2 March 2004"},
+    {"nothingButAName", "en_US", u"March"},
+    {"veryLongText", "en_US", u"March 1, 2004                                                                                                                                                                                                                                                                                  "},
 };
 
 INSTANTIATE_TEST_SUITE_P(DateValue, DateValueInvalidTest, ::testing::ValuesIn(invalidCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
+
+struct FirstDayCase
+{
+    const char *name;
+    int Yr;
+    int Mt;
+    QDate expected;
+};
+
+class FirstDayTest : public ::testing::TestWithParam<FirstDayCase>
+{
+};
+
+TEST_P(FirstDayTest, FollowsTheYearRules)
+{
+    EXPECT_EQ(firstDayOfMonth(GetParam().Yr, GetParam().Mt), GetParam().expected);
+}
+
+const FirstDayCase firstDayCases[] = {
+    {"year0Is2000", 0, 1, QDate(2000, 1, 1)},
+    {"year29Is2029", 29, 6, QDate(2029, 6, 1)},
+    {"year30Is1930", 30, 6, QDate(1930, 6, 1)},
+    {"year99Is1999", 99, 12, QDate(1999, 12, 1)},
+    {"year100AsWritten", 100, 2, QDate(100, 2, 1)},
+    {"year2003", 2003, 1, QDate(2003, 1, 1)},
+    {"year9999", 9999, 12, QDate(9999, 12, 1)},
+};
+
+INSTANTIATE_TEST_SUITE_P(FirstDay, FirstDayTest, ::testing::ValuesIn(firstDayCases), RowName());
+
+struct FirstDayErrorCase
+{
+    const char *name;
+    int Yr;
+    int Mt;
+    RuntimeError::Number error;
+};
+
+class FirstDayErrorTest : public ::testing::TestWithParam<FirstDayErrorCase>
+{
+};
+
+TEST_P(FirstDayErrorTest, Raises)
+{
+    EXPECT_RUNTIME_ERROR(firstDayOfMonth(GetParam().Yr, GetParam().Mt), GetParam().error);
+}
+
+const FirstDayErrorCase firstDayErrorCases[] = {
+    {"monthZero", 2003, 0, RuntimeError::InvalidProcedureCall},
+    {"monthThirteen", 2003, 13, RuntimeError::InvalidProcedureCall},
+    {"monthBeforeYear", -1, 13, RuntimeError::InvalidProcedureCall},
+    {"yearMinusOne", -1, 1, RuntimeError::TypeMismatch},
+    {"yearMostNegative", -32768, 1, RuntimeError::TypeMismatch},
+    {"year10000", 10000, 1, RuntimeError::TypeMismatch},
+    {"yearLargest", 32767, 1, RuntimeError::TypeMismatch},
+};
+
+INSTANTIATE_TEST_SUITE_P(FirstDay, FirstDayErrorTest, ::testing::ValuesIn(firstDayErrorCases), RowName());
 
 TEST(MonthName, IsTheLocalesFullStandaloneName)
 {
