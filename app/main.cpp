@@ -119,7 +119,6 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/monthly-calendar.svg")));
     installFontSubstitutions();
 
-    QDir().mkpath(documentsFolder());
     Printers printers = Printers::fromSystem(documentsFolder());
 
     frmSorvane window(printers);

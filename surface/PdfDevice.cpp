@@ -71,6 +71,15 @@ QString publishUnderFreeName(QTemporaryFile &written, const QString &folder, con
     throw RuntimeError(RuntimeError::PrinterError);
 }
 
+// A temporary file is private to its owner; a calendar gets the permissions
+// any new file of the user gets.
+bool givenUsualPermissions(QTemporaryFile &file)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return ::fchmod(file.handle(), 0666 & ~mask) == 0;
+}
+
 bool keptOnDisk(QTemporaryFile &file)
 {
     return file.flush() && ::fsync(file.handle()) == 0 && file.error() == QFileDevice::NoError;
@@ -168,7 +177,7 @@ void PdfDevice::printPages(const QList<Page> &pages, const PrintSettings &settin
         throw RuntimeError(RuntimeError::PrinterError);
     if (!writeDocument(file, pages, settings, pageLayout()))
         return;
-    if (!keptOnDisk(file))
+    if (!keptOnDisk(file) || !givenUsualPermissions(file))
         throw RuntimeError(RuntimeError::PrinterError);
     m_lastFile = publishUnderFreeName(file, m_folder, baseName);
 }

@@ -244,6 +244,17 @@ TEST_F(PdfDeviceTest, FileIsNamedAfterTheDocumentInACreatedFolder)
     EXPECT_TRUE(QFile::exists(file));
 }
 
+TEST_F(PdfDeviceTest, FileGetsTheUsersUsualPermissions)
+{
+    const mode_t previous = ::umask(022);
+    surface.Print(QStringLiteral("x"));
+    const QString file = printed();
+    ::umask(previous);
+    struct stat status = {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
+}
+
 TEST_F(PdfDeviceTest, ExistingFilesAreNeverOverwritten)
 {
     const QDir dir(device().folder());
