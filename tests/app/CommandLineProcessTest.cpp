@@ -87,13 +87,14 @@ protected:
         return std::nullopt;
     }
 
-    // The month title of a page: the word before the year.
+    // The month title of a page: the word before the year. The PDF's text
+    // may spell ideographs by compatibility forms (a Kangxi radical for 月).
     static QString titleOf(const PdfReader::Content &content, int page, const QString &year)
     {
         const QList<PdfReader::Word> words = wordsOn(content, page);
         for (qsizetype i = 1; i < words.size(); ++i) {
             if (words[i].text == year && words[i - 1].box.height() > 25)
-                return words[i - 1].text + u' ' + year;
+                return words[i - 1].text.normalized(QString::NormalizationForm_KC) + u' ' + year;
         }
         return {};
     }

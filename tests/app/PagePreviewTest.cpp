@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "tests/support/EnglishLocale.h"
 #include "tests/input/wmf/WmfWriter.h"
 #include "tests/support/Child.h"
 #include "tests/support/RowName.h"
@@ -383,6 +384,7 @@ TEST_F(PagePreviewTest, ZoomFitsThePageTheWidthOrShowsTheRealSize)
 class PreviewDeviceTest : public testing::Test
 {
 protected:
+    const EnglishLocale m_english;
     void SetUp() override
     {
         std::vector<std::unique_ptr<OutputDevice>> devices;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmSorvane.h"
+#include "tests/support/EnglishLocale.h"
 #include "platform/MsgBoxRequest.h"
 #include "surface/PdfDevice.h"
 #include "surface/Printers.h"
@@ -47,6 +48,7 @@ protected:
     PdfDevice &pdfDevice() { return static_cast<PdfDevice &>(m_printers->item(0)); }
     QString workPath(const QString &name) const { return m_workDir.filePath(name); }
 
+    const EnglishLocale m_english;
     QTemporaryDir m_pdfDir;
     QTemporaryDir m_workDir;
     QString m_previousDir;

@@ -91,7 +91,7 @@ protected:
     {
         for (qsizetype i = 1; i < content.words.size(); ++i) {
             if (content.words[i].page == page && content.words[i].text == QString::number(year))
-                return content.words[i - 1].text;
+                return content.words[i - 1].text.normalized(QString::NormalizationForm_KC);
         }
         return {};
     }

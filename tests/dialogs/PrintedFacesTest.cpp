@@ -1,4 +1,5 @@
 #include "app/frmSorvane.h"
+#include "tests/support/EnglishLocale.h"
 #include "tests/support/Child.h"
 #include "dialogs/frmSelectPrt.h"
 #include "surface/PdfDevice.h"
@@ -33,6 +34,7 @@ namespace {
 class PrintedFacesTest : public testing::Test
 {
 protected:
+    const EnglishLocale english;
     void SetUp() override
     {
         std::vector<std::unique_ptr<OutputDevice>> devices;
