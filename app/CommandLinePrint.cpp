@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CommandLinePrint.h"
 
 #include "dialogs/HandlerGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Decides when the main window runs its file hand-back (Form_Activate): on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PageProof.h"
 
 #include "dialogs/HandlerGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PageView.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/frmSorvane.h"
 
 #include "app/PagePreview.h"

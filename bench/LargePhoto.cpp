@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LargePhoto.h"
 
 #include "input/PictureLoader.h"

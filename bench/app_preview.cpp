@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PagePreview.h"
 #include "app/PageProof.h"
 #include "app/PageView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the whole program: from starting the process to the main
 // window's first paint (the program quits right after it), on the offscreen
 // platform, with the process's peak resident memory and CPU time.

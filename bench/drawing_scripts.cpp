@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/CalendarPrintJob.h"
 #include "drawing/PlaceText.h"
 #include "surface/CalendarPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile pictures and control files, each made here: the time to load,
 // show in the picture box and print one copy, and the peak memory of a
 // process that does only that (a child forked once the file is written).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "surface/CalendarPage.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times whole processes side by side: the program printing from its command
 # line, and the command-line calendar printers that do a related job (remind
 # | rem2pdf, pcal | ps2pdf) when they are installed. Each case runs RUNS

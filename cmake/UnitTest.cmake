@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # add_unit_test(name SOURCES a.cpp ... LIBS lib ... [LABELS label ...] [END_TO_END])
 # Creates a GoogleTest executable linked to the given libraries and the test
 # support library, and registers it with CTest; every test runs on the

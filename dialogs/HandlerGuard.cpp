@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/HandlerGuard.h"
 
 MsgBoxRequest runtimeErrorBox(const RuntimeError &error)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/SelFontName.h"
 
 #include "dialogs/CommonDialog.h"

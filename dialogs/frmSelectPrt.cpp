@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/frmSelectPrt.h"
 
 #include "dialogs/HandlerGuard.h"

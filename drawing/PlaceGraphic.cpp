@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/PlaceGraphic.h"
 
 #include "platform/Numbers.h"

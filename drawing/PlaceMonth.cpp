@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/PlaceMonth.h"
 
 #include "drawing/PlaceText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/PlaceText.h"
 
 #include "drawing/WordBreak.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/WordBreak.h"
 
 #include <QList>

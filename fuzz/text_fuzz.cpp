@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/PlaceText.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/OutputDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/AddNthWeekdayNote.h"
 
 #include "input/AppendNote.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/AppendNote.h"
 
 bool appendNote(DayNotes &strNotes, int index, const QString &note)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/CalendarContents.h"
 
 #include <iterator>

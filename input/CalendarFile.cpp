@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/CalendarFile.h"
 
 #include "input/CalendarEvents.h"

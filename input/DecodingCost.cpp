@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/DecodingCost.h"
 
 #include <QByteArray>

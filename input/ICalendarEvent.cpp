@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/ICalendarEvent.h"
 
 #include <QDateTime>

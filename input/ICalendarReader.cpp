@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/ICalendarReader.h"
 
 #include "input/CalendarFileError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/ReadNotesFile.h"
 
 #include "input/AddNthWeekdayNote.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/ShowPicFile.h"
 
 #include "input/PictureLoader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/VCardReader.h"
 
 #include "input/CalendarFileError.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang and runs each briefly, starting from
 # its committed seed corpus: a quick check that no seed crashes, leaks or hangs.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what the build (and, with --test, the tests) need on Debian 12.
 # Idempotent: when everything is there it only checks and returns.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up, builds and runs every test (unit and end-to-end).
 set -euo pipefail
 cd "$(dirname "$0")/.."

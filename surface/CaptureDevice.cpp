@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/CaptureDevice.h"
 
 CaptureDevice::CaptureDevice(const OutputDevice &model)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/CupsDevice.h"
 
 #include "platform/RuntimeError.h"

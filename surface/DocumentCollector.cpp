@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/DocumentCollector.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/FontMetrics.h"
 
 #include "platform/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/OutputDevice.h"
 
 #include "surface/Page.h"

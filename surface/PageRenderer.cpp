@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/PageRenderer.h"
 
 #include "platform/Twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/PdfDevice.h"
 
 #include "platform/MsgBoxRequest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/PdfFileDevice.h"
 
 #include "platform/RuntimeError.h"

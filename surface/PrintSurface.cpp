@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/PrintSurface.h"
 
 #include "platform/RuntimeError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/Printers.h"
 
 #include "platform/RuntimeError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/TextPrefix.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfBitmapPainter.h"
 
 #include "input/wmf/WmfBitmapCache.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfDeviceContext.h"
 
 #include "platform/Twips.h"

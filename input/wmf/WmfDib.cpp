@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfDib.h"
 
 #include "input/wmf/WmfBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfDibHeader.h"
 
 #include "input/wmf/WmfBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfFrameFinder.h"
 
 #include "input/wmf/WmfDeviceContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfObjectFactory.h"
 
 #include "input/wmf/WmfDib.h"

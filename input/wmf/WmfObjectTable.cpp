@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfObjectTable.h"
 
 void WmfObjectTable::add(WmfObject object)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfParams.h"
 
 #include "input/wmf/WmfBytes.h"

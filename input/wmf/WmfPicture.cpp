@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfPicture.h"
 
 #include "input/wmf/WmfFrameFinder.h"

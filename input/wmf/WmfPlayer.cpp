@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfPlayer.h"
 
 #include "input/wmf/WmfBitmapPainter.h"

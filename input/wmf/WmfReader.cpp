@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfReader.h"
 
 #include "input/wmf/WmfBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfRecordValidator.h"
 
 #include "input/wmf/WmfDib.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/wmf/WmfTextPainter.h"
 
 #include "input/wmf/WmfDeviceContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
 #include "tests/support/Child.h"
 #include "tests/support/PdfReader.h"

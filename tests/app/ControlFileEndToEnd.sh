@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # End to end on a real X server with a window manager: the user picks a
 # control file in the chooser with the mouse, confirms it, prints, and the
 # page carries the file's fields and its day note exactly once.

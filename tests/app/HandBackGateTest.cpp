@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/HandBackGate.h"
 #include "tests/support/RowName.h"
 

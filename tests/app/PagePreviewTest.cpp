@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
 #include "tests/support/EnglishLocale.h"
 #include "tests/input/wmf/WmfWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PrintProgress.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/app/ProgramRun.h"
 #include "tests/support/PdfReader.h"
 

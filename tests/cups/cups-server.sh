@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # A private CUPS server for tests, independent of any system cupsd.
 #
 #   cups-server.sh start DIR QUEUE...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/frmSorvane.h"
 #include "tests/support/EnglishLocale.h"
 #include "tests/support/Child.h"

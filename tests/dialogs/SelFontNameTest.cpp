@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CommonDialog.h"
 #include "tests/support/RowName.h"
 #include "dialogs/SelFontName.h"

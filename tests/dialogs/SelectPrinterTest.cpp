@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/frmSorvane.h"
 #include "tests/support/Child.h"
 #include "dialogs/frmSelectPrt.h"

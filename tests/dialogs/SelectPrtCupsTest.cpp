@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/frmSelectPrt.h"
 #include "tests/support/Child.h"
 #include "surface/PrintSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/frmFindFiles.h"
 #include "tests/support/Child.h"
 #include "tests/support/LayoutCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KeptPdfDevice.h"
 
 KeptPdfDevice::KeptPdfDevice(const QString &folder, const QString &name)

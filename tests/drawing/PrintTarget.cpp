@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PrintTarget.h"
 
 #include "surface/FontSubstitutions.h"

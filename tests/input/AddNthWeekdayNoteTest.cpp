@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/AddNthWeekdayNote.h"
 #include "tests/support/RowName.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CalendarNotes.h"
 #include "tests/support/RowName.h"
 

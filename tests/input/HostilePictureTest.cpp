@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/DecodingCost.h"
 #include "input/PictureLoader.h"
 #include "tests/support/RowName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesFileFixture.h"
 
 #include "input/ReadNotesFile.h"

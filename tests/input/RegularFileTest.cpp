@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/PictureLoader.h"
 #include "input/RegularFile.h"
 #include "tests/support/RowName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/PictureLoader.h"
 #include "input/ShowPicFile.h"
 

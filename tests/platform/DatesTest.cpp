@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Dates.h"
 #include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"

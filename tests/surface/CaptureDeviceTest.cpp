@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordingDevice.h"
 
 #include "surface/CaptureDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/RowName.h"
 
 #include "surface/FontMetrics.h"

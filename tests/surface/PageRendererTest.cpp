@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/FontMetrics.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/Page.h"

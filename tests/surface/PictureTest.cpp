@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/Picture.h"
 #include "tests/support/RowName.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordingDevice.h"
 #include "surface/FontMetrics.h"
 #include "surface/FontSubstitutions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WmfTestImage.h"
 #include "WmfWriter.h"
 #include "input/wmf/WmfLineClipper.h"

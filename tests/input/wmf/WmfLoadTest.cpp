@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WmfTestImage.h"
 #include "tests/support/RowName.h"
 #include "WmfWriter.h"

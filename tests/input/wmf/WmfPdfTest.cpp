@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WmfWriter.h"
 
 #include "input/wmf/WmfPicture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WmfTestImage.h"
 
 #include "input/wmf/WmfPicture.h"
