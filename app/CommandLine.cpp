@@ -23,6 +23,7 @@ const QString Header = QStringLiteral("header");
 const QString Line = QStringLiteral("line");
 const QString Message = QStringLiteral("message");
 const QString PictureOption = QStringLiteral("picture");
+const QString Events = QStringLiteral("events");
 const QString Font = QStringLiteral("font");
 const QString Copies = QStringLiteral("copies");
 const QString Output = QStringLiteral("output");
@@ -30,8 +31,8 @@ const QString Force = QStringLiteral("force");
 const QString Printer = QStringLiteral("printer");
 
 // The options that only printing takes.
-const QStringList PrintingOptions = {Year,  Month, Months, Header, Line,   Message, PictureOption,
-                                     Font,  Copies, Output, Force,  Printer};
+const QStringList PrintingOptions = {Year,   Month,  Months, Header, Line,    Message, PictureOption,
+                                     Events, Font,   Copies, Output, Force,   Printer};
 
 struct FontKind
 {
@@ -76,6 +77,10 @@ struct Parser
              QStringLiteral("TEXT")},
             {Message, QStringLiteral("Centred message line."), QStringLiteral("TEXT")},
             {PictureOption, QStringLiteral("Picture to print (gif, bmp, wmf or jpg)."), QStringLiteral("FILE")},
+            {Events,
+             QStringLiteral("Calendar file (.ics) or address book (.vcf) whose events and birthdays go on every "
+                            "page; may be given several times."),
+             QStringLiteral("FILE")},
             {Font, QStringLiteral("Typeface of one kind of text: month, header, address, message or calendar."),
              QStringLiteral("KIND=FAMILY")},
             {Copies, QStringLiteral("Number of copies (1 to 999)."), QStringLiteral("N")},
@@ -202,6 +207,7 @@ private:
             if (m_options.picture.isEmpty())
                 refuse(QStringLiteral("--picture needs a file name"));
         }
+        m_options.eventFiles = m_parser.values(Events);
         if (m_parser.isSet(Copies)) {
             m_options.copies = wholeNumber(m_parser.value(Copies), 1, MaxCopies);
             if (!m_options.copies)

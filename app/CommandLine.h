@@ -42,6 +42,8 @@ struct CommandLineOptions
     std::optional<QStringList> lines;
     std::optional<QString> message;
     QString picture;
+    // Calendar files and address books whose dates go on every page.
+    QStringList eventFiles;
     QList<std::pair<QString PageFonts::*, QString>> fonts;
     std::optional<int> copies;
 

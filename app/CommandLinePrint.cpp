@@ -4,6 +4,7 @@
 #include "dialogs/HandlerGuard.h"
 #include "dialogs/frmSelectPrt.h"
 #include "drawing/CalendarPrintJob.h"
+#include "input/CalendarFile.h"
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "input/ShowPicFile.h"
@@ -15,6 +16,7 @@
 #include "surface/PrintSurface.h"
 
 #include <QFileInfo>
+#include <QTimeZone>
 
 namespace {
 
@@ -79,7 +81,7 @@ ExitStatus CommandLinePrint::run()
 
 std::optional<QList<CalendarPage>> CommandLinePrint::makePages()
 {
-    if (!loadPicture())
+    if (!loadPicture() || !loadEvents())
         return std::nullopt;
     QList<CalendarPage> pages;
     for (const QString &path : m_options.controlFiles) {
@@ -114,6 +116,18 @@ bool CommandLinePrint::loadPicture()
     return m_pictureLoaded;
 }
 
+// Read once; every page shows its own month's dates.
+bool CommandLinePrint::loadEvents()
+{
+    if (m_options.eventFiles.isEmpty())
+        return true;
+    const CalendarFileRead read = readCalendarFiles(m_options.eventFiles, QTimeZone::systemTimeZone());
+    if (!read.events)
+        report(QString(), tryAgainBox(read.problem));
+    m_events = read.events;
+    return bool(m_events);
+}
+
 bool CommandLinePrint::readControlFile(const QString &path, CalendarPage &page)
 {
     bool unreadable = false;
@@ -144,6 +158,8 @@ void CommandLinePrint::applyOptions(CalendarPage &page) const
         page.picture = m_picture;
         page.binSelPic = true;
     }
+    if (m_events)
+        page.events = m_events;
 }
 
 OutputDevice *CommandLinePrint::findDevice()

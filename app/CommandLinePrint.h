@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class EventSource;
 class OutputDevice;
 struct CalendarPage;
 
@@ -44,6 +45,7 @@ public:
 private:
     std::optional<QList<CalendarPage>> makePages();
     bool loadPicture();
+    bool loadEvents();
     bool readControlFile(const QString &path, CalendarPage &page);
     void applyOptions(CalendarPage &page) const;
     OutputDevice *findDevice();
@@ -54,6 +56,7 @@ private:
     CommandLineContext m_context;
     Picture m_picture;
     bool m_pictureLoaded = false;
+    std::shared_ptr<const EventSource> m_events;
     std::optional<Printers> m_systemPrinters;
     std::unique_ptr<OutputDevice> m_outputFile;
 };

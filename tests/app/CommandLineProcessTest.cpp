@@ -183,6 +183,35 @@ TEST_F(CommandLineProcess, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithTheP
               QFileInfo(path(QStringLiteral("one.pdf"))).size() + 200 * 1024);
 }
 
+TEST_F(CommandLineProcess, EventsFromACalendarFileGoOnEachMonthsOwnDays)
+{
+    writeFile(QStringLiteral("club.ics"),
+              "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n"
+              "BEGIN:VEVENT\r\nUID:second-tuesday@test\r\nDTSTAMP:20261201T000000Z\r\n"
+              "DTSTART;VALUE=DATE:20270112\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nSUMMARY:Committee\r\n"
+              "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    const ProgramRun result =
+        run({"--print", "--months", "2027-01..2027-03", "--events", "club.ics", "--output", "events.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("events.pdf")));
+    ASSERT_EQ(content.pages, 3);
+    // The second Tuesdays of January, February and March 2027.
+    const int days[] = {12, 9, 9};
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        expectInCell(content, page, QStringLiteral("Committee"), days[page - 1]);
+    }
+}
+
+TEST_F(CommandLineProcess, CalendarFileThatCannotBeReadIsStatusTwoAndWritesNothing)
+{
+    writeFile(QStringLiteral("broken.ics"), "BEGIN:VCALENDAR\r\nnot a calendar\r\n");
+    const ProgramRun result = run({"--print", "--month", "1", "--events", "broken.ics", "--output", "e.pdf"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.standardError.contains(QStringLiteral("broken.ics"))) << result.standardError.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("e.pdf"))));
+}
+
 TEST_F(CommandLineProcess, MonthsRunOverTheNewYearWithCopiesOfTheWholeDocument)
 {
     const ProgramRun result = run({"--print", "--months", "2027-12..2028-01", "--copies", "2", "--output", "m.pdf"});
