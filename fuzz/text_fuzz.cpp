@@ -20,6 +20,10 @@ class MeasuringDevice : public OutputDevice
 public:
     QString DeviceName() const override { return QStringLiteral("Measure"); }
     int resolution() const override { return 600; }
+    QPageLayout pageLayout() const override
+    {
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    }
     void print(const Page &, const PrintSettings &) override {}
 };
 
