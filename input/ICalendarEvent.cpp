@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "input/ICalendarEvent.h"
 
+#include "input/RecurrenceSteps.h"
+
 #include <QDateTime>
 #include <algorithm>
 #include <array>
@@ -24,6 +26,11 @@ QDateTime localDateTime(const icaltimetype &time, const QTimeZone &local)
     if (!time.zone)
         return QDateTime(dateOf(time), QTime(time.hour, time.minute, time.second), local);
     return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), local);
+}
+
+QDate utcDate(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()).date();
 }
 
 // The rule's own kind of time at seconds since the epoch.
@@ -143,6 +150,10 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
     for (const icalrecurrencetype &rule : rules) {
         if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
             continue;
+        if (const std::optional<RecurrenceSteps> quick = RecurrenceSteps::of(rule, start)) {
+            quick->forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
+            continue;
+        }
         icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
         if (!steps)
             continue;

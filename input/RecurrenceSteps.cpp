@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+#include "input/RecurrenceSteps.h"
+
+#include <algorithm>
+
+namespace {
+
+// Beyond the steps any month of a daily-or-rarer rule needs; a window made
+// long by a long event is cut as libical's stepping is.
+constexpr int maxPeriods = 20000;
+
+template<std::size_t size>
+std::vector<int> listed(const short (&values)[size])
+{
+    std::vector<int> found;
+    for (std::size_t i = 0; i < size && values[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i)
+        found.push_back(values[i]);
+    return found;
+}
+
+// libical counts the week from Sunday (1), Qt from Monday (1).
+int qtDayOfWeek(icalrecurrencetype_weekday day)
+{
+    return (int(day) + 5) % 7 + 1;
+}
+
+qint64 floorDivide(qint64 value, qint64 divisor)
+{
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+qint64 monthIndex(QDate date)
+{
+    return qint64(date.year()) * 12 + date.month() - 1;
+}
+
+bool isSimple(const icalrecurrencetype &rule)
+{
+    const bool hasDays = rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    const bool hasMonthDays = rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    const bool hasMonths = rule.by_month[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    if (rule.freq < ICAL_DAILY_RECURRENCE || rule.freq > ICAL_YEARLY_RECURRENCE || rule.count != 0
+        || rule.rscale || rule.by_second[0] != ICAL_RECURRENCE_ARRAY_MAX
+        || rule.by_minute[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_hour[0] != ICAL_RECURRENCE_ARRAY_MAX
+        || rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX
+        || rule.by_set_pos[0] != ICAL_RECURRENCE_ARRAY_MAX)
+        return false;
+    for (const int month : listed(rule.by_month)) {
+        if (month < 1 || month > 12)
+            return false;
+    }
+    for (const int day : listed(rule.by_month_day)) {
+        if (day == 0 || day < -31 || day > 31)
+            return false;
+    }
+    for (const int day : listed(rule.by_day)) {
+        const int position = icalrecurrencetype_day_position(short(day));
+        if (icalrecurrencetype_day_day_of_week(short(day)) == ICAL_NO_WEEKDAY || position < -5 || position > 5)
+            return false;
+        // Positions count within a month, so only where the period is one.
+        const bool inMonth = rule.freq == ICAL_MONTHLY_RECURRENCE || (rule.freq == ICAL_YEARLY_RECURRENCE && hasMonths);
+        if (position != 0 && !inMonth)
+            return false;
+    }
+    switch (rule.freq) {
+    // libical passes over negative month days in a daily rule.
+    case ICAL_DAILY_RECURRENCE:
+    case ICAL_WEEKLY_RECURRENCE:
+        return !hasMonthDays;
+    case ICAL_YEARLY_RECURRENCE:
+        return hasMonths || (!hasDays && !hasMonthDays);
+    default:
+        return true;
+    }
+}
+
+// libical moves a time that a change of clocks skips to the hour after, and
+// keeps later occurrences there for a while; clocks change before 04:00.
+bool mayFallInClockChange(const icaltimetype &start)
+{
+    return !start.is_date && start.zone && !icaltime_is_utc(start) && start.hour < 4;
+}
+
+} // namespace
+
+std::optional<RecurrenceSteps> RecurrenceSteps::of(const icalrecurrencetype &rule, const icaltimetype &start)
+{
+    if (!isSimple(rule) || mayFallInClockChange(start) || !QDate(start.year, start.month, start.day).isValid())
+        return std::nullopt;
+    return RecurrenceSteps(rule, start);
+}
+
+RecurrenceSteps::RecurrenceSteps(const icalrecurrencetype &rule, const icaltimetype &start)
+    : m_frequency(rule.freq)
+    , m_interval(std::max<int>(1, rule.interval))
+    , m_start(start)
+    , m_until(rule.until)
+    , m_startDate(start.year, start.month, start.day)
+    , m_weekStart(rule.week_start == ICAL_NO_WEEKDAY ? 1 : qtDayOfWeek(rule.week_start))
+    , m_monthDays(listed(rule.by_month_day))
+    , m_months(listed(rule.by_month))
+{
+    for (const int day : listed(rule.by_day))
+        m_days.emplace_back(icalrecurrencetype_day_position(short(day)),
+                            qtDayOfWeek(icalrecurrencetype_day_day_of_week(short(day))));
+}
+
+void RecurrenceSteps::forEach(QDate first, QDate last, const std::function<void(const icaltimetype &)> &take) const
+{
+    const qint64 from = firstPeriodReaching(std::max(first, m_startDate));
+    for (qint64 period = from; period < from + maxPeriods && periodStart(period) <= last; ++period) {
+        for (const QDate date : datesOfPeriod(period)) {
+            if (date < m_startDate || date < first)
+                continue;
+            if (date > last)
+                return;
+            icaltimetype occurrence = m_start;
+            occurrence.year = date.year();
+            occurrence.month = date.month();
+            occurrence.day = date.day();
+            if (!icaltime_is_null_time(m_until) && icaltime_compare(occurrence, m_until) > 0)
+                return;
+            take(occurrence);
+        }
+    }
+}
+
+// The first day of the period; for a month or year, its first.
+QDate RecurrenceSteps::periodStart(qint64 period) const
+{
+    const qint64 steps = period * m_interval;
+    switch (m_frequency) {
+    case ICAL_DAILY_RECURRENCE:
+        return m_startDate.addDays(steps);
+    case ICAL_WEEKLY_RECURRENCE:
+        return m_startDate.addDays(-((m_startDate.dayOfWeek() - m_weekStart + 7) % 7) + 7 * steps);
+    case ICAL_MONTHLY_RECURRENCE:
+        return QDate(m_startDate.year(), m_startDate.month(), 1).addMonths(int(steps));
+    default:
+        return QDate(m_startDate.year() + int(steps), 1, 1);
+    }
+}
+
+qint64 RecurrenceSteps::firstPeriodReaching(QDate day) const
+{
+    switch (m_frequency) {
+    case ICAL_DAILY_RECURRENCE:
+        return floorDivide(m_startDate.daysTo(day), m_interval);
+    case ICAL_WEEKLY_RECURRENCE:
+        return floorDivide(periodStart(0).daysTo(day), 7 * qint64(m_interval));
+    case ICAL_MONTHLY_RECURRENCE:
+        return floorDivide(monthIndex(day) - monthIndex(m_startDate), m_interval);
+    default:
+        return floorDivide(day.year() - m_startDate.year(), m_interval);
+    }
+}
+
+std::vector<QDate> RecurrenceSteps::datesOfPeriod(qint64 period) const
+{
+    const QDate start = periodStart(period);
+    std::vector<QDate> dates;
+    switch (m_frequency) {
+    case ICAL_DAILY_RECURRENCE:
+        dates.push_back(start);
+        break;
+    case ICAL_WEEKLY_RECURRENCE:
+        for (int offset = 0; offset < 7; ++offset) {
+            const QDate day = start.addDays(offset);
+            const bool listedDay = std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) {
+                return entry.second == day.dayOfWeek();
+            });
+            if (m_days.empty() ? day.dayOfWeek() == m_startDate.dayOfWeek() : listedDay)
+                dates.push_back(day);
+        }
+        break;
+    case ICAL_MONTHLY_RECURRENCE:
+        return datesInMonth(start.year(), start.month());
+    default:
+        for (int month = 1; month <= 12; ++month) {
+            const bool named = m_months.empty() ? month == m_startDate.month()
+                                                : std::find(m_months.begin(), m_months.end(), month) != m_months.end();
+            if (!named)
+                continue;
+            const std::vector<QDate> inMonth = datesInMonth(start.year(), month);
+            dates.insert(dates.end(), inMonth.begin(), inMonth.end());
+        }
+        return dates;
+    }
+    std::erase_if(dates, [&](QDate date) { return !keeps(date); });
+    return dates;
+}
+
+std::vector<QDate> RecurrenceSteps::datesInMonth(int year, int month) const
+{
+    const QDate first(year, month, 1);
+    const int length = first.daysInMonth();
+    std::vector<QDate> dates;
+    if (!m_months.empty() && std::find(m_months.begin(), m_months.end(), month) == m_months.end())
+        return dates;
+    if (m_days.empty() && m_monthDays.empty()) {
+        if (m_startDate.day() <= length)
+            dates.push_back(QDate(year, month, m_startDate.day()));
+        return dates;
+    }
+    for (int day = 1; day <= length; ++day) {
+        const QDate date(year, month, day);
+        const bool listedDay = m_days.empty() || std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) {
+            if (entry.second != date.dayOfWeek())
+                return false;
+            const int fromStart = (day - 1) / 7 + 1;
+            const int fromEnd = -((length - day) / 7 + 1);
+            return entry.first == 0 || entry.first == fromStart || entry.first == fromEnd;
+        });
+        const bool listedMonthDay = m_monthDays.empty() || std::any_of(m_monthDays.begin(), m_monthDays.end(), [&](int monthDay) {
+            return monthDay == day || monthDay == day - length - 1;
+        });
+        if (listedDay && listedMonthDay)
+            dates.push_back(date);
+    }
+    return dates;
+}
+
+// The parts that only narrow a daily or weekly rule.
+bool RecurrenceSteps::keeps(QDate date) const
+{
+    if (!m_months.empty() && std::find(m_months.begin(), m_months.end(), date.month()) == m_months.end())
+        return false;
+    return m_frequency != ICAL_DAILY_RECURRENCE || m_days.empty()
+           || std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) { return entry.second == date.dayOfWeek(); });
+}
