@@ -122,4 +122,38 @@ INSTANTIATE_TEST_SUITE_P(
                  {{9, "Google Style"}, {18, "Zoë O, Neill"}, {25, "Ann Smith"}}}),
     RowName());
 
+struct AgeRow
+{
+    const char *name;
+    int year;
+    const char *note;
+};
+
+class AgeTable : public ::testing::TestWithParam<AgeRow>
+{
+};
+
+// The age is reached in the year printed. The years lie on both sides of any
+// day the tests run on, so an age taken from the clock fails some row; none
+// is given up to the year of birth.
+TEST_P(AgeTable, FollowsTheYearPrinted)
+{
+    const AgeRow &row = GetParam();
+    const FilledDays expected = *row.note ? FilledDays{{15, row.note}} : FilledDays{};
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nN:;Ann;;;\r\nBDAY:1990-03-15\r\nEND:VCARD\r\n";
+    const QByteArray event = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:ann\r\nSUMMARY:Ann\r\n"
+                             "CATEGORIES:BIRTHDAY\r\nDTSTART;VALUE=DATE:19900315\r\nRRULE:FREQ=YEARLY\r\n"
+                             "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_EQ(notesOfMonth(card, row.year, 3, Berlin, British), expected);
+    EXPECT_EQ(notesOfMonth(event, row.year, 3, Berlin, British), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, AgeTable,
+                         ::testing::Values(AgeRow{"LongBefore", 1900, ""}, AgeRow{"YearBefore", 1989, ""},
+                                           AgeRow{"YearOfBirth", 1990, ""}, AgeRow{"First", 1991, "Ann is  1"},
+                                           AgeRow{"Thirtysixth", 2026, "Ann is  36"},
+                                           AgeRow{"CenturyLater", 2090, "Ann is  100"},
+                                           AgeRow{"FarFuture", 2999, "Ann is  1009"}),
+                         RowName());
+
 } // namespace
