@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -141,13 +142,23 @@ public:
     {
         for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
             readEvent(event, contents);
-            // The events are copied out; only the time zones must stay.
+            // The events are copied out; only the time zones, and the
+            // calendar scales that rules point to, must stay.
+            if (namesScale(event))
+                continue;
             icalcomponent_remove_component(m_calendar, event);
             icalcomponent_free(event);
         }
     }
 
 private:
+    static bool namesScale(icalcomponent *event)
+    {
+        const std::vector<icalproperty *> rules = properties(event, ICAL_RRULE_PROPERTY);
+        return std::any_of(rules.begin(), rules.end(),
+                           [](icalproperty *rule) { return icalproperty_get_rrule(rule).rscale != nullptr; });
+    }
+
     void readEvent(icalcomponent *event, CalendarContents &contents)
     {
         if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)

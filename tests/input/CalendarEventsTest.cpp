@@ -156,4 +156,15 @@ INSTANTIATE_TEST_SUITE_P(Years, AgeTable,
                                            AgeRow{"FarFuture", 2999, "Ann is  1009"}),
                          RowName());
 
+// The rule's calendar scale is kept while the rule is stepped, long after the
+// file was read.
+TEST(CalendarEvents, RuleOfACalendarScaleIsKept)
+{
+    const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:leap\r\nSUMMARY:Leap day\r\n"
+                            "DTSTART;VALUE=DATE:20240229\r\nRRULE:RSCALE=GREGORIAN;FREQ=YEARLY;SKIP=FORWARD\r\n"
+                            "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_EQ(notesOfMonth(data, 2027, 3, Berlin, British), (FilledDays{{1, "Leap day"}}));
+    EXPECT_EQ(notesOfMonth(data, 2028, 2, Berlin, British), (FilledDays{{29, "Leap day"}}));
+}
+
 } // namespace
