@@ -54,22 +54,26 @@ icaltimetype zoned(icalcomponent *calendar, icalproperty *property, icaltimetype
     return time;
 }
 
+// The children of one kind, listed first: going through them may remove
+// some, which libical's own cursor does not survive.
+template<typename Child, typename Kind>
+std::vector<Child *> children(icalcomponent *parent, Kind kind, Child *(*first)(icalcomponent *, Kind),
+                              Child *(*next)(icalcomponent *, Kind))
+{
+    std::vector<Child *> found;
+    for (Child *child = first(parent, kind); child; child = next(parent, kind))
+        found.push_back(child);
+    return found;
+}
+
 std::vector<icalproperty *> properties(icalcomponent *component, icalproperty_kind kind)
 {
-    std::vector<icalproperty *> found;
-    for (icalproperty *property = icalcomponent_get_first_property(component, kind); property;
-         property = icalcomponent_get_next_property(component, kind))
-        found.push_back(property);
-    return found;
+    return children(component, kind, icalcomponent_get_first_property, icalcomponent_get_next_property);
 }
 
 std::vector<icalcomponent *> components(icalcomponent *parent, icalcomponent_kind kind)
 {
-    std::vector<icalcomponent *> found;
-    for (icalcomponent *child = icalcomponent_get_first_component(parent, kind); child;
-         child = icalcomponent_get_next_component(parent, kind))
-        found.push_back(child);
-    return found;
+    return children(parent, kind, icalcomponent_get_first_component, icalcomponent_get_next_component);
 }
 
 QString xProperty(icalcomponent *event, const char *name)
