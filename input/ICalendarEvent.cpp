@@ -90,6 +90,24 @@ private:
     std::array<bool, 31> m_seen{};
 };
 
+// libical's occurrences up to seconds to, started near seconds from.
+void stepWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, qint64 from, qint64 to,
+                     const std::function<void(const icaltimetype &)> &take)
+{
+    icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
+    if (!steps)
+        return;
+    if (from > ICalendarEvent::absoluteSeconds(start))
+        icalrecur_iterator_set_start(steps, timeLike(start, from));
+    for (int step = 0; step < maxStepsPerMonth; ++step) {
+        const icaltimetype occurrence = icalrecur_iterator_next(steps);
+        if (icaltime_is_null_time(occurrence) || ICalendarEvent::absoluteSeconds(occurrence) > to)
+            break;
+        take(occurrence);
+    }
+    icalrecur_iterator_free(steps);
+}
+
 bool sameInstance(const icaltimetype &excluded, const icaltimetype &occurrence)
 {
     if (excluded.is_date || occurrence.is_date)
@@ -150,21 +168,9 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
     for (const icalrecurrencetype &rule : rules) {
         if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
             continue;
-        if (const std::optional<RecurrenceSteps> quick = RecurrenceSteps::of(rule, start)) {
+        if (const std::optional<RecurrenceSteps> quick = RecurrenceSteps::of(rule, start))
             quick->forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
-            continue;
-        }
-        icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
-        if (!steps)
-            continue;
-        if (from > absoluteSeconds(start))
-            icalrecur_iterator_set_start(steps, timeLike(start, from));
-        for (int step = 0; step < maxStepsPerMonth; ++step) {
-            const icaltimetype occurrence = icalrecur_iterator_next(steps);
-            if (icaltime_is_null_time(occurrence) || absoluteSeconds(occurrence) > to)
-                break;
-            take(occurrence);
-        }
-        icalrecur_iterator_free(steps);
+        else
+            stepWithLibical(rule, start, from, to, take);
     }
 }

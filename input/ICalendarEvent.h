@@ -26,8 +26,8 @@ struct ICalendarEvent
     std::vector<icalrecurrencetype> rules;
     // Bit m - 1 is set for each month m in which the rules can start an
     // occurrence; a yearly rule names its months, others reach every month.
-    // Stepping through a rule costs tens of microseconds, so months it
-    // cannot reach are passed over without it.
+    // A rule that libical steps costs tens of microseconds a step, so months
+    // it cannot reach are passed over without it.
     std::bitset<12> ruleMonths;
     std::vector<icaltimetype> rdates;
     // EXDATE, and the RECURRENCE-ID of every instance that was moved or
