@@ -242,8 +242,11 @@ private:
         }
         if (months.any())
             return months;
+        // Days of the year and weekdays of a yearly rule (every Monday, the
+        // 20th Monday) fall in any month.
         const bool yearDays = rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX
-                              || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX;
+                              || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX
+                              || rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
         if (rule.freq == ICAL_YEARLY_RECURRENCE && !yearDays) {
             months.set(start.month - 1);
             return months;

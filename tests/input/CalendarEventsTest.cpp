@@ -156,6 +156,17 @@ INSTANTIATE_TEST_SUITE_P(Years, AgeTable,
                                            AgeRow{"FarFuture", 2999, "Ann is  1009"}),
                          RowName());
 
+// A yearly rule by weekday without a month reaches beyond its start's month.
+TEST(CalendarEvents, YearlyWeekdayRulesReachEveryMonthTheyFallIn)
+{
+    const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Twentieth\r\n"
+                            "DTSTART;VALUE=DATE:20250106\r\nRRULE:FREQ=YEARLY;BYDAY=20MO\r\nEND:VEVENT\r\n"
+                            "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Monday\r\nDTSTART;VALUE=DATE:20270104\r\n"
+                            "RRULE:FREQ=YEARLY;BYDAY=MO\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_EQ(notesOfMonth(data, 2027, 5, Berlin, British),
+              (FilledDays{{3, "Monday"}, {10, "Monday"}, {17, "Twentieth ^ Monday"}, {24, "Monday"}, {31, "Monday"}}));
+}
+
 // The rule's calendar scale is kept while the rule is stepped, long after the
 // file was read.
 TEST(CalendarEvents, RuleOfACalendarScaleIsKept)
