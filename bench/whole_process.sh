@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Times whole processes side by side: the program printing from its command
-# line, and the command-line calendar printers that do a related job (remind
-# | rem2pdf, pcal | ps2pdf) when they are installed. Each case runs RUNS
+# line, the floor (bench/print_floor.cpp: a minimal Qt program drawing the
+# same page into a PDF), and the command-line calendar printers that do a
+# related job (remind | rem2pdf, pcal | ps2pdf) when they are installed. Each case runs RUNS
 # times (default 10); the median wall time, the peak resident memory of the
 # largest process, the median CPU time (user + system, of all processes; less
 # disturbed by a busy machine than the wall time) and the size of the PDF are
 # reported. The peers' 100,000-note cases run LARGE_RUNS times (default 3).
+# The program and the floor run interleaved, and the ratios of their median
+# wall and CPU times are reported.
 #
-# Usage: bench/whole_process.sh [path/to/monthly-calendar]
+# Usage: bench/whole_process.sh [path/to/monthly-calendar [path/to/print_floor]]
 # Needs ImageMagick's convert for the photo; /usr/bin/time (Debian: time)
 # for the peak memory, which is left out without it.
 set -euo pipefail
 
 program=$(realpath "${1:-build-test/app/monthly-calendar}")
+floor=$(realpath "${2:-$(dirname "$program")/../bench/print_floor}")
 runs=${RUNS:-10}
 large_runs=${LARGE_RUNS:-3}
 work=$(mktemp -d)
@@ -60,6 +64,46 @@ row() {
     printf '%-44s %s\n' "$1" "$(measure "$2" "$3" "${4:-$runs}")"
 }
 
+# Prints "wall_us cpu_ms" of one run of a command writing out.pdf (run
+# without a shell; its CPU time to the microsecond, unlike time(1)'s).
+run_once() {
+    rm -f out.pdf
+    python3 - "$1" 2>>log <<'PY'
+import resource, shlex, subprocess, sys, time
+def cpu():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+before = cpu()
+start = time.monotonic()
+subprocess.run(shlex.split(sys.argv[1]), stdout=subprocess.DEVNULL, stderr=sys.stderr)
+wall = time.monotonic() - start
+print(int(wall * 1e6), (cpu() - before) * 1000)
+PY
+}
+
+median() {
+    sort -n | awk '{a[NR]=$1} END {print (NR % 2 ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2)}'
+}
+
+# The program's command against the floor's, run alternately $runs times:
+# both medians and their ratios.
+versus() {
+    local name=$1 ours=$2 theirs=$3 a=() b=()
+    for _ in $(seq "$runs"); do
+        a+=("$(run_once "$ours")")
+        b+=("$(run_once "$theirs")")
+    done
+    local wall_a cpu_a wall_b cpu_b
+    wall_a=$(printf '%s\n' "${a[@]}" | cut -d' ' -f1 | median)
+    cpu_a=$(printf '%s\n' "${a[@]}" | cut -d' ' -f2 | median)
+    wall_b=$(printf '%s\n' "${b[@]}" | cut -d' ' -f1 | median)
+    cpu_b=$(printf '%s\n' "${b[@]}" | cut -d' ' -f2 | median)
+    awk -v n="$name" -v wa="$wall_a" -v ca="$cpu_a" -v wb="$wall_b" -v cb="$cpu_b" 'BEGIN {
+        printf "%-44s %8.1f ms %8.1f ms cpu | floor %8.1f ms %8.1f ms cpu | x %.2f wall, x %.2f cpu\n",
+            n, wa / 1000, ca, wb / 1000, cb, wa / wb, (cb > 0 ? ca / cb : 0)
+    }'
+}
+
 # The garden-club page: the worked example of a control file.
 garden() {
     printf 'YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings at the hall\r\nNOT Bring a plate\r\n'
@@ -81,6 +125,11 @@ awk 'BEGIN { for (i = 0; i < 100000; i++) printf "REM %d Mar 2004 MSG Note numbe
 awk 'BEGIN { for (i = 0; i < 100000; i++) printf "3/%d/2004 Note number %d\n", i % 31 + 1, i }' >large.pcal
 
 echo "whole process, median of $runs; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "against the floor, $runs interleaved runs each:"
+versus "garden club, one month" "'$program' --print garden.txt --output out.pdf" "'$floor' out.pdf"
+versus "garden club + 4000x3000 JPEG" "'$program' --print garden-photo.txt --output out.pdf" \
+    "'$floor' out.pdf tulips.jpg"
+echo
 printf '%-44s %11s %11s %11s %11s\n' case time peak cpu PDF
 row "garden club, one month (monthly-calendar)" "'$program' --print garden.txt --output out.pdf" out.pdf
 if have remind && have rem2pdf; then

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QtEndian>
+#include <QtMath>
 
 #include <optional>
 
@@ -126,6 +127,17 @@ std::optional<JpegLayout> jpegLayout(QIODevice &device, qint64 start)
     }
 }
 
+// The reader has libjpeg decode at the smallest scale of M/8 that covers the
+// kept size (rounding up), then smooths that down to the kept size when the
+// two differ.
+QSize jpegDecodedSize(QSize declared, QSize kept)
+{
+    const double factor = qMin(double(declared.width()) / qMax(kept.width(), 1),
+                               double(declared.height()) / qMax(kept.height(), 1));
+    const int eighths = qBound(1, qCeil(8 / factor), 8);
+    return QSize((declared.width() * eighths + 7) / 8, (declared.height() * eighths + 7) / 8);
+}
+
 } // namespace
 
 qint64 DecodingCost::bytesFor(QIODevice &device, qint64 start, const QByteArray &format, QSize declared,
@@ -143,9 +155,10 @@ qint64 DecodingCost::jpegBytes(QIODevice &device, qint64 start, QSize declared, 
     const std::optional<JpegLayout> layout = jpegLayout(device, start);
     if (!layout)
         return fullImageBytes(declared, kept);
-    // Decoded scaled by a power of two to at most twice the kept size each
-    // way, then smoothed down to it.
-    qint64 bytes = 5 * area(kept) * bytesPerPixel;
+    const QSize decoded = jpegDecodedSize(declared, kept);
+    qint64 bytes = area(decoded) * bytesPerPixel;
+    if (decoded != kept)
+        bytes += area(kept) * bytesPerPixel;
     if (layout->progressive || layout->firstScanComponents < layout->components) {
         const qint64 blocks = qint64((declared.width() + 7) / 8) * ((declared.height() + 7) / 8);
         bytes += blocks * 64 * layout->components * coefficientBytes;

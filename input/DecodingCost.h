@@ -8,8 +8,9 @@ class QByteArray;
 class QIODevice;
 
 // The memory an image decoder will take for a file, judged from the file's
-// headers before anything is decoded: progressive and non-interleaved JPEGs
-// keep every coefficient of the full image, GIF and BMP readers decode the
+// headers before anything is decoded: JPEGs are decoded scaled by M/8 and
+// then smoothed to the kept size, progressive and non-interleaved ones keep
+// every coefficient of the full image besides; GIF and BMP readers decode the
 // full image (the largest frame, run-length rows included) before it is
 // scaled down to what is kept.
 class DecodingCost

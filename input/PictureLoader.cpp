@@ -33,11 +33,36 @@ double dpiOf(int dotsPerMetre, int defaultDotsPerMetre)
     return dpi;
 }
 
-QSize keptSize(QSize declared)
+QSize printedSize(QSize declared)
 {
-    if (declared.width() <= largestKeptPixels.width() && declared.height() <= largestKeptPixels.height())
+    if (declared.width() <= largestPrintedPixels.width() && declared.height() <= largestPrintedPixels.height())
         return declared;
-    return declared.scaled(largestKeptPixels, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return declared.scaled(largestPrintedPixels, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+bool covers(QSize size, QSize wanted)
+{
+    return size.width() >= wanted.width() && size.height() >= wanted.height();
+}
+
+// The fraction is rounded down so that the reader asks libjpeg for exactly
+// that scale; libjpeg rounds up, so a size that does not divide still gets
+// a smoothing pass of a pixel. Beyond an eighth the reader reduces the
+// image once to its printed size.
+QSize jpegKeptSize(QSize declared)
+{
+    const QSize printed = printedSize(declared);
+    for (const int denominator : {8, 4, 2}) {
+        const QSize fraction(declared.width() / denominator, declared.height() / denominator);
+        if (covers(fraction, printed))
+            return covers(QSize(2 * printed.width(), 2 * printed.height()), fraction) ? fraction : printed;
+    }
+    return declared;
+}
+
+QSize keptSize(const QByteArray &format, QSize declared)
+{
+    return format == "jpeg" ? jpegKeptSize(declared) : printedSize(declared);
 }
 
 } // namespace
@@ -53,22 +78,25 @@ std::optional<DecodedImage> decodeImage(QIODevice &device)
     const QSize declared = reader.size();
     if (declared.isEmpty() || qint64(declared.width()) * declared.height() > maxDeclaredPixels)
         return std::nullopt;
-    const QSize kept = keptSize(declared);
+    const QSize kept = keptSize(reader.format(), declared);
     if (DecodingCost::bytesFor(device, start, reader.format(), declared, kept) > maxDecodingBytes)
         return std::nullopt;
-    if (kept != declared)
+    if (kept != declared && reader.format() == "jpeg")
         reader.setScaledSize(kept);
     QImageReader::setAllocationLimit(int(maxDecodingBytes / (1024 * 1024)));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;
-    // Some readers ignore the scaled size or decode a frame of another size
-    // than the header declares; the bound holds for what is kept either way.
-    if (image.width() > kept.width() || image.height() > kept.height())
-        image = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Read before the image is reduced: a reduced image's resolution is
+    // lowered with it.
     const QImage fresh(1, 1, QImage::Format_RGB32);
     const QSizeF sizeTwips(declared.width() * TwipsPerInch / dpiOf(image.dotsPerMeterX(), fresh.dotsPerMeterX()),
                            declared.height() * TwipsPerInch / dpiOf(image.dotsPerMeterY(), fresh.dotsPerMeterY()));
+    // Other readers than JPEG's decode the whole image, and some decode a
+    // frame of another size than the header declares; the bound holds for
+    // what is kept either way.
+    if (image.width() > kept.width() || image.height() > kept.height())
+        image = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return DecodedImage{image, sizeTwips};
 }
 

@@ -20,9 +20,17 @@ inline constexpr qint64 maxDecodingBytes = 128 * 1024 * 1024;
 inline constexpr qint64 maxDeclaredPixels = 64 * 1024 * 1024;
 inline constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
 
-// Pixels kept of a large picture: about 600 dpi at the largest size it is
-// printed (4800 x 3200 twips).
-inline constexpr QSize largestKeptPixels(2000, 1333);
+// The most pixels a picture is printed with: 600 dpi over its largest frame
+// on the page, 2860 twips wide (narrowed from 4800 so that the frame ends
+// at the layout's right edge) and 3200 high.
+inline constexpr QSize largestPrintedPixels(1192, 1334);
+
+// Pixels kept of a large picture, at most twice its printed size each way:
+// a JPEG is decoded at the largest exact fraction of its size (1/2, 1/4 or
+// 1/8) that still covers its printed size, so that neither the decoder nor
+// the print needs a smoothing pass; any other picture is reduced once to
+// its printed size.
+inline constexpr QSize largestKeptPixels(2 * largestPrintedPixels.width(), 2 * largestPrintedPixels.height());
 
 // Loads the picture at path: a metafile when the path ends in "wmf", else a
 // bmp, gif, jpeg or png image recognised by its content. Nothing when the

@@ -38,20 +38,17 @@ QImage halved(const QImage &image)
     return half;
 }
 
-// Within twice the wanted size each source dot still reaches the copy
-// through a bilinear blend, at a fraction of a full smooth scale's cost.
-QImage blended(const QImage &image, QSize wanted)
+// Within twice the wanted size the picture is drawn as it is: the device
+// scales it as it draws, and the PDF writer keeps whatever it is given, so a
+// smoothing pass would only cost time.
+bool isWithinTwice(QSize size, QSize wanted)
 {
-    QImage copy(wanted, image.format());
-    QPainter painter(&copy);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(wanted)), image);
-    return copy;
+    return !isAtLeastTwice(size, wanted) && size.width() <= 2 * wanted.width()
+        && size.height() <= 2 * wanted.height();
 }
 
-// The image reduced to wanted: halved exactly while it is at least twice as
-// large, then blended. Squeezed far more one way than the other it gets
+// The image reduced to within twice wanted: halved exactly while it is at
+// least twice as large. Squeezed far more one way than the other it gets
 // Qt's smooth scale instead.
 QImage reduced(const QImage &image, QSize wanted)
 {
@@ -59,9 +56,9 @@ QImage reduced(const QImage &image, QSize wanted)
                                                                 : QImage::Format_RGB32);
     while (isAtLeastTwice(work.size(), wanted))
         work = halved(work);
-    if (work.width() > 2 * wanted.width() || work.height() > 2 * wanted.height())
-        return work.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return blended(work, wanted);
+    if (isWithinTwice(work.size(), wanted))
+        return work;
+    return work.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 class ImageContent : public PictureContent
@@ -84,15 +81,18 @@ public:
     }
 
 private:
-    // The image, or a copy scaled down to about 600 dpi at its printed size.
-    // The copy is kept: copies and later prints draw the same picture again.
+    // The image, or a copy scaled down to between one and two times 600 dpi
+    // at its printed size. The copy is kept: copies and later prints draw
+    // the same picture again.
     const QImage &imageFor(const QPainter &painter, const QRectF &target) const
     {
         const QSize wanted = printedPixels(painter, target);
-        if (wanted.isEmpty() || (wanted.width() >= m_image.width() && wanted.height() >= m_image.height()))
+        if (wanted.isEmpty() || isWithinTwice(m_image.size(), wanted))
             return m_image;
-        if (m_scaled.size() != wanted)
+        if (m_scaledFor != wanted) {
             m_scaled = reduced(m_image, wanted);
+            m_scaledFor = wanted;
+        }
         return m_scaled;
     }
 
@@ -109,6 +109,7 @@ private:
     QImage m_image;
     QSizeF m_sizeTwips;
     mutable QImage m_scaled;
+    mutable QSize m_scaledFor;
 };
 
 } // namespace

@@ -147,9 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Three components of 2-byte coefficients for every pixel.
         CostCase{"ProgressiveJpeg", [] { return jpegClaiming(true, 4096, 4096); }, "jpeg", QSize(4096, 4096),
-                 96 * megabyte, 97 * megabyte},
+                 96 * megabyte, 98 * megabyte},
+        // Decoded at an eighth (512 x 512), then smoothed to what is kept.
         CostCase{"BaselineJpegDecodesScaled", [] { return jpegClaiming(false, 4096, 4096); }, "jpeg",
-                 QSize(4096, 4096), 0, megabyte},
+                 QSize(4096, 4096), 512 * 512 * 4, 512 * 512 * 4 + 100 * 100 * 4},
         CostCase{"GifFirstFrameBeyondTheScreen",
                  [] {
                      QByteArray gif = gifScreen(10, 10);

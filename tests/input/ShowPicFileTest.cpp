@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "input/PictureLoader.h"
 #include "input/ShowPicFile.h"
+#include "tests/support/RowName.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -264,18 +266,43 @@ TEST_F(ShowPicFileTest, SecondPictureReplacesTheFirst)
     EXPECT_EQ(picTemp.sizeTwips(), QSizeF(600, 300));
 }
 
-TEST(PictureLoader, LargePhotoKeepsAbout600DpiAtItsLargestPrintedSize)
+struct KeptSizeCase
 {
-    QByteArray jpeg = encoded(testImage(4000, 3000, 96), "JPEG");
-    QBuffer buffer(&jpeg);
+    std::string name;
+    QSize source;
+    const char *format;
+    QSize kept;
+};
+
+class PictureLoaderKeptSize : public testing::TestWithParam<KeptSizeCase>
+{
+};
+
+// A JPEG keeps the largest exact fraction of its pixels that still covers
+// its frame on the page at 600 dpi (at most 1192 x 1334); other pictures are
+// reduced to that size.
+TEST_P(PictureLoaderKeptSize, CoversThePrintedSizeAtTheLeastCost)
+{
+    const KeptSizeCase &row = GetParam();
+    QByteArray bytes = encoded(testImage(row.source.width(), row.source.height(), 96), row.format);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const std::optional<DecodedImage> decoded = decodeImage(buffer);
     ASSERT_TRUE(decoded);
-    EXPECT_LE(decoded->image.width(), largestKeptPixels.width());
-    EXPECT_LE(decoded->image.height(), largestKeptPixels.height());
-    EXPECT_GE(decoded->image.height(), largestKeptPixels.height() - 1);
-    EXPECT_EQ(decoded->sizeTwips, QSizeF(60000, 45000));
+    EXPECT_EQ(decoded->image.size(), row.kept);
+    EXPECT_EQ(decoded->sizeTwips, QSizeF(row.source) * 15);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    PictureLoader, PictureLoaderKeptSize,
+    testing::Values(KeptSizeCase{"landscapeJpegHalved", {4000, 3000}, "JPEG", {2000, 1500}},
+                    KeptSizeCase{"portraitJpegHalved", {3000, 4000}, "JPEG", {1500, 2000}},
+                    KeptSizeCase{"wideJpegQuartered", {6400, 1600}, "JPEG", {1600, 400}},
+                    KeptSizeCase{"oddSizedJpegHalvedRoundingDown", {4001, 3001}, "JPEG", {2000, 1500}},
+                    KeptSizeCase{"jpegWithinTwiceItsPrintedSizeWhole", {2000, 1500}, "JPEG", {2000, 1500}},
+                    KeptSizeCase{"pngReducedToItsPrintedSize", {4000, 3000}, "PNG", {1192, 894}},
+                    KeptSizeCase{"smallPngWhole", {1000, 700}, "PNG", {1000, 700}}),
+    RowName());
 
 TEST(PictureLoader, LargeHighResolutionPhotoKeepsItsOwnSize)
 {

@@ -165,6 +165,8 @@ TEST_F(PdfDeviceTest, BoxIsAnOpenOutlineAtItsCorners)
     EXPECT_NEAR(box.widthPoints, 4 * 72.0 / 600, 0.01);
 }
 
+// Stored with at least 600 dpi at its printed size and less than twice that:
+// halved exactly while larger, never smoothed.
 TEST_F(PdfDeviceTest, LargePictureIsStoredAtAboutPrintResolution)
 {
     QImage image(4000, 3000, QImage::Format_RGB32);
@@ -175,15 +177,26 @@ TEST_F(PdfDeviceTest, LargePictureIsStoredAtAboutPrintResolution)
     const PdfReader::Image &picture = pdf.images.front();
     expectNear(picture.box.topLeft(), pagePoint({6500, 300}));
     expectNear(picture.box.bottomRight(), pagePoint({6500 + 4800, 300 + 3200}));
-    // 4800 x 3200 twips at 600 dpi.
-    EXPECT_NEAR(picture.pixels.width(), 2000, 2);
-    EXPECT_NEAR(picture.pixels.height(), 1334, 2);
+    // 4800 x 3200 twips at 600 dpi are 2000 x 1334 dots.
+    EXPECT_EQ(picture.pixels, QSize(2000, 1500));
+}
+
+// A photo as the loader keeps it, at half its size, goes into the PDF as it
+// is in the frame the calendar page gives it.
+TEST_F(PdfDeviceTest, PictureWithinTwicePrintResolutionIsStoredAsItIs)
+{
+    QImage image(2000, 1500, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    surface.PaintPicture(Picture::fromImage(image, QSizeF(60000, 45000)), 8550, 350, 2860, 2145);
+    const PdfReader::Content pdf = PdfReader::read(printed());
+    ASSERT_EQ(pdf.images.size(), 1);
+    EXPECT_EQ(pdf.images.front().pixels, QSize(2000, 1500));
 }
 
 TEST_F(PdfDeviceTest, PictureIsStoredOnceForAllCopies)
 {
-    // Larger than print resolution, so its scaled copy is what gets stored.
-    QImage image(3000, 2000, QImage::Format_RGB32);
+    // At least twice print resolution, so its halved copy is what gets stored.
+    QImage image(4200, 2800, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
