@@ -99,8 +99,6 @@ void grid(QPainter &painter)
         text(painter, QStringLiteral("Arial"), 12, false, corner, QString::number(d));
     }
     text(painter, QStringLiteral("Arial"), 8, false, at(1580 * 3 + 380, 4930 + 1680 * 2 + 200), QStringLiteral("Planting day"));
-    text(painter, QStringLiteral("Arial"), 8, false, at(1580 * 3 + 380, 4930 + 1680 * 2 + 400),
-         QStringLiteral("Grandfather (54)"));
     text(painter, QStringLiteral("Arial"), 8, false, at(1580 * 2 + 380, 4930 + 1680 * 1 + 200), QStringLiteral("Committee"));
 }
 
@@ -114,7 +112,7 @@ int main(int argc, char **argv)
         return 1;
     QPdfWriter writer(QString::fromLocal8Bit(argv[1]));
     writer.setResolution(int(Dpi));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18)));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
     QPainter painter(&writer);
     text(painter, QStringLiteral("Arial"), 24, false, at(220, 500), QStringLiteral("Garden Club Calendar"));
     text(painter, QStringLiteral("Times"), 12, false, at(1000, 1150), QStringLiteral("Meetings at the hall"));

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -303,6 +304,28 @@ INSTANTIATE_TEST_SUITE_P(
                     KeptSizeCase{"pngReducedToItsPrintedSize", {4000, 3000}, "PNG", {1192, 894}},
                     KeptSizeCase{"smallPngWhole", {1000, 700}, "PNG", {1000, 700}}),
     RowName());
+
+// Decoded into memory of the loader's own: every pixel is the reader's.
+TEST(PictureLoader, LargePhotoHasTheDecodersPixels)
+{
+    QImage photo(3000, 2000, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = qRgb(x * 255 / 3000, y * 255 / 2000, (x ^ y) & 0xff);
+    }
+    QByteArray jpeg = encoded(photo, "JPEG");
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<DecodedImage> decoded = decodeImage(buffer);
+    ASSERT_TRUE(decoded);
+    buffer.seek(0);
+    QImageReader reader(&buffer, "JPEG");
+    reader.setScaledSize(QSize(1500, 1000));
+    const QImage expected = reader.read();
+    ASSERT_EQ(decoded->image.size(), expected.size());
+    EXPECT_TRUE(decoded->image == expected);
+}
 
 TEST(PictureLoader, LargeHighResolutionPhotoKeepsItsOwnSize)
 {
