@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePrint.h"
 #include "app/FirstPaintQuit.h"
+#include "app/FirstPrintWarmUp.h"
 #include "app/Version.h"
 #include "app/frmSorvane.h"
 #include "platform/MsgBoxRequest.h"
@@ -120,12 +121,15 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/monthly-calendar.svg")));
     installFontSubstitutions();
 
-    Printers printers = Printers::fromSystem(documentsFolder());
+    Printers printers = Printers::fromSystemWhenNeeded(documentsFolder());
 
     frmSorvane window(printers);
     FirstPaintQuit quitAfterPaint;
+    FirstPrintWarmUp warmUp(window);
     if (qEnvironmentVariableIsSet("MONTHLYCALENDAR_QUIT_AFTER_FIRST_PAINT"))
         window.centralWidget()->installEventFilter(&quitAfterPaint);
+    else
+        window.centralWidget()->installEventFilter(&warmUp);
     window.show();
     for (const QString &path : options.controlFiles)
         window.openNotesFile(path);

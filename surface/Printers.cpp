@@ -7,11 +7,19 @@
 #include "surface/PdfDevice.h"
 
 #include <QPrinterInfo>
+#include <utility>
 
 Printers::Printers(std::vector<std::unique_ptr<OutputDevice>> devices, int current)
     : m_devices(std::move(devices))
 {
     setCurrent(current);
+}
+
+Printers::Printers(std::function<Printers()> lister)
+    : m_lister(std::move(lister))
+    // As after the first device was made current: listing is no new choice.
+    , m_selection(1)
+{
 }
 
 Printers::~Printers() = default;
@@ -35,8 +43,23 @@ Printers Printers::fromSystem(const QString &pdfFolder)
     return Printers(std::move(devices), current);
 }
 
+Printers Printers::fromSystemWhenNeeded(const QString &pdfFolder)
+{
+    return Printers([pdfFolder] { return fromSystem(pdfFolder); });
+}
+
+void Printers::listIfNeeded() const
+{
+    if (!m_lister)
+        return;
+    Printers listed = std::exchange(m_lister, {})();
+    m_devices = std::move(listed.m_devices);
+    m_current = listed.m_current;
+}
+
 int Printers::count() const
 {
+    listIfNeeded();
     return int(m_devices.size());
 }
 
@@ -47,8 +70,15 @@ OutputDevice &Printers::item(int index) const
     return *m_devices[size_t(index)];
 }
 
+int Printers::currentIndex() const
+{
+    listIfNeeded();
+    return m_current;
+}
+
 OutputDevice &Printers::current() const
 {
+    listIfNeeded();
     return item(m_current);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,10 @@ class Printers
 {
 public:
     explicit Printers(std::vector<std::unique_ptr<OutputDevice>> devices, int current = 0);
+    // Asks lister for the devices and the current one only when first
+    // needed: listing CUPS queues costs start-up time, and most runs never
+    // print or open the device window.
+    explicit Printers(std::function<Printers()> lister);
     ~Printers();
     Printers(Printers &&) noexcept;
     Printers &operator=(Printers &&) noexcept;
@@ -20,12 +25,14 @@ public:
     // The CUPS destinations, then "Save as PDF" writing into pdfFolder; the
     // CUPS default is current, else "Save as PDF".
     static Printers fromSystem(const QString &pdfFolder);
+    // The same devices, listed when first needed.
+    static Printers fromSystemWhenNeeded(const QString &pdfFolder);
 
     int count() const;
     // Raises RuntimeError::SubscriptOutOfRange outside 0..count() - 1.
     OutputDevice &item(int index) const;
 
-    int currentIndex() const { return m_current; }
+    int currentIndex() const;
     OutputDevice &current() const;
     // Makes item index current; raises RuntimeError::SubscriptOutOfRange
     // outside the collection.
@@ -35,7 +42,10 @@ public:
     quint64 selection() const { return m_selection; }
 
 private:
-    std::vector<std::unique_ptr<OutputDevice>> m_devices;
-    int m_current = 0;
+    void listIfNeeded() const;
+
+    mutable std::function<Printers()> m_lister;
+    mutable std::vector<std::unique_ptr<OutputDevice>> m_devices;
+    mutable int m_current = 0;
     quint64 m_selection = 0;
 };

@@ -151,6 +151,16 @@ TEST_F(CupsEndToEnd, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
     EXPECT_GT(printers.current().resolution(), 0);
 }
 
+TEST_F(CupsEndToEnd, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
+{
+    const Printers now = Printers::fromSystem(QDir::tempPath());
+    const Printers later = Printers::fromSystemWhenNeeded(QDir::tempPath());
+    ASSERT_EQ(later.count(), now.count());
+    for (int index = 0; index < now.count(); ++index)
+        EXPECT_EQ(later.item(index).DeviceName(), now.item(index).DeviceName()) << index;
+    EXPECT_EQ(later.currentIndex(), now.currentIndex());
+}
+
 TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
 {
     Printers printers = Printers::fromSystem(QDir::tempPath());
@@ -192,6 +202,30 @@ TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
         EXPECT_NEAR(month.box.left(), origin.x() + 72, 1);
         EXPECT_NEAR(month.box.bottom(), origin.y() + 36 + height, 1);
     }
+}
+
+TEST_F(CupsEndToEnd, CancelledPrintLeavesNoJobAtTheServer)
+{
+    const QStringList allJobs = {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")};
+    const qsizetype jobsBefore = runTool(QStringLiteral("lpstat"), allJobs).split(u'\n', Qt::SkipEmptyParts).size();
+    Printers printers = Printers::fromSystem(QDir::tempPath());
+    PrintSurface surface(printers);
+    ASSERT_EQ(surface.DeviceName(), DefaultQueue);
+    const QString token = uniqueToken();
+    surface.setDocumentName(QStringLiteral("Calendar %1").arg(token));
+    surface.setCopies(40);
+    int told = 0;
+    surface.setProgress([&told](int, int) {
+        ++told;
+        return false;
+    });
+    surface.Print(QStringLiteral("cancelled"));
+    surface.EndDoc();
+
+    EXPECT_EQ(told, 1);
+    // Pending, held or completed, a job the server took would be listed.
+    EXPECT_EQ(runTool(QStringLiteral("lpstat"), allJobs).split(u'\n', Qt::SkipEmptyParts).size(), jobsBefore);
+    EXPECT_TRUE(QDir(server->pdfOut()).entryList({QStringLiteral("*%1*").arg(token)}, QDir::Files).isEmpty());
 }
 
 TEST_F(CupsEndToEnd, QueueThatVanishedIsAPrinterError)

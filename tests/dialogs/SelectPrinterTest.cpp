@@ -19,18 +19,23 @@
 namespace {
 
 // The main window with three "Save as PDF" devices, each writing into its
-// own folder, so where a print went shows which device was current.
+// own folder, so where a print went shows which device was current. They
+// are listed when first needed, as the system's are, the second current.
 class SelectPrinterTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::vector<std::unique_ptr<OutputDevice>> devices;
-        for (int device = 0; device < 3; ++device) {
+        for (int device = 0; device < 3; ++device)
             ASSERT_TRUE(QDir(folder.path()).mkdir(QString::number(device)));
-            devices.push_back(std::make_unique<NamedPdfDevice>(deviceFolder(device), QStringLiteral("Desk %1").arg(device + 1)));
-        }
-        printers = std::make_unique<Printers>(std::move(devices));
+        printers = std::make_unique<Printers>([this] {
+            ++listings;
+            std::vector<std::unique_ptr<OutputDevice>> devices;
+            for (int device = 0; device < 3; ++device)
+                devices.push_back(
+                    std::make_unique<NamedPdfDevice>(deviceFolder(device), QStringLiteral("Desk %1").arg(device + 1)));
+            return Printers(std::move(devices), 1);
+        });
         window = std::make_unique<frmSorvane>(*printers, [this](const MsgBoxRequest &box) { boxes.push_back(box); });
         window->show();
     }
@@ -60,22 +65,52 @@ protected:
     }
 
     QTemporaryDir folder;
+    int listings = 0;
     std::unique_ptr<Printers> printers;
     std::vector<MsgBoxRequest> boxes;
     std::unique_ptr<frmSorvane> window;
 };
 
+TEST_F(SelectPrinterTest, StartUpListsNoDeviceUntilTheDeviceWindowOpens)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listings, 0);
+
+    frmSelectPrt *deviceWindow = openDeviceWindow();
+    ASSERT_NE(deviceWindow, nullptr);
+    EXPECT_EQ(listings, 1);
+    const QListWidget *list = child<QListWidget>(deviceWindow, "lstPrinterName");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("  1 Desk 1"));
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("  3 Desk 3"));
+    EXPECT_EQ(printers->currentIndex(), 1);
+}
+
+TEST_F(SelectPrinterTest, FirstPrintListsTheDevicesOnceAndGoesToTheCurrentOne)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(child<QPushButton>(window, "cmdPrint"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "cmdPrint"), Qt::LeftButton);
+
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(filesIn(0), 0);
+    EXPECT_EQ(filesIn(1), 2);
+    EXPECT_EQ(filesIn(2), 0);
+}
+
 TEST_F(SelectPrinterTest, ChosenDeviceReceivesTheNextPrint)
 {
     frmSelectPrt *deviceWindow = openDeviceWindow();
     ASSERT_NE(deviceWindow, nullptr);
-    chooseLine(deviceWindow, 1);
+    chooseLine(deviceWindow, 2);
     QTest::mouseClick(child<QPushButton>(window, "cmdPrint"), Qt::LeftButton);
 
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(filesIn(0), 0);
-    EXPECT_EQ(filesIn(1), 1);
-    EXPECT_EQ(filesIn(2), 0);
+    EXPECT_EQ(filesIn(1), 0);
+    EXPECT_EQ(filesIn(2), 1);
 }
 
 TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)

@@ -2,7 +2,10 @@
 #include "RecordingDevice.h"
 #include "surface/OutputDevice.h"
 #include "surface/Printers.h"
+#include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,58 @@ TEST(Printers, IndexOutsideTheCollectionIsSubscriptOutOfRange)
         EXPECT_EQ(printers.currentIndex(), 1);
     }
     EXPECT_RUNTIME_ERROR(threeDevices(3), RuntimeError::SubscriptOutOfRange);
+}
+
+// Each way of first needing the devices, with the collection made lazily.
+struct FirstNeed
+{
+    const char *name;
+    std::function<void(Printers &)> use;
+};
+
+class PrintersListedWhenNeeded : public ::testing::TestWithParam<FirstNeed>
+{
+};
+
+TEST_P(PrintersListedWhenNeeded, ListsOnceAtFirstNeedWithTheSameOrderAndCurrentDevice)
+{
+    int listings = 0;
+    Printers printers([&listings] {
+        ++listings;
+        return threeDevices(2);
+    });
+    const quint64 selection = printers.selection();
+    EXPECT_EQ(listings, 0);
+
+    GetParam().use(printers);
+    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(printers.currentIndex(), 2);
+    EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("third"));
+    ASSERT_EQ(printers.count(), 3);
+    EXPECT_EQ(printers.item(0).DeviceName(), QStringLiteral("first"));
+    EXPECT_EQ(printers.item(1).DeviceName(), QStringLiteral("second"));
+    EXPECT_EQ(listings, 1);
+    // Settings made before the list was needed still hold for its device.
+    EXPECT_EQ(printers.selection(), selection);
+    EXPECT_EQ(selection, threeDevices(2).selection());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, PrintersListedWhenNeeded,
+    ::testing::Values(FirstNeed{"count", [](Printers &printers) { printers.count(); }},
+                      FirstNeed{"item", [](Printers &printers) { printers.item(0); }},
+                      FirstNeed{"current", [](Printers &printers) { printers.current(); }},
+                      FirstNeed{"current_index", [](Printers &printers) { printers.currentIndex(); }}),
+    RowName());
+
+TEST(Printers, SetCurrentOnALazyCollectionListsFirstAndCountsAsAChoice)
+{
+    Printers printers([] { return threeDevices(2); });
+    const quint64 selection = printers.selection();
+    printers.setCurrent(0);
+    EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("first"));
+    EXPECT_GT(printers.selection(), selection);
+    EXPECT_RUNTIME_ERROR(Printers([] { return threeDevices(0); }).setCurrent(3), RuntimeError::SubscriptOutOfRange);
 }
 
 TEST(Printers, WithoutACupsServerSaveAsPdfIsTheOnlyAndCurrentDevice)
