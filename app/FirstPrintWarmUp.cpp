@@ -62,7 +62,8 @@ void FirstPrintWarmUp::warmUp()
     // One copy shows all a print needs; a typed count would only cost.
     page.txtCopies = QStringLiteral("1");
     // Every font of the page draws, with the glyphs most texts use.
-    const QString sample = QStringLiteral("Quick brown foxes jump over the lazy dog, QUICK BROWN FOXES JUMP OVER THE LAZY DOG. 0123456789");
+    const QString sample =
+        QStringLiteral("Quick brown foxes jump over the lazy dog, QUICK BROWN FOXES JUMP OVER THE LAZY DOG. 0123456789");
     for (QString *text : {&page.txtHeader, &page.txtMessage[0], &page.txtMessage[5]}) {
         if (text->isEmpty())
             *text = sample;
