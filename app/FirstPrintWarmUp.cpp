@@ -9,9 +9,9 @@
 #include "surface/Printers.h"
 #include "surface/PrintSurface.h"
 
-#include <QBuffer>
 #include <QEvent>
 #include <QLocale>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <memory>
@@ -19,7 +19,8 @@
 
 namespace {
 
-// A PDF of the program's paper that is written into memory and dropped.
+// A PDF of the program's paper written into a temporary file, as prints
+// are, which goes at once.
 class DiscardedPdf : public OutputDevice
 {
 public:
@@ -29,9 +30,9 @@ public:
     void print(const Page &page, const PrintSettings &settings) override { printPages({page}, settings); }
     void printPages(const QList<Page> &pages, const PrintSettings &settings) override
     {
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        PdfDevice::writeDocument(out, pages, settings, pageLayout());
+        QTemporaryFile out;
+        if (out.open())
+            PdfDevice::writeDocument(out, pages, settings, pageLayout());
     }
 };
 

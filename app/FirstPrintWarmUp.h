@@ -5,11 +5,11 @@
 
 class frmSorvane;
 
-// Once the watched widget has first painted, prints the window's page into
-// memory when the event loop is next idle, and throws it away: the font
-// database, the page's fonts and the PDF writer are then ready, so the
+// Once the watched widget has first painted, prints the window's page into a
+// temporary PDF when the event loop is next idle, and throws it away: the
+// font database, the page's fonts and the PDF writer are then ready, so the
 // user's first print costs what a reprint does. It lists no printers and
-// writes no file. Qt's fonts live on the window's thread, so it runs there.
+// leaves no file. Qt's fonts live on the window's thread, so it runs there.
 class FirstPrintWarmUp : public QObject
 {
     Q_OBJECT
