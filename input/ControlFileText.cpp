@@ -3,7 +3,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -15,6 +17,24 @@ constexpr std::array<char16_t, 32> windows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+char16_t windows1252Char(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : char16_t(byte);
+}
+
+// Plain ASCII, eight bytes at a time: most control files are nothing else.
+qsizetype asciiPrefix(const unsigned char *bytes, qsizetype size)
+{
+    constexpr quint64 highBits = 0x8080808080808080;
+    qsizetype i = 0;
+    for (quint64 word = 0; i + 8 <= size; i += 8) {
+        std::memcpy(&word, bytes + i, 8);
+        if (word & highBits)
+            break;
+    }
+    return i;
+}
 
 bool isContinuation(unsigned char byte)
 {
@@ -44,10 +64,11 @@ ControlFileText::ControlFileText(QByteArrayView data)
 {
     if (const auto wide = wideEncoding(data)) {
         m_encoding = wide->first;
-        QStringDecoder decoder(wide->second, QStringConverter::Flag::Stateless);
-        m_wide = decoder(data);
-        if (m_wide.startsWith(QChar::ByteOrderMark))
-            m_wide.remove(0, 1);
+        QString text = QStringDecoder(wide->second, QStringConverter::Flag::Stateless)(data);
+        if (text.startsWith(QChar::ByteOrderMark))
+            text.remove(0, 1);
+        m_utf8 = std::move(text).toUtf8();
+        m_data = m_utf8;
         return;
     }
     m_encoding = isValidUtf8(data) ? Encoding::Utf8 : Encoding::Windows1252;
@@ -55,40 +76,26 @@ ControlFileText::ControlFileText(QByteArrayView data)
         m_data = m_data.sliced(3);
 }
 
-void ControlFileText::forEachWideLine(const std::function<void(const QString &)> &handle) const
+QString ControlFileText::decode(QByteArrayView bytes) const
 {
-    const qsizetype size = m_wide.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && m_wide[end] != u'\r' && m_wide[end] != u'\n')
-            ++end;
-        handle(m_wide.sliced(start, end - start));
-        if (end < size && m_wide[end] == u'\r' && end + 1 < size && m_wide[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
+    QString text;
+    decodeInto(text, bytes);
+    return text;
 }
 
-void ControlFileText::forEachLine(const std::function<void(const QString &)> &handle) const
+void ControlFileText::decodeInto(QString &text, QByteArrayView bytes) const
 {
-    if (m_encoding != Encoding::Utf8 && m_encoding != Encoding::Windows1252) {
-        forEachWideLine(handle);
+    if (m_encoding == Encoding::Windows1252) {
+        text.resize(bytes.size());
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        for (const char c : bytes)
+            *out++ = windows1252Char(static_cast<unsigned char>(c));
         return;
     }
-    const char *const data = m_data.data();
-    const qsizetype size = m_data.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        const QByteArrayView line(data + start, end - start);
-        handle(m_encoding == Encoding::Utf8 ? QString::fromUtf8(line) : fromWindows1252(line));
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    text.resize(utf8.requiredSpace(bytes.size()));
+    const QChar *end = utf8.appendToBuffer(text.data(), bytes);
+    text.truncate(end - text.constData());
 }
 
 bool ControlFileText::isValidUtf8(QByteArrayView data)
@@ -99,7 +106,7 @@ bool ControlFileText::isValidUtf8(QByteArrayView data)
     while (i < size) {
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
-            ++i;
+            i += std::max<qsizetype>(1, asciiPrefix(bytes + i, size - i));
             continue;
         }
         int length = 0;
@@ -138,9 +145,7 @@ QString ControlFileText::fromWindows1252(QByteArrayView data)
 {
     QString text(data.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (char c : data) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = byte >= 0x80 && byte < 0xA0 ? windows1252High[byte - 0x80] : char16_t(byte);
-    }
+    for (const char c : data)
+        *out++ = windows1252Char(static_cast<unsigned char>(c));
     return text;
 }

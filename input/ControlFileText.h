@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <functional>
 
 // The text of a control file: UTF-16 or UTF-32 when it starts with their
 // byte-order mark, else UTF-8 (a leading byte-order mark is dropped), or
 // Windows-1252 when the bytes are not valid UTF-8. Lines end in CR LF, LF or
-// CR.
+// CR. Lines are handed out as bytes (UTF-8, or Windows-1252 for such a
+// file): every character that separates fields is ASCII, so a line is cut in
+// place and only the texts it keeps are decoded.
 class ControlFileText
 {
 public:
@@ -18,17 +20,36 @@ public:
 
     Encoding encoding() const { return m_encoding; }
 
-    // Calls handle with every line in file order, without its line end.
-    void forEachLine(const std::function<void(const QString &)> &handle) const;
+    // Calls handle with the bytes of every line in file order, without its
+    // line end.
+    template <typename Handle>
+    void forEachLine(Handle &&handle) const
+    {
+        const char *const data = m_data.data();
+        const qsizetype size = m_data.size();
+        qsizetype start = 0;
+        while (start < size) {
+            qsizetype end = start;
+            while (end < size && data[end] != '\r' && data[end] != '\n')
+                ++end;
+            handle(QByteArrayView(data + start, end - start));
+            if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+                ++end;
+            start = end + 1;
+        }
+    }
+
+    // The text of bytes of a line.
+    QString decode(QByteArrayView bytes) const;
+    // The same into text, whose room is kept for the next.
+    void decodeInto(QString &text, QByteArrayView bytes) const;
 
     static bool isValidUtf8(QByteArrayView data);
     static QString fromWindows1252(QByteArrayView data);
 
 private:
-    void forEachWideLine(const std::function<void(const QString &)> &handle) const;
-
     QByteArrayView m_data;
     Encoding m_encoding = Encoding::Utf8;
-    // The whole text, decoded, of a UTF-16 or UTF-32 file.
-    QString m_wide;
+    // The whole text of a UTF-16 or UTF-32 file, as UTF-8.
+    QByteArray m_utf8;
 };

@@ -7,18 +7,17 @@
 #include "input/NotesFileContext.h"
 #include "input/RegularFile.h"
 #include "input/ShowPicFile.h"
-#include "platform/Dates.h"
+#include "platform/DateReader.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "platform/TrimSpaces.h"
 #include "surface/CalendarPage.h"
 
 #include <QFile>
-#include <QHash>
 #include <algorithm>
+#include <array>
 #include <map>
-#include <tuple>
 #include <optional>
+#include <tuple>
 #include <string_view>
 #include <utility>
 
@@ -29,29 +28,48 @@ constexpr int notesLines = 5;
 // file is refused rather than read into memory.
 constexpr qint64 maxControlFileBytes = 64 * 1024 * 1024;
 constexpr int messageLine = 5;
-constexpr qsizetype maxCachedDates = 4096;
+constexpr qsizetype maxCachedRules = 4096;
+
+// Lines are read as their bytes: the blank, the digits and the letters of a
+// tag are ASCII in every encoding read, and no other byte stands for them.
+
+QByteArrayView trimBlanks(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == ' ')
+        ++begin;
+    while (end > begin && text[end - 1] == ' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
 
 // The parts of a text before and after its first space; nothing when the
 // text holds no space.
 struct Fields
 {
-    QStringView first;
-    QStringView rest;
+    QByteArrayView first;
+    QByteArrayView rest;
 };
 
-std::optional<Fields> splitAtSpace(QStringView text)
+std::optional<Fields> splitAtSpace(QByteArrayView text)
 {
-    const qsizetype space = text.indexOf(u' ');
+    const qsizetype space = text.indexOf(' ');
     if (space < 0)
         return std::nullopt;
     return Fields{text.first(space), text.sliced(space + 1)};
+}
+
+double numberOf(QByteArrayView text)
+{
+    return Val(QLatin1StringView(text));
 }
 
 enum class Tag { None, HDR, NOT, MSG, DAY, YER, MON, BIR, DTM, PIC };
 
 // The tag spelt by the first three characters, in any case. Only ASCII
 // letters spell a tag (no dotless i or long s standing in for I or S).
-Tag tagOf(QStringView line)
+Tag tagOf(QByteArrayView line)
 {
     static constexpr std::pair<std::string_view, Tag> tags[] = {
         {"HDR", Tag::HDR}, {"NOT", Tag::NOT}, {"MSG", Tag::MSG}, {"DAY", Tag::DAY}, {"YER", Tag::YER},
@@ -61,11 +79,11 @@ Tag tagOf(QStringView line)
         return Tag::None;
     char letters[3];
     for (int i = 0; i < 3; ++i) {
-        const char16_t c = line[i].unicode();
-        const char16_t upper = c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
-        if (upper < u'A' || upper > u'Z')
+        const char c = line[i];
+        const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        if (upper < 'A' || upper > 'Z')
             return Tag::None;
-        letters[i] = char(upper);
+        letters[i] = upper;
     }
     for (const auto &[name, tag] : tags) {
         if (name == std::string_view(letters, 3))
@@ -84,20 +102,23 @@ QString signedNumber(int value)
 class NotesReader
 {
 public:
-    NotesReader(CalendarPage &page, const NotesFileContext &context)
-        : m_page(page)
+    NotesReader(const ControlFileText &text, CalendarPage &page, const NotesFileContext &context)
+        : m_text(text)
+        , m_page(page)
         , m_context(context)
+        , m_dates(context.locale, context.today)
+        , m_thisYear(context.today.year())
     {
     }
 
-    void readLine(QStringView line)
+    void readLine(QByteArrayView line)
     {
-        const QStringView trimmed = trimSpaces(line);
+        const QByteArrayView trimmed = trimBlanks(line);
         const Tag tag = tagOf(trimmed);
         if (tag == Tag::None)
             return;
-        const qsizetype space = trimmed.indexOf(u' ');
-        const QStringView value = space < 0 ? trimmed : trimSpaces(trimmed.sliced(space + 1));
+        const qsizetype space = trimmed.indexOf(' ');
+        const QByteArrayView value = space < 0 ? trimmed : trimBlanks(trimmed.sliced(space + 1));
         try {
             handle(tag, value);
         } catch (const RuntimeError &) {
@@ -106,23 +127,23 @@ public:
     }
 
 private:
-    void handle(Tag tag, QStringView value)
+    void handle(Tag tag, QByteArrayView value)
     {
         switch (tag) {
         case Tag::HDR:
-            m_page.txtHeader = value.toString();
+            m_page.txtHeader = m_text.decode(value);
             break;
         case Tag::NOT:
             takeNotesLine(value);
             break;
         case Tag::MSG:
-            m_page.txtMessage[messageLine] = value.toString();
+            m_page.txtMessage[messageLine] = m_text.decode(value);
             break;
         case Tag::DAY:
             takeDay(value);
             break;
         case Tag::YER:
-            takeIfBetween(m_page.txtYear, value, 1900, 2500);
+            takeYear(value);
             break;
         case Tag::MON:
             takeMonth(value);
@@ -141,91 +162,88 @@ private:
         }
     }
 
-    void takeNotesLine(QStringView value)
+    void takeNotesLine(QByteArrayView value)
     {
         if (m_notesTaken >= notesLines)
             return;
-        m_page.txtMessage[m_notesTaken] = value.toString();
+        m_page.txtMessage[m_notesTaken] = m_text.decode(value);
         ++m_notesTaken;
     }
 
-    static void takeIfBetween(QString &field, QStringView value, double above, double below)
+    void takeYear(QByteArrayView value)
     {
-        const double number = Val(value);
-        if (number > above && number < below)
-            field = value.toString();
+        const double year = numberOf(value);
+        if (year > 1900 && year < 2500)
+            m_page.txtYear = m_text.decode(value);
     }
 
     // Only a month the print job will read as 1 to 12, rounding halves to
     // even as it does.
-    void takeMonth(QStringView value)
+    void takeMonth(QByteArrayView value)
     {
-        const qint16 month = CInt(Val(value));
+        const qint16 month = CInt(numberOf(value));
         if (month >= 1 && month <= 12)
-            m_page.txtMonth = value.toString();
+            m_page.txtMonth = m_text.decode(value);
     }
 
-    void takeDay(QStringView value)
+    void takeDay(QByteArrayView value)
     {
         const std::optional<Fields> fields = splitAtSpace(value);
         if (!fields)
             return;
-        const double day = Val(fields->first);
+        const double day = numberOf(fields->first);
         if (day < 32)
-            appendNote(m_page.strNotes, CInt(day - 1), fields->rest.toString());
+            addNote(CInt(day - 1), [&] { return m_text.decode(fields->rest); });
     }
 
-    void takeBirthday(QStringView value)
+    void takeBirthday(QByteArrayView value)
     {
         const std::optional<Fields> fields = splitAtSpace(value);
         if (!fields)
             return;
-        const QDate born = birthDate(fields->first);
-        const int thisYear = m_context.today.year();
-        if (born.year() <= 1850 || born.year() >= thisYear || born.day() >= 32)
+        m_text.decodeInto(m_dateText, fields->first);
+        int year = 0;
+        int day = 0;
+        m_dates.read(m_dateText).getDate(&year, nullptr, &day);
+        if (year <= 1850 || year >= m_thisYear || day >= 32)
             return;
-        const QString note = trimSpaces(fields->rest).toString() + QStringLiteral(" is ") + signedNumber(thisYear - born.year());
-        appendNote(m_page.strNotes, born.day() - 1, note);
+        addNote(day - 1, [&] {
+            return m_text.decode(trimBlanks(fields->rest)) + QStringLiteral(" is ") + signedNumber(m_thisYear - year);
+        });
     }
 
-    void takeRuleDated(QStringView value)
+    void takeRuleDated(QByteArrayView value)
     {
         const std::optional<Fields> first = splitAtSpace(value);
         if (!first)
             return;
-        const std::optional<Fields> second = splitAtSpace(trimSpaces(first->rest));
+        const std::optional<Fields> second = splitAtSpace(trimBlanks(first->rest));
         if (!second)
             return;
-        const double occurrence = Val(first->first);
-        const qint16 weekday = CInt(Val(second->first));
+        const double occurrence = numberOf(first->first);
+        const qint16 weekday = CInt(numberOf(second->first));
         if (occurrence >= 5 || weekday >= 8)
             return;
         const qint16 month = CInt(Val(m_page.txtMonth));
         const int day = ruleDatedDay(weekday, CInt(occurrence), month);
-        appendNote(m_page.strNotes, day, trimSpaces(second->rest).toString());
+        addNote(day, [&] { return m_text.decode(trimBlanks(second->rest)); });
     }
 
-    // Reading a date is the costly part of a line: each text is read once
-    // per file (within a bound, for files of all different dates).
-    QDate birthDate(QStringView text)
+    // The note is made only for a day that can still print it. A day found
+    // full stays full for the rest of the read; one that took a note is
+    // looked at again.
+    template <typename MakeNote>
+    void addNote(int index, MakeNote makeNote)
     {
-        const QString key = text.toString();
-        if (const auto found = m_birthDates.constFind(key); found != m_birthDates.cend()) {
-            if (!found->isValid())
-                throw RuntimeError(RuntimeError::TypeMismatch);
-            return *found;
-        }
-        if (m_birthDates.size() >= maxCachedDates)
-            m_birthDates.clear();
-        QDate date;
-        try {
-            date = DateValue(text, m_context.locale, m_context.today);
-        } catch (const RuntimeError &) {
-            m_birthDates.insert(key, QDate());
-            throw;
-        }
-        m_birthDates.insert(key, date);
-        return date;
+        if (index < 0 || index >= int(m_full.size()))
+            return;
+        std::optional<bool> &full = m_full[index];
+        if (!full)
+            full = isFullEntry(m_page.strNotes[index]);
+        if (*full)
+            return;
+        appendNote(m_page.strNotes, index, makeNote());
+        full.reset();
     }
 
     // The day index a rule gives in the page's month, or -1: worked out once
@@ -239,7 +257,7 @@ private:
         const auto key = std::tuple(month, weekday, occurrence);
         if (const auto found = m_ruleDays.find(key); found != m_ruleDays.end())
             return found->second;
-        if (qsizetype(m_ruleDays.size()) >= maxCachedDates)
+        if (qsizetype(m_ruleDays.size()) >= maxCachedRules)
             m_ruleDays.clear();
         DayNotes scratch;
         AddNthWeekdayNote(scratch, m_page.txtYear, weekday, occurrence, month, QStringLiteral("."));
@@ -249,15 +267,20 @@ private:
         return day;
     }
 
-    void takePicture(QStringView value)
+    void takePicture(QByteArrayView value)
     {
-        ShowPicFile(value.toString(), m_page.picture, m_page.binSelPic, m_context.msgBox);
+        ShowPicFile(m_text.decode(value), m_page.picture, m_page.binSelPic, m_context.msgBox);
     }
 
+    const ControlFileText &m_text;
     CalendarPage &m_page;
     const NotesFileContext &m_context;
     int m_notesTaken = 0;
-    QHash<QString, QDate> m_birthDates;
+    DateReader m_dates;
+    int m_thisYear;
+    // The date of a birthday line, decoded into the same room every time.
+    QString m_dateText;
+    std::array<std::optional<bool>, std::tuple_size_v<DayNotes>> m_full;
     QString m_ruleYear;
     std::map<std::tuple<qint16, qint16, qint16>, int> m_ruleDays;
 };
@@ -277,8 +300,9 @@ void refuse(const NotesFileContext &context, const QString &request)
 
 void readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context)
 {
-    NotesReader reader(page, context);
-    ControlFileText(data).forEachLine([&](const QString &line) { reader.readLine(line); });
+    const ControlFileText text(data);
+    NotesReader reader(text, page, context);
+    text.forEachLine([&](QByteArrayView line) { reader.readLine(line); });
 }
 
 void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -66,9 +67,39 @@ qint16 checked16(long long value)
     return qint16(value);
 }
 
-} // namespace
+// A leading number that is a plain integer of at most 15 digits, read
+// without building its text: such a number is exact in a double, as the
+// conversion of its text gives it. Nothing for any other text.
+template <typename Text>
+std::optional<double> plainInteger(const Text &text)
+{
+    constexpr int exactDigits = 15;
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    auto unit = [&](qsizetype at) { return char16_t(QChar(text[at]).unicode()); };
+    auto skipBlanks = [&] {
+        while (i < size && (unit(i) == u' ' || unit(i) == u'\t'))
+            ++i;
+    };
+    skipBlanks();
+    const bool negative = i < size && unit(i) == u'-';
+    if (i < size && (unit(i) == u'-' || unit(i) == u'+'))
+        ++i;
+    qint64 value = 0;
+    int digits = 0;
+    for (skipBlanks(); i < size && unit(i) >= u'0' && unit(i) <= u'9'; skipBlanks()) {
+        if (++digits > exactDigits)
+            return std::nullopt;
+        value = value * 10 + (unit(i++) - u'0');
+    }
+    const bool continues = i < size && QStringView(u".eEdD").contains(QChar(unit(i)));
+    if (digits == 0 || continues)
+        return std::nullopt;
+    // -0 stays negative, as the conversion gives it.
+    return negative ? -double(value) : double(value);
+}
 
-double Val(QStringView text)
+double numberValue(QStringView text)
 {
     const QString number = leadingNumber(text);
     if (number.isEmpty())
@@ -79,6 +110,22 @@ double Val(QStringView text)
         return value;
     // Out of double range: the sign of the exponent decides.
     return number.contains(u"e-") ? 0.0 : (number.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL);
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    if (const std::optional<double> value = plainInteger(text))
+        return *value;
+    return numberValue(text);
+}
+
+double Val(QLatin1StringView text)
+{
+    if (const std::optional<double> value = plainInteger(text))
+        return *value;
+    return numberValue(text.toString());
 }
 
 qint16 CInt(double value)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLatin1StringView>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -8,6 +9,10 @@
 // digits with an optional decimal point and exponent; the number ends at the
 // first character that cannot continue it. A text without a number gives 0.
 double Val(QStringView text);
+// The same of a text whose bytes are the characters; a byte of 128 and above
+// ends a number as any non-ASCII character does, so the bytes of UTF-8 or
+// Windows-1252 text read as their decoded text.
+double Val(QLatin1StringView text);
 
 // Nearest 16-bit integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 // Raises RuntimeError::Overflow outside -32768..32767.

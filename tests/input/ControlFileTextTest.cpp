@@ -44,7 +44,8 @@ TEST(ControlFileText, Windows1252MapsItsOwnPunctuation)
 TEST(ControlFileText, LastLineWithoutEndIsRead)
 {
     QStringList lines;
-    ControlFileText("a\r\nb\n\nc").forEachLine([&](const QString &line) { lines.append(line); });
+    const ControlFileText text("a\r\nb\n\nc");
+    text.forEachLine([&](QByteArrayView line) { lines.append(text.decode(line)); });
     EXPECT_EQ(lines, (QStringList{u"a"_s, u"b"_s, QString(), u"c"_s}));
 }
 
