@@ -2,6 +2,7 @@
 #include "PrintTarget.h"
 
 #include "drawing/PlaceText.h"
+#include "input/AppendNote.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -143,6 +144,50 @@ TEST(PlaceTextProperty, NotesWhoseWordsFitPrintAsBefore)
             EXPECT_EQ(printed[i].pos, expected[i].pos) << note.toStdString();
         }
         EXPECT_EQ(placed.surface().CurrentY(), written.surface().CurrentY()) << note.toStdString();
+    }
+}
+
+// A day's entry keeps only the part its cell can print: notes added one by
+// one print exactly as all of them joined, in every font, size of cell and
+// script, the widest and the narrowest.
+TEST(PlaceTextProperty, KeptEntryPrintsAsAllItsNotes)
+{
+    struct Cell
+    {
+        QString font;
+        qint16 width;
+    };
+    const Cell cells[] = {{QStringLiteral("Arial"), 1400}, {QStringLiteral("Times"), 300},
+                          {QStringLiteral("Liberation Mono"), 30}, {QStringLiteral("Arial"), 32767}};
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> notes(1, 14);
+    std::uniform_int_distribution<int> kind(0, 1);
+    PrintTarget kept;
+    PrintTarget whole;
+    for (int round = 0; round < 150; ++round) {
+        DayNotes strNotes;
+        QString joined;
+        for (int i = notes(random); i > 0; --i) {
+            const QString note = kind(random) ? randomNote(random) : randomFittingNote(random);
+            appendNote(strNotes, 0, note);
+            joined = joined.isEmpty() ? note : joined + NoteSeparator + note;
+        }
+        ASSERT_TRUE(joined.startsWith(strNotes[0]));
+        for (const Cell &cell : cells) {
+            kept.surface().KillDoc();
+            placeTextBlock(kept.surface(), Tx, Ty, cell.width, cell.font, strNotes[0]);
+            whole.surface().KillDoc();
+            placeTextBlock(whole.surface(), Tx, Ty, cell.width, cell.font, joined);
+
+            const QList<PageText> expected = textsOf(whole.surface().page());
+            const QList<PageText> printed = textsOf(kept.surface().page());
+            ASSERT_EQ(printed.size(), expected.size()) << "round " << round;
+            for (qsizetype i = 0; i < printed.size(); ++i) {
+                EXPECT_EQ(printed[i].text, expected[i].text) << "round " << round;
+                EXPECT_EQ(printed[i].pos, expected[i].pos) << "round " << round;
+            }
+            EXPECT_EQ(kept.surface().CurrentY(), whole.surface().CurrentY()) << "round " << round;
+        }
     }
 }
 

@@ -344,6 +344,35 @@ TEST_F(ReadNotesFileTest, SameFileTwiceDoublesEveryNote)
     EXPECT_EQ(strNotes[5], u"Market ^ Market");
 }
 
+// A cell prints seven lines at most, and every note after the first starts
+// a line of its own: what could never print is not kept.
+TEST_F(ReadNotesFileTest, DayKeepsWhatItsCellCanPrint)
+{
+    readText("DAY 9 one\nDAY 9 two\nBIR 3/9/1950 Gran\nDTM 2 3 Committee\nDAY 9 five\nDAY 9 six\n"
+             "DAY 9 seven\nDAY 9 eight\nDAY 9 nine\nDAY 10 other\n");
+    const QString kept = u"one ^ two ^ Gran is  76 ^ Committee ^ five ^ six ^ seven ^"_s;
+    EXPECT_EQ(strNotes[8], kept);
+    EXPECT_EQ(strNotes[9], u"other");
+    readText("DAY 9 again\n");
+    EXPECT_EQ(strNotes[8], kept);
+}
+
+TEST_F(ReadNotesFileTest, SameFileTwiceFillsTheCellAsOneFileWould)
+{
+    const QString path = writeFile(u"twice.txt"_s, "DAY 3 a\nDAY 3 b\nDAY 3 c\nDAY 3 d\nDAY 3 e\n");
+    read(path);
+    read(path);
+    EXPECT_EQ(strNotes[2], u"a ^ b ^ c ^ d ^ e ^ a ^ b ^"_s);
+}
+
+TEST_F(ReadNotesFileTest, LongNoteIsKeptWhole)
+{
+    const QByteArray word(100000, 'w');
+    readText("DAY 5 " + word + " \xC3\xA9nd  \r\nDAY 6 " + word + "\r\n");
+    EXPECT_EQ(strNotes[4], QString::fromLatin1(word) + u" \u00E9nd"_s);
+    EXPECT_EQ(strNotes[5], QString::fromLatin1(word));
+}
+
 TEST_F(ReadNotesFileTest, PictureLinesLoadTheirPictureAndReadingGoesOn)
 {
     const QString first = writePicture(u"first.jpg"_s, QSize(30, 20));

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "platform/DateReader.h"
 #include "platform/Dates.h"
 #include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -222,6 +227,46 @@ TEST(DaysInMonth, FollowsLeapYears)
     EXPECT_EQ(daysInMonth(1900, 2), 28);
     EXPECT_EQ(daysInMonth(2000, 2), 29);
     EXPECT_EQ(daysInMonth(2004, 4), 30);
+}
+
+std::optional<QDate> readOrNothing(DateReader &reader, const QString &text)
+{
+    try {
+        return reader.read(text);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+
+// Numeric dates are read in place; with a tab after them (white space like
+// a blank) they go the way of every other text. Both ways give one result.
+TEST(DateReader, NumericDatesReadAsAnyText)
+{
+    const QStringList numbers = {u"0"_s, u"7"_s, u"12"_s, u"31"_s, u"99"_s, u"050"_s, u"1950"_s, u"99999999999"_s};
+    const QStringList separators = {u"/"_s, u"-"_s, u"."_s, u", "_s, u" - "_s, u"--"_s};
+    QStringList texts;
+    for (const QString &a : numbers) {
+        for (const QString &s : separators) {
+            for (const QString &b : numbers) {
+                texts.append(a + s + b);
+                texts.append(u"-"_s + a + s + b);
+                for (const QString &t : separators) {
+                    for (const QString &c : numbers)
+                        texts.append(a + s + b + t + c);
+                }
+            }
+        }
+    }
+    for (const char *name : {"en_US", "en_GB", "hu_HU"}) {
+        DateReader reader(QLocale(QString::fromLatin1(name)), today);
+        int dates = 0;
+        for (const QString &text : texts) {
+            const std::optional<QDate> inPlace = readOrNothing(reader, text);
+            ASSERT_EQ(inPlace, readOrNothing(reader, text + u'\t')) << name << " " << text.toStdString();
+            dates += inPlace.has_value();
+        }
+        EXPECT_GT(dates, 100) << name;
+    }
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Numbers.h"
+#include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QString>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,6 +65,69 @@ TEST(ValOverflow, HugeExponentIsInfinite)
     EXPECT_TRUE(std::isinf(Val(u"1e999")));
     EXPECT_LT(Val(u"-1e999"), 0);
 }
+
+// Where reading a plain integer in place meets reading the number's text:
+// both must give the very same double, the sign of zero included, from a
+// text and from its bytes.
+struct ExactCase
+{
+    const char *name;
+    const char *text;
+    double expected;
+};
+
+class ValExactTest : public ::testing::TestWithParam<ExactCase>
+{
+};
+
+bool sameDouble(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST_P(ValExactTest, TextAndBytesGiveTheSameDouble)
+{
+    const ExactCase &row = GetParam();
+    const double fromText = Val(QString::fromLatin1(row.text));
+    const double fromBytes = Val(QLatin1StringView(row.text));
+    EXPECT_TRUE(sameDouble(fromText, row.expected)) << fromText;
+    EXPECT_TRUE(sameDouble(fromBytes, row.expected)) << fromBytes;
+}
+
+const ExactCase exactCases[] = {
+    {"minusZero", "-0", -0.0},
+    {"minusZeroWithBlanks", " - 0 0", -0.0},
+    {"plusZero", "+0", 0.0},
+    {"leadingZeros", "007", 7},
+    {"blanksAndTabsInside", "\t3 \t1 x", 31},
+    {"fifteenDigits", "999999999999999", 999999999999999.0},
+    {"sixteenDigitsRoundToEven", "9007199254740993", 9007199254740992.0},
+    {"twentyDigits", "12345678901234567890", 12345678901234567890.0},
+    {"twentyLeadingZeros", "000000000000000000001", 1},
+    {"integerThenPoint", "12.", 12},
+    {"integerThenHalf", "32767.5", 32767.5},
+    {"integerThenBlankPoint", "12 .5", 12.5},
+    {"integerThenExponent", "12 e 1", 120},
+    {"integerThenExponentLetterD", "12D1", 120},
+    {"integerThenLoneE", "12e", 12},
+    {"integerThenSlash", "3/17/1950", 3},
+    {"integerThenComma", "2,5", 2},
+    {"integerThenHexMark", "12&H1F", 12},
+    {"hexMarkFirst", "&H1F", 0},
+    {"signThenLetter", "-x", 0},
+    {"twoSigns", "--5", 0},
+    {"latinByteEnds", "12\xE9" "3", 12},
+    {"byteAbove127IsNoBlank", "\xA0" "5", 0},
+    {"hugeInteger", "1e400", HUGE_VAL},
+    {"hugeNegative", "-1e400", -HUGE_VAL},
+    {"tinyIsZero", "1e-400", 0},
+    {"overflowingDigits", "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+                          "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+                          "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+                          "99999999999999999999999999999999999999999999999999999999999", HUGE_VAL},
+};
+
+INSTANTIATE_TEST_SUITE_P(Val, ValExactTest, ::testing::ValuesIn(exactCases), RowName());
 
 struct CIntCase
 {
