@@ -76,6 +76,30 @@ ControlFileText::ControlFileText(QByteArrayView data)
         m_data = m_data.sliced(3);
 }
 
+qsizetype ControlFileText::lineEnd(const char *data, qsizetype from, qsizetype size)
+{
+    // Words of eight bytes none of which is below 14 hold no CR (13) or LF
+    // (10) and are passed over whole.
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highBits = 0x8080808080808080;
+    qsizetype i = from;
+    while (i < size) {
+        if (i + 8 <= size) {
+            quint64 word = 0;
+            std::memcpy(&word, data + i, 8);
+            if (((word - ones * 14) & ~word & highBits) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        for (const qsizetype stop = std::min(size, i + 8); i < stop; ++i) {
+            if (data[i] == '\r' || data[i] == '\n')
+                return i;
+        }
+    }
+    return size;
+}
+
 QString ControlFileText::decode(QByteArrayView bytes) const
 {
     QString text;

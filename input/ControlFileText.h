@@ -29,9 +29,7 @@ public:
         const qsizetype size = m_data.size();
         qsizetype start = 0;
         while (start < size) {
-            qsizetype end = start;
-            while (end < size && data[end] != '\r' && data[end] != '\n')
-                ++end;
+            qsizetype end = lineEnd(data, start, size);
             handle(QByteArrayView(data + start, end - start));
             if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
                 ++end;
@@ -48,6 +46,9 @@ public:
     static QString fromWindows1252(QByteArrayView data);
 
 private:
+    // The first CR or LF at or after from, or size.
+    static qsizetype lineEnd(const char *data, qsizetype from, qsizetype size);
+
     QByteArrayView m_data;
     Encoding m_encoding = Encoding::Utf8;
     // The whole text of a UTF-16 or UTF-32 file, as UTF-8.

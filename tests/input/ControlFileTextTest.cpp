@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "input/ControlFileText.h"
 
+#include <QRandomGenerator>
 #include <QStringList>
+#include <utility>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -47,6 +49,42 @@ TEST(ControlFileText, LastLineWithoutEndIsRead)
     const ControlFileText text("a\r\nb\n\nc");
     text.forEachLine([&](QByteArrayView line) { lines.append(text.decode(line)); });
     EXPECT_EQ(lines, (QStringList{u"a"_s, u"b"_s, QString(), u"c"_s}));
+}
+
+// Lines as the rule gives them: CR LF, LF or CR ends a line.
+QList<QByteArray> linesByTheRule(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    QByteArray line;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') {
+            line += bytes[i];
+            continue;
+        }
+        lines.append(std::exchange(line, QByteArray()));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+// Line ends fall anywhere among control bytes, tabs and bytes close to CR
+// and LF, within and across the words a line is searched by.
+TEST(ControlFileText, LinesEndWhereverTheirEndsFall)
+{
+    const char pieces[] = {'a', ' ', '\t', '\x01', '\x0B', '\x0C', '\x0E', '\x8D', '\x8A', '\r', '\n'};
+    QRandomGenerator random(15);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes;
+        for (int n = random.bounded(0, 60); n > 0; --n)
+            bytes += pieces[random.bounded(int(sizeof pieces))];
+        const ControlFileText text(bytes);
+        QList<QByteArray> lines;
+        text.forEachLine([&](QByteArrayView line) { lines.append(line.toByteArray()); });
+        ASSERT_EQ(lines, linesByTheRule(bytes)) << bytes.toHex().toStdString();
+    }
 }
 
 } // namespace
