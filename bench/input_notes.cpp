@@ -44,6 +44,14 @@ QByteArray birthdayLine(int i)
            + QByteArray::number(1900 + i % 100) + " Grandfather " + QByteArray::number(i);
 }
 
+QByteArray namedBirthdayLine(int i)
+{
+    static const char *const months[] = {"January", "February", "March", "April", "May", "June", "July",
+                                         "August", "September", "October", "November", "December"};
+    return "BIR " + QByteArray::number(i % 28 + 1) + "-" + months[i % 12] + "-" + QByteArray::number(1900 + i % 100)
+           + " Grandfather " + QByteArray::number(i);
+}
+
 QByteArray ruleDatedLine(int i)
 {
     return "DTM " + QByteArray::number(1 + i % 4) + " " + QByteArray::number(1 + i % 7) + " Committee " + QByteArray::number(i);
@@ -313,6 +321,9 @@ struct LargeFile
 const LargeFile largeFiles[] = {
     {"RuleDatedLines", ruleDatedLine},
     {"BirthdayLinesVaried", birthdayLine},
+    {"BirthdayLinesNamedMonths", namedBirthdayLine},
+    // The date ends at the first blank: "March" is no date.
+    {"BirthdayLinesWithoutDate", [](int i) { return "BIR March " + QByteArray::number(i % 28 + 1) + ", 1950 Grandfather"; }},
     {"BirthdayLinesIdentical", [](int) { return QByteArray("BIR 3/17/1950 Grandfather"); }},
     {"DayLines", dayLine},
     {"UsualLines", usualLine},

@@ -181,8 +181,8 @@ private:
     // even as it does.
     void takeMonth(QByteArrayView value)
     {
-        const qint16 month = CInt(numberOf(value));
-        if (month >= 1 && month <= 12)
+        const std::optional<qint16> month = roundedInt16(numberOf(value));
+        if (month && *month >= 1 && *month <= 12)
             m_page.txtMonth = m_text.decode(value);
     }
 
@@ -192,8 +192,10 @@ private:
         if (!fields)
             return;
         const double day = numberOf(fields->first);
-        if (day < 32)
-            addNote(CInt(day - 1), [&] { return m_text.decode(fields->rest); });
+        if (day >= 32)
+            return;
+        if (const std::optional<qint16> index = roundedInt16(day - 1))
+            addNote(*index, [&] { return m_text.decode(fields->rest); });
     }
 
     void takeBirthday(QByteArrayView value)
@@ -204,7 +206,7 @@ private:
         m_text.decodeInto(m_dateText, fields->first);
         int year = 0;
         int day = 0;
-        m_dates.read(m_dateText).getDate(&year, nullptr, &day);
+        m_dates.dateOrInvalid(m_dateText).getDate(&year, nullptr, &day);
         if (year <= 1850 || year >= m_thisYear || day >= 32)
             return;
         addNote(day - 1, [&] {
@@ -221,11 +223,14 @@ private:
         if (!second)
             return;
         const double occurrence = numberOf(first->first);
-        const qint16 weekday = CInt(numberOf(second->first));
-        if (occurrence >= 5 || weekday >= 8)
+        const std::optional<qint16> weekday = roundedInt16(numberOf(second->first));
+        if (!weekday || occurrence >= 5 || *weekday >= 8)
             return;
-        const qint16 month = CInt(Val(m_page.txtMonth));
-        const int day = ruleDatedDay(weekday, CInt(occurrence), month);
+        const std::optional<qint16> month = roundedInt16(Val(m_page.txtMonth));
+        const std::optional<qint16> rounded = roundedInt16(occurrence);
+        if (!month || !rounded)
+            return;
+        const int day = ruleDatedDay(*weekday, *rounded, *month);
         addNote(day, [&] { return m_text.decode(trimBlanks(second->rest)); });
     }
 

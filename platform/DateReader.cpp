@@ -19,8 +19,28 @@ constexpr qsizetype LongestDateText = 256;
 // Text as it is compared: composed, case folded, decimal digits of every
 // script as ASCII digits, format characters (direction marks, joiners)
 // dropped and every run of white space one blank.
+// The same for a text of ASCII only, which composing and case folding
+// change only by lowering its capitals.
+QString foldedAscii(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u' ' || (u >= u'\t' && u <= u'\r')) {
+            if (!result.endsWith(u' '))
+                result += u' ';
+        } else {
+            result += u >= u'A' && u <= u'Z' ? QChar(u - u'A' + u'a') : c;
+        }
+    }
+    return result;
+}
+
 QString folded(QStringView text)
 {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return foldedAscii(text);
     const QString composed = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded();
     QString result;
     result.reserve(composed.size());
@@ -45,10 +65,26 @@ QString folded(QStringView text)
     return result;
 }
 
+// Which characters a text holds, as bits of their codes modulo 64: a word
+// with a character its text lacks is not in it, and is not searched for.
+quint64 charactersOf(QStringView text)
+{
+    quint64 bits = 0;
+    for (const QChar c : text)
+        bits |= quint64(1) << (c.unicode() % 64);
+    return bits;
+}
+
+bool mayHold(quint64 text, quint64 word)
+{
+    return (word & ~text) == 0;
+}
+
 struct MonthWord
 {
     QString name;
     int month = 0;
+    quint64 characters = 0;
 };
 
 bool holdsLetter(const QString &text)
@@ -65,10 +101,10 @@ QList<MonthWord> monthWords(const QLocale &locale)
         const QString word = folded(name).trimmed();
         if (!holdsLetter(word))
             return;
-        words.append({word, month});
+        words.append({word, month, charactersOf(word)});
         // "Sep." is also written "Sep".
         if (word.endsWith(u'.'))
-            words.append({word.chopped(1), month});
+            words.append({word.chopped(1), month, charactersOf(word.chopped(1))});
     };
     for (const QLocale &names : {locale, QLocale(QLocale::English, QLocale::UnitedStates)}) {
         for (int month = 1; month <= 12; ++month) {
@@ -107,7 +143,10 @@ struct NameMatch
 // The longest month name that stands as a word of its own in text.
 std::optional<NameMatch> findMonthName(const QString &text, const QList<MonthWord> &words)
 {
+    const quint64 characters = charactersOf(text);
     for (const MonthWord &word : words) {
+        if (!mayHold(characters, word.characters))
+            continue;
         for (qsizetype at = text.indexOf(word.name); at >= 0; at = text.indexOf(word.name, at + 1)) {
             const qsizetype end = at + word.name.size();
             const bool startsWord = at == 0 || !joins(text[at - 1], word.name.front());
@@ -307,17 +346,17 @@ DateReader::~DateReader() = default;
 
 QDate DateReader::read(QStringView text)
 {
-    QDate date;
-    if (text.size() > LongestDateText) {
-        // Not a date.
-    } else if (isNumericText(text)) {
-        date = numericDate(text);
-    } else {
-        date = namedDate(text);
-    }
+    const QDate date = dateOrInvalid(text);
     if (!date.isValid())
         throw RuntimeError(RuntimeError::TypeMismatch);
     return date;
+}
+
+QDate DateReader::dateOrInvalid(QStringView text)
+{
+    if (text.size() > LongestDateText)
+        return {};
+    return isNumericText(text) ? numericDate(text) : namedDate(text);
 }
 
 // The numbers of a numeric date read in place, by the rules numbersOf and
@@ -381,8 +420,12 @@ QDate DateReader::dateOf(QStringView text)
     const std::optional<NameMatch> name = findMonthName(rest, m_words->months);
     if (name)
         rest.replace(name->at, name->length, NameMark);
-    for (const QString &word : m_words->dates)
-        removeWord(rest, word);
+    // Blanking out words adds only blanks.
+    const quint64 characters = charactersOf(rest) | charactersOf(u" ");
+    for (const QString &word : m_words->dates) {
+        if (mayHold(characters, charactersOf(word)))
+            removeWord(rest, word);
+    }
     const std::optional<QStringList> numbers = numbersOf(rest);
     if (!numbers || numbers->size() < (name ? 1 : 2) || numbers->size() > (name ? 2 : 3))
         return {};

@@ -19,6 +19,8 @@ public:
 
     // Raises RuntimeError::TypeMismatch when the text is no date.
     QDate read(QStringView text);
+    // The same, giving an invalid date for a text that is no date.
+    QDate dateOrInvalid(QStringView text);
 
 private:
     struct Words;

@@ -130,9 +130,19 @@ double Val(QLatin1StringView text)
 
 qint16 CInt(double value)
 {
+    if (const std::optional<qint16> rounded = roundedInt16(value))
+        return *rounded;
+    throw RuntimeError(RuntimeError::Overflow);
+}
+
+std::optional<qint16> roundedInt16(double value)
+{
     if (!std::isfinite(value) || value < -32768.5 || value >= 32767.5)
-        throw RuntimeError(RuntimeError::Overflow);
-    return checked16(std::llrint(std::nearbyint(value)));
+        return std::nullopt;
+    const long long rounded = std::llrint(std::nearbyint(value));
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(rounded);
 }
 
 qint16 addInt16(int a, int b)

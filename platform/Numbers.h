@@ -4,6 +4,7 @@
 #include <QLatin1StringView>
 #include <QStringView>
 #include <QtGlobal>
+#include <optional>
 
 // Leading-number parse of a text: blanks are ignored, an optional sign,
 // digits with an optional decimal point and exponent; the number ends at the
@@ -17,6 +18,9 @@ double Val(QLatin1StringView text);
 // Nearest 16-bit integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 // Raises RuntimeError::Overflow outside -32768..32767.
 qint16 CInt(double value);
+// The same, giving nothing where CInt raises Overflow: for callers that skip
+// such a value, many times over.
+std::optional<qint16> roundedInt16(double value);
 
 // A 16-bit sum or product, raising RuntimeError::Overflow when the result
 // leaves the 16-bit range, as the platform's integer arithmetic does.

@@ -143,6 +143,7 @@ class CIntTest : public ::testing::TestWithParam<CIntCase>
 TEST_P(CIntTest, RoundsHalvesToEven)
 {
     EXPECT_EQ(CInt(GetParam().value), GetParam().expected);
+    EXPECT_EQ(roundedInt16(GetParam().value), GetParam().expected);
 }
 
 const CIntCase cintCases[] = {
@@ -184,6 +185,7 @@ class CIntOverflowTest : public ::testing::TestWithParam<OverflowCase>
 TEST_P(CIntOverflowTest, RaisesOverflow)
 {
     EXPECT_RUNTIME_ERROR(CInt(GetParam().value), RuntimeError::Overflow);
+    EXPECT_EQ(roundedInt16(GetParam().value), std::nullopt);
 }
 
 const OverflowCase overflowCases[] = {
