@@ -32,7 +32,6 @@ constexpr qsizetype maxCachedRules = 4096;
 
 // Lines are read as their bytes: the blank, the digits and the letters of a
 // tag are ASCII in every encoding read, and no other byte stands for them.
-
 QByteArrayView trimBlanks(QByteArrayView text)
 {
     qsizetype begin = 0;
