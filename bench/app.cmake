@@ -8,7 +8,7 @@ target_compile_definitions(app_startup PRIVATE MONTHLY_CALENDAR_PROGRAM="$<TARGE
   MINIMAL_WINDOW_PROGRAM="$<TARGET_FILE:minimal_window>")
 add_dependencies(app_startup monthly-calendar minimal_window)
 
-add_executable(first_print_probe ${CMAKE_CURRENT_LIST_DIR}/first_print_probe.cpp)
+add_executable(first_print_probe ${CMAKE_CURRENT_LIST_DIR}/first_print_probe.cpp ${CMAKE_CURRENT_LIST_DIR}/LargePhoto.cpp)
 target_link_libraries(first_print_probe PRIVATE app)
 
 add_executable(app_first_print ${CMAKE_CURRENT_LIST_DIR}/app_first_print.cpp)
