@@ -2,6 +2,7 @@
 // Hostile pictures and control files, each made here: the time to load,
 // show in the picture box and print one copy, and the peak memory of a
 // process that does only that (a child forked once the file is written).
+#include "HostileRasters.h"
 #include "WmfWriter.h"
 #include "input/NotesFileContext.h"
 #include "input/PictureLoader.h"
@@ -11,16 +12,13 @@
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -84,48 +82,6 @@ void report(benchmark::State &state, const ChildRun &run)
     state.counters["done"] = run.done;
 }
 
-QByteArray progressiveJpegClaiming(quint16 width, quint16 height)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(image);
-    const qsizetype frame = bytes.indexOf("\xFF\xC2");
-    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
-    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
-    return bytes;
-}
-
-QByteArray gifScreen(quint16 width, quint16 height)
-{
-    QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff2c00000000010001000002024401003b");
-    qToLittleEndian<quint16>(width, gif.data() + 6);
-    qToLittleEndian<quint16>(height, gif.data() + 8);
-    return gif;
-}
-
-QByteArray rleBmp(qint32 width, qint32 height)
-{
-    QByteArray bmp(54 + 1024, '\0');
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    qToLittleEndian<quint32>(54 + 1024, bmp.data() + 10);
-    qToLittleEndian<quint32>(40, bmp.data() + 14);
-    qToLittleEndian<qint32>(width, bmp.data() + 18);
-    qToLittleEndian<qint32>(height, bmp.data() + 22);
-    qToLittleEndian<quint16>(1, bmp.data() + 26);
-    qToLittleEndian<quint16>(8, bmp.data() + 28);
-    qToLittleEndian<quint32>(1, bmp.data() + 30);
-    qToLittleEndian<quint32>(256, bmp.data() + 46);
-    bmp += QByteArray(16 * 1024, '\0') + QByteArray::fromHex("0001");
-    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
-    return bmp;
-}
-
 QByteArray tinyFrame(const WmfWriter &writer)
 {
     return writer.placeable(QRect(0, 0, 2, 2), 1440);
@@ -184,9 +140,9 @@ struct Kind
 };
 
 const Kind pictures[] = {
-    {"ProgressiveJpeg8190", "huge.jpg", [] { return progressiveJpegClaiming(8190, 8190); }},
+    {"ProgressiveJpeg8190", "huge.jpg", [] { return jpegClaiming(true, 8190, 8190); }},
     {"Gif8000", "huge.gif", [] { return gifScreen(8000, 8000); }},
-    {"RunLengthBmp8000", "huge.bmp", [] { return rleBmp(8000, 8000); }},
+    {"RunLengthBmp8000", "huge.bmp", [] { return rleBmp(8000, 8000, 16 * 1024); }},
     {"DashedLinesTinyFrame", "dashed.wmf", dashedLines},
     {"HugePenEllipses", "ellipses.wmf", hugePenEllipses},
     {"StretchedBitmaps", "bitmaps.wmf", stretchedBitmaps},

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "HostileRasters.h"
+
 #include "input/DecodingCost.h"
 #include "input/PictureLoader.h"
 #include "tests/support/RowName.h"
@@ -6,7 +8,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,57 +22,6 @@ QImage photo(int width, int height)
             image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x ^ y) & 0xFF));
     }
     return image;
-}
-
-QByteArray jpeg(const QImage &image, bool progressive)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(progressive);
-    EXPECT_TRUE(writer.write(image));
-    return bytes;
-}
-
-// The frame header of a small JPEG made to claim another size.
-QByteArray jpegClaiming(bool progressive, quint16 width, quint16 height)
-{
-    QByteArray bytes = jpeg(photo(16, 16), progressive);
-    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
-    EXPECT_GE(frame, 0);
-    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
-    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
-    return bytes;
-}
-
-// 35 bytes: a one-pixel frame on a screen of width x height.
-QByteArray gifScreen(quint16 width, quint16 height)
-{
-    QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff2c00000000010001000002024401003b");
-    qToLittleEndian<quint16>(width, gif.data() + 6);
-    qToLittleEndian<quint16>(height, gif.data() + 8);
-    return gif;
-}
-
-// An 8-bit run-length BMP whose rows end at once: the reader still makes
-// the whole declared image.
-QByteArray rleBmp(qint32 width, qint32 height)
-{
-    QByteArray bmp(54 + 1024, '\0');
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    qToLittleEndian<quint32>(54 + 1024, bmp.data() + 10);
-    qToLittleEndian<quint32>(40, bmp.data() + 14);
-    qToLittleEndian<qint32>(width, bmp.data() + 18);
-    qToLittleEndian<qint32>(height, bmp.data() + 22);
-    qToLittleEndian<quint16>(1, bmp.data() + 26);
-    qToLittleEndian<quint16>(8, bmp.data() + 28);
-    qToLittleEndian<quint32>(1, bmp.data() + 30);
-    qToLittleEndian<quint32>(256, bmp.data() + 46);
-    bmp += QByteArray::fromHex("0001");
-    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
-    return bmp;
 }
 
 struct HostileRaster
@@ -98,8 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HostileRaster{"ProgressiveJpegClaiming8190", [] { return jpegClaiming(true, 8190, 8190); }, false},
                       HostileRaster{"GifScreen8000", [] { return gifScreen(8000, 8000); }, false},
                       HostileRaster{"RunLengthBmp8000", [] { return rleBmp(8000, 8000); }, false},
-                      HostileRaster{"ProgressivePhoto", [] { return jpeg(photo(1600, 1200), true); }, true},
-                      HostileRaster{"BaselinePhoto", [] { return jpeg(photo(1600, 1200), false); }, true},
+                      HostileRaster{"ProgressivePhoto", [] { return jpegOf(photo(1600, 1200), true); }, true},
+                      HostileRaster{"BaselinePhoto", [] { return jpegOf(photo(1600, 1200), false); }, true},
                       HostileRaster{"GifScreen1000", [] { return gifScreen(1000, 1000); }, true},
                       HostileRaster{"RunLengthBmp1000", [] { return rleBmp(1000, 1000); }, true}),
     RowName());
