@@ -10,6 +10,7 @@
 #include "surface/Printers.h"
 
 #include "ClipArt.h"
+#include "FullPage.h"
 #include "LargePhoto.h"
 
 #include <QAction>
@@ -26,22 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A full page: header, five lines, message, picture and three notes a day.
-CalendarPage fullPage(const Picture &picture)
-{
-    CalendarPage page;
-    page.txtMonth = QStringLiteral("8");
-    page.txtHeader = QStringLiteral("The Sorvane Family Calendar");
-    page.txtMessage = {QStringLiteral("12 Main Street"), QStringLiteral("Springfield"), QStringLiteral("IL 62701"),
-                       QStringLiteral("555 0100"), QStringLiteral("sorvane@example.org"),
-                       QStringLiteral("Have a wonderful summer")};
-    for (int d = 0; d < 31; ++d)
-        page.strNotes[d] = QStringLiteral("Dentist at ten ^ Anna's birthday (12) ^ Pick up the dry cleaning %1").arg(d + 1);
-    page.binSelPic = true;
-    page.picture = picture;
-    return page;
-}
 
 Picture photo()
 {

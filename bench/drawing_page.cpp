@@ -9,7 +9,9 @@
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 
+#include "FullPage.h"
 #include "LargePhoto.h"
+#include "PdfTarget.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -21,45 +23,6 @@
 namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
-
-// A full page: header, five lines, message, picture and three notes a day.
-CalendarPage fullPage(const Picture &picture)
-{
-    CalendarPage input;
-    input.txtYear = QStringLiteral("2003");
-    input.txtMonth = QStringLiteral("8");
-    input.txtCopies = QStringLiteral("1");
-    input.txtHeader = QStringLiteral("The Sorvane Family Calendar");
-    input.txtMessage = {QStringLiteral("12 Main Street"), QStringLiteral("Springfield"), QStringLiteral("IL 62701"),
-                        QStringLiteral("555 0100"), QStringLiteral("sorvane@example.org"),
-                        QStringLiteral("Have a wonderful summer")};
-    for (int d = 0; d < 31; ++d)
-        input.strNotes[d] = QStringLiteral("Dentist at ten ^ Anna's birthday (12) ^ Pick up the dry cleaning %1").arg(d + 1);
-    input.binSelPic = true;
-    input.picture = picture;
-    return input;
-}
-
-struct PdfTarget
-{
-    QTemporaryDir folder;
-    Printers printers;
-    PrintSurface surface{printers};
-
-    PdfTarget()
-        : printers(devices(folder.path()))
-    {
-    }
-
-    static std::vector<std::unique_ptr<OutputDevice>> devices(const QString &folder)
-    {
-        std::vector<std::unique_ptr<OutputDevice>> list;
-        list.push_back(std::make_unique<PdfDevice>(folder, QPageSize(QPageSize::A4)));
-        return list;
-    }
-
-    QString lastFile() const { return static_cast<PdfDevice &>(printers.current()).lastFile(); }
-};
 
 // Composes and writes the page again and again; a newly loaded picture every
 // time when freshPicture is set (the first print of a loaded picture), else

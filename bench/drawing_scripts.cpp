@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "PdfTarget.h"
+
 #include "drawing/CalendarPrintJob.h"
 #include "drawing/PlaceText.h"
 #include "surface/CalendarPage.h"
@@ -13,27 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct PdfTarget
-{
-    QTemporaryDir folder;
-    Printers printers;
-    PrintSurface surface{printers};
-
-    PdfTarget()
-        : printers(devices(folder.path()))
-    {
-    }
-
-    static std::vector<std::unique_ptr<OutputDevice>> devices(const QString &folder)
-    {
-        std::vector<std::unique_ptr<OutputDevice>> list;
-        list.push_back(std::make_unique<PdfDevice>(folder, QPageSize(QPageSize::A4)));
-        return list;
-    }
-
-    QString lastFile() const { return static_cast<PdfDevice &>(printers.current()).lastFile(); }
-};
 
 // Ideographs as notes use them: many different ones, no blanks between.
 QString ideographs(qsizetype count, int first)
