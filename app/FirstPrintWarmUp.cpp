@@ -6,12 +6,13 @@
 #include "platform/RuntimeError.h"
 #include "surface/OutputDevice.h"
 #include "surface/PdfDevice.h"
+#include "surface/PdfFileDevice.h"
 #include "surface/Printers.h"
 #include "surface/PrintSurface.h"
 
 #include <QEvent>
 #include <QLocale>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -19,22 +20,29 @@
 
 namespace {
 
-// A PDF of the program's paper written into a temporary file, as prints
-// are, which goes at once.
-class DiscardedPdf : public OutputDevice
+// Prints page once into a PDF at path: every font of the page draws, with
+// the glyphs most texts use.
+void printOnce(CalendarPage page, const QString &path)
 {
-public:
-    QString DeviceName() const override { return QStringLiteral("Save as PDF"); }
-    int resolution() const override { return PdfDevice::Resolution; }
-    QPageLayout pageLayout() const override { return PdfDevice::layoutFor(PdfDevice::pageSizeFor(QLocale())); }
-    void print(const Page &page, const PrintSettings &settings) override { printPages({page}, settings); }
-    void printPages(const QList<Page> &pages, const PrintSettings &settings) override
-    {
-        QTemporaryFile out;
-        if (out.open())
-            PdfDevice::writeDocument(out, pages, settings, pageLayout());
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(
+        std::make_unique<PdfFileDevice>(path, OutputFile::Existing::Replace, PdfDevice::pageSizeFor(QLocale())));
+    Printers printers(std::move(devices));
+    PrintSurface surface(printers);
+    // One copy shows all a print needs; a typed count would only cost.
+    page.txtCopies = QStringLiteral("1");
+    const QString sample =
+        QStringLiteral("Quick brown foxes jump over the lazy dog, QUICK BROWN FOXES JUMP OVER THE LAZY DOG. 0123456789");
+    for (QString *text : {&page.txtHeader, &page.txtMessage[0], &page.txtMessage[5]}) {
+        if (text->isEmpty())
+            *text = sample;
     }
-};
+    try {
+        printCalendar(surface, page, QLocale());
+    } catch (const RuntimeError &) {
+        // A page that cannot print says so when the user prints it.
+    }
+}
 
 } // namespace
 
@@ -55,24 +63,9 @@ bool FirstPrintWarmUp::eventFilter(QObject *watched, QEvent *event)
 
 void FirstPrintWarmUp::warmUp()
 {
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::make_unique<DiscardedPdf>());
-    Printers printers(std::move(devices));
-    PrintSurface surface(printers);
-    CalendarPage page = m_window.page();
-    // One copy shows all a print needs; a typed count would only cost.
-    page.txtCopies = QStringLiteral("1");
-    // Every font of the page draws, with the glyphs most texts use.
-    const QString sample =
-        QStringLiteral("Quick brown foxes jump over the lazy dog, QUICK BROWN FOXES JUMP OVER THE LAZY DOG. 0123456789");
-    for (QString *text : {&page.txtHeader, &page.txtMessage[0], &page.txtMessage[5]}) {
-        if (text->isEmpty())
-            *text = sample;
-    }
-    try {
-        printCalendar(surface, page, QLocale());
-    } catch (const RuntimeError &) {
-        // A page that cannot print says so when the user prints it.
-    }
+    // A folder of its own, which goes with what was written into it.
+    const QTemporaryDir folder;
+    if (folder.isValid())
+        printOnce(m_window.page(), folder.filePath(QStringLiteral("warm-up.pdf")));
     Q_EMIT warmedUp();
 }
