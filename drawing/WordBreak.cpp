@@ -11,14 +11,18 @@ constexpr qsizetype FirstWindow = 16;
 // Characters after a cut that decide whether it is a break (combining marks,
 // joiners); the boundaries of a beginning are trusted this far from its end.
 constexpr qsizetype Lookahead = 32;
+constexpr QChar Tab = u'\t';
 
-// Boundaries of the given kind strictly inside text[0, limit).
+// Boundaries of the given kind strictly inside text[0, limit). A tab is part
+// of its word: no line breaks after it.
 QList<qsizetype> boundaries(QStringView text, QTextBoundaryFinder::BoundaryType type, qsizetype limit)
 {
     QTextBoundaryFinder finder(type, text.data(), text.size());
     QList<qsizetype> positions;
-    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < limit; at = finder.toNextBoundary())
-        positions.append(at);
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < limit; at = finder.toNextBoundary()) {
+        if (type != QTextBoundaryFinder::Line || text[at - 1] != Tab)
+            positions.append(at);
+    }
     return positions;
 }
 
@@ -79,4 +83,10 @@ qsizetype wordBreak(QStringView word, double available, const std::function<doub
         return at;
     const QList<qsizetype> graphemes = boundaries(context, QTextBoundaryFinder::Grapheme, context.size() + 1);
     return graphemes.isEmpty() ? context.size() : graphemes.front();
+}
+
+bool hasLineBreak(QStringView word, qsizetype limit)
+{
+    const QStringView context = word.first(std::min(word.size(), limit + Lookahead));
+    return !boundaries(context, QTextBoundaryFinder::Line, limit).isEmpty();
 }

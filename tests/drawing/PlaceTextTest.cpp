@@ -3,6 +3,7 @@
 #include "tests/support/RowName.h"
 
 #include "drawing/PlaceText.h"
+#include "platform/DayNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,9 @@ TEST_P(PlaceTextTable, PrintsTheLinesAndKeepsWhatWasNotTaken)
 // 600-dpi device can measure.
 const QString ExactLine = QStringLiteral("immmm rrrrrrrrrrrrrtt");
 
+// ExactLine with a tab for its blank: a tab measures as a blank.
+const QString ExactTabLine = QStringLiteral("immmm\trrrrrrrrrrrrrtt");
+
 const QString ZeroWidthWord = QString(3000, QChar(0x200B));
 
 // The block over a view takes the same lines and hands back the same rest,
@@ -117,8 +121,13 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"WideWordBreaksAfterItsHyphen", "Call WWWWW-WWWWWWW", 1400, {" Call", "WWWWW-", "WWWWWWW"}, ""},
         TextCase{"WordsAfterABrokenWordFollowOnItsLastLine", "WWWWWWWWWWWW a b", 1400, {" WWWWWWWW", "WWWW a b"}, ""},
         TextCase{"CaretLineTakesAWideWordAfterItsBlank", "a ^ WWWWWWWWWWWW", 1400, {" a", " WWWWWWWW", "WWWW"}, ""},
-        TextCase{"BrokenWordStopsAtTheSeventhLine", QString(70, u'W') + " next", 1400,
-                 {" WWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW", "WWWWWWWWW"}, "next"},
+        TextCase{"UnbreakableWordTakesTwoLinesEndingInAnEllipsis", QString(70, u'W') + " next", 1400,
+                 {" WWWWWWWW", "WWWWWWWW…", "next"}, ""},
+        TextCase{"WordWithABreakPastTwoLinesWrapsAsBefore", QString(25, u'W') + "-WW", 1400,
+                 {" WWWWWWWW", "WWWWWWWWW", "WWWWWWWW-", "WW"}, ""},
+        TextCase{"UnbreakableWordLeavesTheOtherNotesTheirLines",
+                 QStringList{"Dentist", "Call Anna", QString(62, u'm'), "Gym", "Lunch"}.join(NoteSeparator), 1400,
+                 {" Dentist", " Call Anna", " mmmmmmmmmm", "mmmmmmmmm…", " Gym", " Lunch"}, ""},
         TextCase{"WidthBreakStartsWithoutBlank", "aa bb cc", 200, {" aa", "bb", "cc"}, ""},
         TextCase{"ExactlyTheWidthFits", ExactLine, 1401, {" immmm rrrrrrrrrrrrrtt"}, ""},
         TextCase{"OneTwipNarrowerBreaks", ExactLine, 1400, {" immmm", "rrrrrrrrrrrrrtt"}, ""},
@@ -131,7 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"SeventhLineByCaretDropsNothingElse", "a ^ b ^ c ^ d ^ e ^ f ^ g ^", 1400,
                  {" a", " b", " c", " d", " e", " f", " g"}, ""},
         TextCase{"BlanksOnlyPrintOneBlank", "   ", 1400, {" "}, ""},
-        TextCase{"TabDoesNotSeparateWords", "a\tb", 1400, {" a\tb"}, ""},
+        TextCase{"TabPrintsAsABlankInsideItsWord", "a\tb c", 1400, {" a b c"}, ""},
+        TextCase{"WordWithTabsFitsOnOneLine", "one\ttwo\tthree\tfour", 1400, {" one two three four"}, ""},
+        TextCase{"WordWithTabsIsNotBrokenAtThem", "one\ttwo\tthree\tfour", 700, {" one two t", "hree four"}, ""},
+        TextCase{"TabLineOfExactlyTheWidthFits", ExactTabLine, 1401, {" immmm rrrrrrrrrrrrrtt"}, ""},
+        TextCase{"TabLineOneTwipNarrowerBreaks", ExactTabLine, 1400, {" immmm rrrrrrrrrrrrr", "tt"}, ""},
         // Long enough to be measured by its beginning first, and still fits.
         TextCase{"LongWordOfZeroWidthCharactersFits", ZeroWidthWord, 1400, {" " + ZeroWidthWord}, ""}),
     RowName());
@@ -171,23 +184,24 @@ TEST(PlaceText, LongEntryGivesBackItsUntakenTail)
     EXPECT_TRUE(text.startsWith(QStringLiteral("note")));
 }
 
-// Words of megabytes, as a control file may hold: broken inside the block
-// like any word wider than it, and looked at no further than they show.
+// Words of megabytes, as a control file may hold: cut short inside the block
+// like any word without line-break opportunities, and looked at no further
+// than they show.
 const QString GiantWord(1 << 20, u'm');
 
-// The lines printed from the first, every one inside the block.
-QString joinedLines(const QList<PageText> &lines, qsizetype from)
+// Two lines cut from word, each inside the block, the second ending in "…".
+void expectCutShort(const QList<PageText> &lines, qsizetype first, const QString &word)
 {
-    QString joined;
-    for (qsizetype i = from; i < lines.size(); ++i) {
+    ASSERT_GE(lines.size(), first + 2);
+    for (qsizetype i = first; i < first + 2; ++i) {
         EXPECT_LE(widthOf(lines[i].text, Tf, 8), 1400) << "line " << i;
         EXPECT_EQ(lines[i].pos.x(), Tx) << "line " << i;
-        joined += lines[i].text;
     }
-    return joined;
+    EXPECT_TRUE(lines[first + 1].text.endsWith(u'…'));
+    EXPECT_TRUE(word.startsWith(lines[first].text + lines[first + 1].text.chopped(1)));
 }
 
-TEST(PlaceText, GiantWordIsBrokenAfterTheLineBeforeIt)
+TEST(PlaceText, GiantWordIsCutShortAfterTheLineBeforeIt)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
@@ -195,36 +209,36 @@ TEST(PlaceText, GiantWordIsBrokenAfterTheLineBeforeIt)
     PlaceText(surface, Tx, Ty, 1400, Tf, text);
 
     const QList<PageText> printed = textsOf(surface.page());
-    ASSERT_EQ(printed.size(), 7);
+    ASSERT_EQ(printed.size(), 4);
     EXPECT_EQ(printed[0].text, QStringLiteral(" Dentist"));
-    EXPECT_TRUE(GiantWord.startsWith(joinedLines(printed, 1)));
-    EXPECT_NEAR(printed[6].pos.y(), Ty + 6 * surface.lineHeight(), 0.01);
-    EXPECT_EQ(text, QStringLiteral("at ten"));
+    expectCutShort(printed, 1, GiantWord);
+    EXPECT_EQ(printed[3].text, QStringLiteral("at ten"));
+    EXPECT_TRUE(text.isEmpty());
 }
 
-TEST(PlaceText, GiantWordAsTheWholeNoteFillsTheBlock)
+TEST(PlaceText, GiantWordAsTheWholeNoteTakesTwoLines)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
     QString text = GiantWord;
     PlaceText(surface, Tx, Ty, 1400, Tf, text);
 
-    const QList<PageText> printed = textsOf(surface.page());
-    ASSERT_EQ(printed.size(), 7);
-    EXPECT_TRUE((u' ' + GiantWord).startsWith(joinedLines(printed, 0)));
-    EXPECT_NEAR(surface.CurrentY(), Ty + 7 * surface.lineHeight(), 0.01);
+    expectCutShort(textsOf(surface.page()), 0, u' ' + GiantWord);
+    EXPECT_NEAR(surface.CurrentY(), Ty + 2 * surface.lineHeight(), 0.01);
     EXPECT_TRUE(text.isEmpty());
 }
 
+// On the seventh line a giant word has that line only, and it ends in "…".
 TEST(PlaceText, GiantWordsPastTheSeventhLineAreGivenBack)
 {
     PrintTarget target;
-    QString text = QStringLiteral("a ^ b ^ c ^ d ^ e ^ f ^ ") + GiantWord + u' ' + GiantWord;
+    QString text = QStringLiteral("a ^ b ^ c ^ d ^ e ^ f ^ ") + GiantWord + QStringLiteral(" ^ ") + GiantWord;
     PlaceText(target.surface(), Tx, Ty, 1400, Tf, text);
 
     const QList<PageText> printed = textsOf(target.surface().page());
     ASSERT_EQ(printed.size(), 7);
-    EXPECT_TRUE((u' ' + GiantWord).startsWith(joinedLines(printed, 6)));
+    EXPECT_TRUE(printed[6].text.endsWith(u'…'));
+    EXPECT_TRUE((u' ' + GiantWord).startsWith(printed[6].text.chopped(1)));
     EXPECT_EQ(text, GiantWord);
 }
 
