@@ -7,17 +7,67 @@
 #include "surface/TextPrefix.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace {
 
-
 QPen linePen(const QColor &color, double width)
 {
     return QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+// The run without the blank's glyph; glyph 0, the box of a missing character,
+// stays where a font has no blank.
+QGlyphRun withoutBlanks(QGlyphRun run)
+{
+    const QChar space = u' ';
+    quint32 blank = 0;
+    int found = 1;
+    run.rawFont().glyphIndexesForChars(&space, 1, &blank, &found);
+    QList<quint32> glyphs = run.glyphIndexes();
+    QList<QPointF> positions = run.positions();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (glyphs[i] != blank || blank == 0) {
+            glyphs[kept] = glyphs[i];
+            positions[kept++] = positions[i];
+        }
+    }
+    glyphs.resize(kept);
+    positions.resize(kept);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return run;
+}
+
+// A PDF's text map gives each glyph the first character its font shows with
+// it, and Qt shows a tab with the blank's glyph where a font has none: copied
+// out, blanks would be tabs. Laid out as drawText lays it out and drawn
+// without them, the text leaves gaps that readers take for blanks. Right to
+// left, some readers find no gap between words: such text keeps its blanks.
+void drawWithoutBlanks(QPainter &painter, const QPointF &baseline, const QString &text)
+{
+    QTextOption option;
+    option.setTextDirection(painter.layoutDirection());
+    QTextLayout layout(text, painter.font(), painter.device());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    if (std::any_of(runs.begin(), runs.end(), [](const QGlyphRun &run) { return run.isRightToLeft(); })) {
+        painter.drawText(baseline, text);
+        return;
+    }
+    const QPointF lineTop = baseline - QPointF(0, line.ascent());
+    for (const QGlyphRun &run : runs)
+        painter.drawGlyphRun(lineTop, withoutBlanks(run));
 }
 
 } // namespace
@@ -51,7 +101,11 @@ void PageRenderer::draw(const PageText &text) const
     m_painter.setPen(Qt::black);
     const QPointF topLeft = toDots(text.pos);
     const QString shown = shownPart(text.text, metrics, topLeft.x());
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), shown);
+    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+    if (m_painter.paintEngine()->type() == QPaintEngine::Pdf)
+        drawWithoutBlanks(m_painter, baseline, shown);
+    else
+        m_painter.drawText(baseline, shown);
 }
 
 void PageRenderer::draw(const PageLine &line) const

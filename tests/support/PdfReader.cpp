@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/PdfReader.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTransform>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -97,6 +99,19 @@ QList<Word> words(const QString &pdfFile)
         }
     }
     return words;
+}
+
+QString text(const QString &pdfFile)
+{
+    const QTemporaryDir folder;
+    const QString textFile = folder.filePath(QStringLiteral("text.txt"));
+    runTool(QStringLiteral("mutool"), {QStringLiteral("convert"), QStringLiteral("-F"), QStringLiteral("text"),
+                                       QStringLiteral("-O"), QStringLiteral("preserve-whitespace"),
+                                       QStringLiteral("-o"), textFile, pdfFile});
+    QFile file(textFile);
+    if (!file.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "mutool wrote no text";
+    return QString::fromUtf8(file.readAll());
 }
 
 Content read(const QString &pdfFile)

@@ -44,5 +44,8 @@ struct Content
 // missing or cannot read the file.
 Content read(const QString &pdfFile);
 QList<Word> words(const QString &pdfFile);
+// The text as mupdf copies it out, keeping the whitespace characters the
+// PDF's text map gives, which pdftotext would turn into blanks.
+QString text(const QString &pdfFile);
 
 } // namespace PdfReader

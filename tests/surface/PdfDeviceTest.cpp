@@ -113,6 +113,19 @@ TEST_F(PdfDeviceTest, TextLandsOnItsTwipPositionWithItsMeasuredWidth)
     }
 }
 
+// Fonts without a tab show it with the blank's glyph, which must not make
+// the blanks of a copied text tabs.
+TEST_F(PdfDeviceTest, BlanksCopyOutAsBlanks)
+{
+    for (const char *font : {"Arial", "Times"}) {
+        surface.setFontName(QString::fromLatin1(font));
+        surface.Print(QStringLiteral("Happy Spring"));
+    }
+    const QString text = PdfReader::text(printed());
+    EXPECT_EQ(text.count(QStringLiteral("Happy Spring")), 2) << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('\t')));
+}
+
 struct LineRow
 {
     const char *name;
