@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "surface/Paper.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -29,10 +31,11 @@ const QString Copies = QStringLiteral("copies");
 const QString Output = QStringLiteral("output");
 const QString Force = QStringLiteral("force");
 const QString Printer = QStringLiteral("printer");
+const QString PaperOption = QStringLiteral("paper");
 
 // The options that only printing takes.
 const QStringList PrintingOptions = {Year,   Month,  Months, Header, Line,    Message, PictureOption,
-                                     Events, Font,   Copies, Output, Force,   Printer};
+                                     Events, Font,   Copies, Output, Force,   Printer, PaperOption};
 
 struct FontKind
 {
@@ -87,6 +90,11 @@ struct Parser
             {Output, QStringLiteral("Write the pages into this PDF file."), QStringLiteral("FILE.pdf")},
             {Force, QStringLiteral("Let --output replace an existing file.")},
             {Printer, QStringLiteral("Print on this device (see --list-printers)."), QStringLiteral("NAME")},
+            {PaperOption,
+             QStringLiteral("Paper to print on: a4, letter, legal, a5 ... or a PWG name such as "
+                            "na_letter_8.5x11in. Without it, a printer prints on its own paper and a PDF "
+                            "on the system's (PAPERSIZE, /etc/papersize, LC_PAPER)."),
+             QStringLiteral("NAME")},
         });
     }
 };
@@ -247,6 +255,17 @@ private:
             refuse(QStringLiteral("--output and --printer cannot be combined"));
         if (m_options.force && !m_parser.isSet(Output))
             refuse(QStringLiteral("--force goes with --output"));
+        if (m_parser.isSet(PaperOption))
+            checkPaper(m_parser.value(PaperOption));
+    }
+
+    void checkPaper(const QString &name)
+    {
+        m_options.paper = Paper::named(name);
+        if (!m_options.paper)
+            refuse(QStringLiteral("--paper takes a paper from A7 to A0 named %1, or a PWG name such as "
+                                  "na_letter_8.5x11in (not \"%2\")")
+                       .arg(Paper::knownNames().join(QStringLiteral(", ")), name));
     }
 
     const QCommandLineParser &m_parser;

@@ -4,6 +4,7 @@
 #include "surface/CalendarPage.h"
 
 #include <QList>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -52,6 +53,8 @@ struct CommandLineOptions
     QString output;
     bool force = false;
     QString printer;
+    // The paper of the device printed on; its own when not given.
+    std::optional<QPageSize> paper;
 };
 
 CommandLineOptions parseCommandLine(const QStringList &arguments);

@@ -11,6 +11,7 @@
 #include "platform/RuntimeError.h"
 #include "surface/CalendarPage.h"
 #include "surface/DocumentCollector.h"
+#include "surface/Paper.h"
 #include "surface/PdfDevice.h"
 #include "surface/PdfFileDevice.h"
 #include "surface/PrintSurface.h"
@@ -59,8 +60,12 @@ CommandLinePrint::CommandLinePrint(const CommandLineOptions &options, CommandLin
 ExitStatus CommandLinePrint::listPrinters(const CommandLineContext &context)
 {
     const Printers printers = context.systemPrinters();
-    for (int index = 0; index < printers.count(); ++index)
-        context.toOutput(frmSelectPrt::deviceLine(index + 1, printers.item(index).DeviceName()));
+    for (int index = 0; index < printers.count(); ++index) {
+        const OutputDevice &device = printers.item(index);
+        context.toOutput(QStringLiteral("%1 (paper: %2)")
+                             .arg(frmSelectPrt::deviceLine(index + 1, device.DeviceName()),
+                                  Paper::nameOf(device.pageLayout().pageSize())));
+    }
     return ExitStatus::Printed;
 }
 
@@ -74,7 +79,7 @@ ExitStatus CommandLinePrint::run()
     if (!pages)
         return ExitStatus::InputUnreadable;
     OutputDevice *device = findDevice();
-    if (!device)
+    if (!device || !choosePaper(*device))
         return ExitStatus::PrintFailed;
     return print(*pages, *device);
 }
@@ -166,7 +171,8 @@ OutputDevice *CommandLinePrint::findDevice()
 {
     if (!m_options.output.isEmpty()) {
         const auto existing = m_options.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
-        m_outputFile = std::make_unique<PdfFileDevice>(m_options.output, existing, PdfDevice::pageSizeFor(m_context.locale));
+        m_outputFile = std::make_unique<PdfFileDevice>(m_options.output, existing,
+                                                       Paper::systemDefault(m_context.locale));
         return m_outputFile.get();
     }
     m_systemPrinters = m_context.systemPrinters();
@@ -178,6 +184,21 @@ OutputDevice *CommandLinePrint::findDevice()
     }
     report(m_options.printer, tryAgainBox(QStringLiteral("The device is not available.")));
     return nullptr;
+}
+
+bool CommandLinePrint::choosePaper(OutputDevice &device) const
+{
+    if (!m_options.paper) {
+        if (!device.paperNote().isEmpty())
+            m_context.toError(QStringLiteral("warning: ") + device.paperNote());
+        return true;
+    }
+    device.setPaper(*m_options.paper);
+    if (device.pageLayout().pageSize().isEquivalentTo(*m_options.paper))
+        return true;
+    m_context.toError(QStringLiteral("%1: The device cannot print on %2.")
+                          .arg(device.DeviceName(), Paper::nameOf(*m_options.paper)));
+    return false;
 }
 
 ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevice &device)

@@ -49,6 +49,9 @@ private:
     bool readControlFile(const QString &path, CalendarPage &page);
     void applyOptions(CalendarPage &page) const;
     OutputDevice *findDevice();
+    // Puts the paper asked for on device, or tells why its own paper is not
+    // taken; false when it cannot print on the paper asked for.
+    bool choosePaper(OutputDevice &device) const;
     ExitStatus print(const QList<CalendarPage> &pages, OutputDevice &device);
     void report(const QString &source, const MsgBoxRequest &request, bool warning = false) const;
 

@@ -5,6 +5,7 @@
 #include "drawing/CalendarPrintJob.h"
 #include "platform/RuntimeError.h"
 #include "surface/OutputDevice.h"
+#include "surface/Paper.h"
 #include "surface/PdfDevice.h"
 #include "surface/PdfFileDevice.h"
 #include "surface/Printers.h"
@@ -26,7 +27,7 @@ void printOnce(CalendarPage page, const QString &path)
 {
     std::vector<std::unique_ptr<OutputDevice>> devices;
     devices.push_back(
-        std::make_unique<PdfFileDevice>(path, OutputFile::Existing::Replace, PdfDevice::pageSizeFor(QLocale())));
+        std::make_unique<PdfFileDevice>(path, OutputFile::Existing::Replace, Paper::forLocale(QLocale())));
     Printers printers(std::move(devices));
     PrintSurface surface(printers);
     // One copy shows all a print needs; a typed count would only cost.

@@ -55,7 +55,8 @@ QImage PageProof::sheet(int dotsPerInch, qreal devicePixelRatio) const
 
     QPainter painter(&image);
     painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    painter.translate(layout.paintRect(QPageLayout::Inch).topLeft() * dotsPerInch);
-    PageRenderer(painter, dotsPerInch, resolution).render(page);
+    const QRectF printable = layout.paintRect(QPageLayout::Inch);
+    painter.translate(printable.topLeft() * dotsPerInch);
+    PageRenderer(painter, dotsPerInch, resolution).render(page, printable.size() * dotsPerInch);
     return image;
 }

@@ -10,6 +10,7 @@
 #include "drawing/CalendarPrintJob.h"
 #include "dialogs/HandlerGuard.h"
 #include "dialogs/MsgBox.h"
+#include "dialogs/PageSetup.h"
 #include "dialogs/WindowLook.h"
 #include "input/CalendarFile.h"
 #include "input/NotesFileContext.h"
@@ -17,6 +18,7 @@
 #include "input/ShowPicFile.h"
 #include "platform/TrimSpaces.h"
 #include "platform/Twips.h"
+#include "surface/OutputDevice.h"
 #include "surface/Printers.h"
 
 #include <QAction>
@@ -186,6 +188,34 @@ void frmSorvane::mnuPreview_Click()
     });
 }
 
+void frmSorvane::mnuPageSetup_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        showPaperNote();
+        auto *setup = new PageSetup(m_printers.current(), this);
+        setup->setAttribute(Qt::WA_DeleteOnClose);
+        connect(setup, &PageSetup::paperChosen, this, &frmSorvane::setPaper);
+        setup->open();
+    });
+}
+
+void frmSorvane::setPaper(const QPageSize &size)
+{
+    runGuarded(m_msgBox, [this, &size] {
+        m_printers.current().setPaper(size);
+        Q_EMIT deviceChanged();
+    });
+}
+
+void frmSorvane::showPaperNote()
+{
+    const OutputDevice &device = m_printers.current();
+    if (device.paperNote().isEmpty() || m_paperNotesShown.contains(device.DeviceName()))
+        return;
+    m_paperNotesShown.insert(device.DeviceName());
+    m_msgBox({device.paperNote(), MsgBoxInformation, QString()});
+}
+
 void frmSorvane::cmdExit_Click()
 {
     runGuarded(m_msgBox, [this] {
@@ -198,6 +228,7 @@ void frmSorvane::cmdPrint_Click()
 {
     runGuarded(m_msgBox, [this] {
         binSelPrt = false;
+        showPaperNote();
         PrintProgress progress(this);
         m_surface.setProgress(progress.hook());
         const auto unhook = qScopeGuard([this] { m_surface.setProgress({}); });
@@ -360,6 +391,10 @@ void frmSorvane::setupTabOrder()
 
 void frmSorvane::setupMenu()
 {
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPageSetup = mnuFile->addAction(QStringLiteral("Page Set&up\u2026"));
+    mnuPageSetup->setObjectName(QStringLiteral("mnuPageSetup"));
     QMenu *mnuView = menuBar()->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuPreview = mnuView->addAction(QStringLiteral("Page &Preview"));
@@ -371,6 +406,7 @@ void frmSorvane::setupMenu()
 
 void frmSorvane::connectHandlers()
 {
+    connect(mnuPageSetup, &QAction::triggered, this, &frmSorvane::mnuPageSetup_Click);
     connect(mnuPreview, &QAction::triggered, this, &frmSorvane::mnuPreview_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmSorvane::mnuHelp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSorvane::cmdExit_Click);
@@ -502,6 +538,7 @@ void frmSorvane::deviceWindowGone()
     if (m_printers.selection() == m_deviceSelection)
         return;
     m_deviceSelection = m_printers.selection();
+    showPaperNote();
     Q_EMIT deviceChanged();
 }
 

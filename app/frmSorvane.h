@@ -45,6 +45,7 @@
 #include "surface/PrintSurface.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QPointer>
 #include <array>
 
@@ -59,6 +60,7 @@ class QPushButton;
 class QWindow;
 class frmFindFiles;
 class frmSelectPrt;
+class QPageSize;
 
 class frmSorvane : public QMainWindow
 {
@@ -78,6 +80,7 @@ public:
     void Form_Activate();
     void mnuHelp_Click();
     void mnuPreview_Click();
+    void mnuPageSetup_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
     void cmdSelectPrt_Click();
@@ -125,6 +128,9 @@ private:
     void setupTabOrder();
     void setupMenu();
     void connectHandlers();
+    // Tells once per device why it does not print on the paper it reports.
+    void showPaperNote();
+    void setPaper(const QPageSize &size);
 
     void takeFields();
     void showFields();
@@ -171,6 +177,7 @@ private:
     QLabel *lblCopies = nullptr;
     QLineEdit *txtCopies = nullptr;
     QPushButton *cmdExit = nullptr;
+    QAction *mnuPageSetup = nullptr;
     QAction *mnuPreview = nullptr;
     QAction *mnuHelp = nullptr;
 
@@ -183,6 +190,8 @@ private:
     QPointer<frmFindFiles> m_findFiles;
     QPointer<frmSelectPrt> m_selectPrt;
     QPointer<PagePreview> m_preview;
+    // The devices whose paper note has been shown.
+    QSet<QString> m_paperNotesShown;
     // The Printers selection the window last told its followers about.
     quint64 m_deviceSelection = 0;
     bool m_centred = false;

@@ -9,6 +9,8 @@
 #include "surface/PrintSurface.h"
 
 #include <QLocale>
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -98,11 +100,23 @@ QString documentName(qint16 Yr, qint16 Mt)
     return QStringLiteral("Calendar %1-%2").arg(first.year(), 4, 10, QChar(u'0')).arg(first.month(), 2, 10, QChar(u'0'));
 }
 
+// A queue's name cannot hold a blank: its description, make and model tell
+// what printer it is.
+bool isHpLaser(const PrintSurface &surface)
+{
+    const QString hpLaser = QStringLiteral("HP Laser");
+    if (surface.DeviceName().contains(hpLaser))
+        return true;
+    const QStringList descriptions = surface.deviceDescriptions();
+    return std::any_of(descriptions.cbegin(), descriptions.cend(),
+                       [&](const QString &text) { return text.contains(hpLaser); });
+}
+
 void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
 {
     const double year = Val(page.txtYear);
     surface.setCopies(CInt(Val(page.txtCopies)));
-    if (surface.DeviceName().contains(QStringLiteral("HP Laser")))
+    if (isHpLaser(surface))
         surface.setPaperSource(1);
 
     printHeader(surface, page);

@@ -24,7 +24,7 @@ test_packages=(
   locales
 )
 # The tests also run under these.
-test_locales=(ja_JP ar_EG de_DE hi_IN)
+test_locales=(ja_JP ar_EG de_DE hi_IN en_US)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

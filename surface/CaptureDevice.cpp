@@ -3,6 +3,7 @@
 
 CaptureDevice::CaptureDevice(const OutputDevice &model)
     : m_name(model.DeviceName())
+    , m_descriptions(model.descriptions())
     , m_resolution(model.resolution())
     , m_pageLayout(model.pageLayout())
 {

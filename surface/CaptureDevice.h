@@ -14,6 +14,7 @@ public:
     QString DeviceName() const override { return m_name; }
     int resolution() const override { return m_resolution; }
     QPageLayout pageLayout() const override { return m_pageLayout; }
+    QStringList descriptions() const override { return m_descriptions; }
     void print(const Page &page, const PrintSettings &settings) override;
 
     // The last page handed over; empty before the first.
@@ -21,6 +22,7 @@ public:
 
 private:
     QString m_name;
+    QStringList m_descriptions;
     int m_resolution = 0;
     QPageLayout m_pageLayout;
     Page m_page;

@@ -23,6 +23,11 @@ QPageLayout DocumentCollector::pageLayout() const
     return m_device.pageLayout();
 }
 
+QStringList DocumentCollector::descriptions() const
+{
+    return m_device.descriptions();
+}
+
 void DocumentCollector::print(const Page &page, const PrintSettings &settings)
 {
     m_pages.append(page);

@@ -19,6 +19,7 @@ public:
     QString DeviceName() const override;
     int resolution() const override;
     QPageLayout pageLayout() const override;
+    QStringList descriptions() const override;
     void print(const Page &page, const PrintSettings &settings) override;
 
     // The names the pages were ended under, in order.

@@ -8,3 +8,12 @@ void OutputDevice::printPages(const QList<Page> &pages, const PrintSettings &set
     for (const Page &page : pages)
         print(page, settings);
 }
+
+QList<QPageSize> OutputDevice::paperSizes() const
+{
+    return {pageLayout().pageSize()};
+}
+
+void OutputDevice::setPaper(const QPageSize &)
+{
+}

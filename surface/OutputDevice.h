@@ -3,7 +3,9 @@
 
 #include <QList>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -43,6 +45,17 @@ public:
     // The paper and its printable area; page coordinates start at the
     // printable area's top-left corner.
     virtual QPageLayout pageLayout() const = 0;
+
+    // The papers the user may choose among; by default only the one it has.
+    virtual QList<QPageSize> paperSizes() const;
+    // Prints on size from now on, portrait. A device of one paper keeps it.
+    virtual void setPaper(const QPageSize &size);
+    // Why the device does not print on the paper it reports, in one line;
+    // empty when it does.
+    virtual QString paperNote() const { return {}; }
+    // What the device tells of itself besides its name (its description,
+    // make and model).
+    virtual QStringList descriptions() const { return {}; }
 
     // Prints the page in the settings' number of copies, or nothing once
     // the settings' progress cancels. Raises RuntimeError::PrinterError when

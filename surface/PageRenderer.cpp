@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "surface/FontMetrics.h"
 #include "surface/Page.h"
+#include "surface/PageFit.h"
 #include "surface/TextPrefix.h"
 
 #include <QFontMetricsF>
@@ -86,6 +87,24 @@ PageRenderer::PageRenderer(QPainter &painter, int dotsPerInch, int recordedDotsP
 
 void PageRenderer::render(const Page &page) const
 {
+    m_visibleWidth = m_painter.device()->width();
+    drawItems(page);
+}
+
+void PageRenderer::render(const Page &page, const QSizeF &printableDots) const
+{
+    const QSizeF printable = printableDots * TwipsPerInch / m_dotsPerInch;
+    const QTransform fit = PageFit::of(page, printable, m_recordedDotsPerInch);
+    m_painter.save();
+    m_painter.translate(toDots(fit.dx()), toDots(fit.dy()));
+    m_painter.scale(fit.m11(), fit.m22());
+    m_visibleWidth = printableDots.width() / fit.m11();
+    drawItems(page);
+    m_painter.restore();
+}
+
+void PageRenderer::drawItems(const Page &page) const
+{
     for (const PageItem &item : page.items) {
         m_painter.save();
         std::visit([this](const auto &element) { draw(element); }, item);
@@ -145,7 +164,7 @@ QString PageRenderer::shownPart(const QString &text, const QFontMetricsF &metric
 {
     if (m_painter.layoutDirection() == Qt::RightToLeft)
         return text;
-    return textWithin(metrics, text, m_painter.device()->width() - left);
+    return textWithin(metrics, text, m_visibleWidth - left);
 }
 
 // Never thinner than one dot: a hairline on paper shows as one on a screen,

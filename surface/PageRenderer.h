@@ -8,6 +8,7 @@ class QFontMetricsF;
 class QPainter;
 class QPointF;
 class QRectF;
+class QSizeF;
 struct Page;
 struct PageText;
 struct PageLine;
@@ -25,9 +26,14 @@ public:
     // it): its line widths are counted in that device's dots.
     PageRenderer(QPainter &painter, int dotsPerInch, int recordedDotsPerInch);
 
+    // Draws page as recorded, from the painter's origin.
     void render(const Page &page) const;
+    // Draws page on a printable area of the given size in dots at the
+    // painter's origin, fitted to it as PageFit tells.
+    void render(const Page &page, const QSizeF &printableDots) const;
 
 private:
+    void drawItems(const Page &page) const;
     void draw(const PageText &text) const;
     void draw(const PageLine &line) const;
     void draw(const PageBox &box) const;
@@ -46,6 +52,9 @@ private:
     QPainter &m_painter;
     int m_dotsPerInch = 0;
     int m_recordedDotsPerInch = 0;
+    // The width in the page's own dots that shows on the printable area
+    // right of the page's origin.
+    mutable double m_visibleWidth = 0;
     mutable QFont m_font;
     mutable QString m_fontName;
     mutable double m_pointSize = 0;

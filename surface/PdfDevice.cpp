@@ -5,6 +5,7 @@
 #include "platform/RuntimeError.h"
 #include "surface/Page.h"
 #include "surface/PageRenderer.h"
+#include "surface/Paper.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,7 +90,7 @@ bool keptOnDisk(QTemporaryFile &file)
 } // namespace
 
 PdfDevice::PdfDevice(QString folder)
-    : PdfDevice(std::move(folder), pageSizeFor(QLocale::system()))
+    : PdfDevice(std::move(folder), Paper::systemDefault(QLocale::system()))
 {
 }
 
@@ -99,10 +100,17 @@ PdfDevice::PdfDevice(QString folder, QPageSize pageSize)
 {
 }
 
-QPageSize PdfDevice::pageSizeFor(const QLocale &locale)
+QList<QPageSize> PdfDevice::paperSizesWith(const QPageSize &current)
 {
-    const bool inches = locale.measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageSize(inches ? QPageSize::Letter : QPageSize::A4);
+    QList<QPageSize> sizes = Paper::commonSizes();
+    if (!std::any_of(sizes.cbegin(), sizes.cend(), [&](const QPageSize &size) { return size.isEquivalentTo(current); }))
+        sizes.append(current);
+    return sizes;
+}
+
+QList<QPageSize> PdfDevice::paperSizes() const
+{
+    return paperSizesWith(m_pageSize);
 }
 
 QString PdfDevice::freeFileName(const QString &folder, const QString &baseName)
@@ -154,7 +162,7 @@ bool PdfDevice::writeDocument(QIODevice &out, const QList<Page> &pages, const Pr
         for (qsizetype i = 0; i < pages.size(); ++i) {
             if (copy > 0 || i > 0)
                 writer.newPage();
-            renderer.render(pages[i]);
+            renderer.render(pages[i], QSizeF(writer.width(), writer.height()));
         }
     }
     painter.end();

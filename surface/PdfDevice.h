@@ -7,7 +7,6 @@
 #include <QString>
 
 class QIODevice;
-class QLocale;
 
 // "Save as PDF": every print becomes a new PDF file in a folder, named after
 // the document and never overwriting an existing entry, one page per copy.
@@ -17,17 +16,18 @@ class PdfDevice : public OutputDevice
 public:
     static constexpr int Resolution = 600;
 
+    // On the system's default paper.
     explicit PdfDevice(QString folder);
     PdfDevice(QString folder, QPageSize pageSize);
 
-    // Letter where the locale measures in inches, A4 elsewhere.
-    static QPageSize pageSizeFor(const QLocale &locale);
     // folder/baseName.pdf, or the first of "baseName (2).pdf", "(3)" ...
     // that no entry takes yet (a dangling link takes its name).
     static QString freeFileName(const QString &folder, const QString &baseName);
 
     // The paper with the printable area every PDF of the program has.
     static QPageLayout layoutFor(const QPageSize &pageSize);
+    // The papers a PDF may be written on: the common ones and current.
+    static QList<QPageSize> paperSizesWith(const QPageSize &current);
     // Writes the pages as one PDF document to out, the whole document once
     // per copy; false when the settings' progress cancelled it. Raises
     // RuntimeError::PrinterError when out cannot take it.
@@ -37,6 +37,8 @@ public:
     QString DeviceName() const override;
     int resolution() const override { return Resolution; }
     QPageLayout pageLayout() const override;
+    QList<QPageSize> paperSizes() const override;
+    void setPaper(const QPageSize &size) override { m_pageSize = size; }
     void print(const Page &page, const PrintSettings &settings) override;
     void printPages(const QList<Page> &pages, const PrintSettings &settings) override;
 

@@ -27,6 +27,11 @@ QPageLayout PdfFileDevice::pageLayout() const
     return PdfDevice::layoutFor(m_pageSize);
 }
 
+QList<QPageSize> PdfFileDevice::paperSizes() const
+{
+    return PdfDevice::paperSizesWith(m_pageSize);
+}
+
 void PdfFileDevice::print(const Page &page, const PrintSettings &settings)
 {
     printPages({page}, settings);

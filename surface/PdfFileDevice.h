@@ -18,6 +18,8 @@ public:
     QString DeviceName() const override;
     int resolution() const override;
     QPageLayout pageLayout() const override;
+    QList<QPageSize> paperSizes() const override;
+    void setPaper(const QPageSize &size) override { m_pageSize = size; }
     void print(const Page &page, const PrintSettings &settings) override;
     void printPages(const QList<Page> &pages, const PrintSettings &settings) override;
 

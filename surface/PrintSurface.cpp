@@ -38,6 +38,11 @@ QString PrintSurface::DeviceName() const
     return m_printers.current().DeviceName();
 }
 
+QStringList PrintSurface::deviceDescriptions() const
+{
+    return m_printers.current().descriptions();
+}
+
 void PrintSurface::setFontName(const QString &name)
 {
     m_fontName = name;

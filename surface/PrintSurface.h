@@ -32,6 +32,8 @@ public:
     void setCopies(qint16 copies);
 
     QString DeviceName() const;
+    // What the current device tells of itself besides its name.
+    QStringList deviceDescriptions() const;
 
     float CurrentX() const { return m_currentX; }
     void setCurrentX(float x) { m_currentX = x; }

@@ -415,7 +415,7 @@ TEST_F(CommandLineProcess, ListPrintersShowsTheDevicesAsTheDeviceWindowDoes)
 {
     const ProgramRun result = run({"--list-printers"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.standardOutput, QStringLiteral("  1 Save as PDF\n"));
+    EXPECT_EQ(result.standardOutput, QStringLiteral("  1 Save as PDF (paper: a4)\n"));
 }
 
 TEST_F(CommandLineProcess, PrinterThatDoesNotExistIsStatusThree)

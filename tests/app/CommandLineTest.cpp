@@ -33,6 +33,13 @@ const ActionRow actionRows[] = {
     {"version", {"--version"}, Action::ShowVersion, ""},
     {"help_wins_over_print", {"--print", "--help"}, Action::ShowHelp, ""},
     {"print", {"--print"}, Action::Print, ""},
+    {"paper_a5", {"--print", "--paper", "a5"}, Action::Print, ""},
+    {"paper_pwg_name", {"--print", "--paper", "na_letter_8.5x11in"}, Action::Print, ""},
+    {"paper_unknown_lists_the_names", {"--print", "--paper", "quarto-ish"}, Action::Refuse, "a4, a5"},
+    {"paper_empty", {"--print", "--paper", ""}, Action::Refuse, "--paper"},
+    {"paper_smaller_than_a7", {"--print", "--paper", "custom_card_1x1mm"}, Action::Refuse, "--paper"},
+    {"paper_absurd", {"--print", "--paper", "custom_wall_100x100in"}, Action::Refuse, "--paper"},
+    {"paper_needs_print", {"--paper", "a4"}, Action::Refuse, "needs --print"},
     {"list_printers", {"--list-printers"}, Action::ListPrinters, ""},
     {"unknown_option", {"--colour", "red"}, Action::Refuse, "Unknown option 'colour'"},
     {"missing_value", {"--print", "--year"}, Action::Refuse, "Missing value after '--year'"},
@@ -164,7 +171,7 @@ TEST(CommandLineTest, HelpNamesEveryOptionAndTheExitStatuses)
     const QString help = commandLineHelp();
     for (const char *option : {"--print", "--list-printers", "--year", "--month", "--months", "--header", "--line",
                                "--message", "--picture", "--font", "--copies", "--output", "--force", "--printer",
-                               "--version", "CONTROL-FILE"})
+                               "--paper", "--version", "CONTROL-FILE"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("3 the page could not be made or printed")));
 }

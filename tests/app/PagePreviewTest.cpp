@@ -8,12 +8,15 @@
 #include "app/PagePreview.h"
 #include "app/PageProof.h"
 #include "app/PageView.h"
+#include "dialogs/PageSetup.h"
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
 #include "tests/support/NamedPdfDevice.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -418,6 +421,21 @@ TEST_F(PreviewDeviceTest, ChoosingAnotherDeviceReachesThePreview)
     QCoreApplication::processEvents();
     EXPECT_EQ(preview.proof().layout.pageSize().id(), QPageSize::Letter);
     EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(PreviewDeviceTest, PaperChosenInPageSetupReachesThePreviewAndStaysWithItsDevice)
+{
+    m_window->findChild<QAction *>("mnuPreview")->trigger();
+    m_window->findChild<QAction *>("mnuPageSetup")->trigger();
+    auto *setup = m_window->findChild<PageSetup *>();
+    ASSERT_NE(setup, nullptr);
+    QComboBox *paper = child<QComboBox>(setup, "cboPaper");
+    EXPECT_EQ(paper->currentText(), QPageSize(QPageSize::A4).name());
+    paper->setCurrentIndex(paper->findText(QPageSize(QPageSize::A5).name()));
+    QTest::mouseClick(setup->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_window->preview()->proof().layout.pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(m_printers->item(1).pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
 } // namespace

@@ -22,6 +22,8 @@ struct ProgramRun
             environment.remove(QLatin1String(name));
         environment.insert(QStringLiteral("HOME"), home);
         environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+        // "Save as PDF" on the same paper whatever the machine's settings.
+        environment.insert(QStringLiteral("PAPERSIZE"), QStringLiteral("a4"));
         return environment;
     }
 

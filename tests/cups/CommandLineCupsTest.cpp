@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QImage>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -25,7 +26,7 @@ protected:
         folder = new QTemporaryDir;
         QProcess process;
         process.start(QStringLiteral("sh"), {QStringLiteral(CUPS_SERVER_SCRIPT), QStringLiteral("start"),
-                                             folder->path(), Queue, OtherQueue});
+                                             folder->path(), Queue, OtherQueue + QStringLiteral(":Letter")});
         if (!process.waitForFinished(60000) || process.exitCode() != 0) {
             startError = new QString(QString::fromUtf8(process.readAllStandardError()));
             return;
@@ -113,7 +114,9 @@ TEST_F(CommandLineCups, ListPrintersShowsTheQueuesThenPdf)
 {
     const ProgramRun result = run({QStringLiteral("--list-printers")});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.standardOutput, QStringLiteral("  1 %1\n  2 %2\n  3 Save as PDF\n").arg(Queue, OtherQueue));
+    EXPECT_EQ(result.standardOutput,
+              QStringLiteral("  1 %1 (paper: a4)\n  2 %2 (paper: letter)\n  3 Save as PDF (paper: a4)\n")
+                  .arg(Queue, OtherQueue));
 }
 
 TEST_F(CommandLineCups, PrinterTakesSeveralMonthsAsOneJobWithCollatedCopies)
@@ -128,6 +131,56 @@ TEST_F(CommandLineCups, PrinterTakesSeveralMonthsAsOneJobWithCollatedCopies)
     const QLocale locale;
     for (int page = 1; page <= 4; ++page)
         EXPECT_EQ(titleOn(*content, page, year), locale.standaloneMonthName(page % 2 ? 1 : 2)) << page;
+}
+
+struct QueuePaper
+{
+    const char *name;
+    QString queue;
+    QStringList options;
+    QSizeF mediaBox;
+    bool scaled;
+};
+
+TEST_F(CommandLineCups, EachQueuePrintsOnItsOwnPaperWithTheWholePageOnIt)
+{
+    const QString picture = m_home.filePath(QStringLiteral("tulips.bmp"));
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(picture));
+    const QueuePaper rows[] = {
+        {"A4Queue", Queue, {}, QSizeF(595, 842), false},
+        {"LetterQueue", OtherQueue, {}, QSizeF(612, 792), false},
+        {"A5Chosen", OtherQueue, {QStringLiteral("--paper"), QStringLiteral("a5")}, QSizeF(420, 595), true},
+    };
+    for (const QueuePaper &row : rows) {
+        SCOPED_TRACE(row.name);
+        const int year = uniqueYear();
+        const ProgramRun result = run(QStringList{"--print", "--printer", row.queue, "--year", QString::number(year),
+                                                  "--month", "5", "--picture", picture} +
+                                      row.options);
+        ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+        const auto content = printed(QStringLiteral("%1-05").arg(year));
+        ASSERT_TRUE(content);
+        // PPDs round some sizes to the next point (A5: 421 pt).
+        EXPECT_NEAR(content->pageSize.width(), row.mediaBox.width(), 1);
+        EXPECT_NEAR(content->pageSize.height(), row.mediaBox.height(), 1);
+        const QRectF paper(QPointF(0, 0), content->pageSize);
+        ASSERT_FALSE(content->strokes.isEmpty());
+        ASSERT_EQ(content->images.size(), 1);
+        EXPECT_TRUE(paper.contains(content->images.front().box));
+        double left = paper.width();
+        double right = 0;
+        for (const PdfReader::Stroke &stroke : content->strokes) {
+            for (const QPointF &point : stroke.points) {
+                EXPECT_TRUE(paper.contains(point)) << point.x() << ", " << point.y();
+                left = std::min(left, point.x());
+                right = std::max(right, point.x());
+            }
+        }
+        // The outer frame is 11240 twips wide where nothing is scaled.
+        EXPECT_EQ(right - left < 550, row.scaled) << right - left;
+    }
 }
 
 TEST_F(CommandLineCups, WithoutPrinterTheDefaultQueuePrints)

@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: MIT
 # A private CUPS server for tests, independent of any system cupsd.
 #
-#   cups-server.sh start DIR QUEUE...
+#   cups-server.sh start DIR QUEUE[:PAPER]...
 #       Starts cupsd with its configuration, spool and logs under DIR (created
 #       if missing), listening only on the socket DIR/cups.sock, and adds one
-#       cups-pdf queue per QUEUE name; the first is the default destination.
+#       cups-pdf queue per QUEUE name, with PAPER (e.g. Letter) as its default
+#       paper when given; the first is the default destination.
 #       Prints the environment to export, one VAR=value line each:
 #         CUPS_SERVER    the server's socket, for libcups (lp, lpstat, Qt)
 #         CUPS_PDF_OUT   the folder where cups-pdf writes the PDFs of jobs
@@ -135,13 +136,18 @@ start() {
     CUPS_SERVER=$dir/cups.sock
     export CUPS_SERVER
     wait_for_server "$(cat "$dir/server.pid")"
-    for queue in "$@"; do
+    for entry in "$@"; do
+        queue=${entry%%:*}
         # pdftocairo keeps the text of the PDF searchable through the
         # PostScript that cups-pdf takes in; other renderers lose it.
         lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o pdftops-renderer-default=pdftocairo >&2 ||
             die "cannot add queue $queue"
+        if [ "$queue" != "$entry" ]; then
+            lpadmin -p "$queue" -o PageSize="${entry#*:}" -o media="${entry#*:}" >&2 ||
+                die "cannot give queue $queue the paper ${entry#*:}"
+        fi
     done
-    lpadmin -d "$1" >&2 || die "cannot make $1 the default destination"
+    lpadmin -d "${1%%:*}" >&2 || die "cannot make ${1%%:*} the default destination"
     out=$(cups_pdf_out)
     mkdir -p "$out"
     trap - EXIT

@@ -241,6 +241,7 @@ struct DeviceNameCase
     const char *name;
     QString deviceName;
     int paperSource;
+    QStringList descriptions = {};
 };
 
 void PrintTo(const DeviceNameCase &row, std::ostream *os)
@@ -256,6 +257,7 @@ TEST_P(DeviceNameTable, HpLaserGetsTheUpperTray)
 {
     const DeviceNameCase &row = GetParam();
     PrintTarget target(row.deviceName);
+    target.device().setDescriptions(row.descriptions);
     printed(target, pageInput());
     EXPECT_EQ(target.device().lastSettings().paperSource, row.paperSource);
 }
@@ -266,7 +268,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviceNameCase{"HpLaserInsideTheName", "Office HP Laser 2", 1},
                       DeviceNameCase{"LowerCaseIsNotHp", "hp laserjet 4050", 0},
                       DeviceNameCase{"TwoBlanksIsNotHp", "HP  LaserJet", 0},
-                      DeviceNameCase{"SaveAsPdf", "Save as PDF", 0}),
+                      DeviceNameCase{"SaveAsPdf", "Save as PDF", 0},
+                      DeviceNameCase{"QueueOfAnHpLaserJet", "Office", 1, {"Office", "HP LaserJet 4050 Series"}},
+                      DeviceNameCase{"QueueOfAnotherPrinter", "Office", 0, {"hp laserjet", "Brother HL-2270DW"}}),
     RowName());
 
 TEST(CalendarPrintJob, FramesAndColumnRules)

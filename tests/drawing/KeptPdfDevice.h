@@ -12,6 +12,8 @@ public:
     KeptPdfDevice(const QString &folder, const QString &name);
 
     QString DeviceName() const override { return m_name; }
+    QStringList descriptions() const override { return m_descriptions; }
+    void setDescriptions(const QStringList &descriptions) { m_descriptions = descriptions; }
     void print(const Page &page, const PrintSettings &settings) override;
 
     int printCount() const { return m_printCount; }
@@ -20,6 +22,7 @@ public:
 
 private:
     QString m_name;
+    QStringList m_descriptions;
     int m_printCount = 0;
     Page m_lastPage;
     PrintSettings m_lastSettings;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/PdfReader.h"
 #include "surface/FontSubstitutions.h"
+#include "surface/Paper.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
@@ -406,7 +407,7 @@ class PaperForLocale : public ::testing::TestWithParam<PaperRow>
 
 TEST_P(PaperForLocale, InchesMeanLetter)
 {
-    EXPECT_EQ(PdfDevice::pageSizeFor(QLocale(QString::fromLatin1(GetParam().locale))).id(), GetParam().paper);
+    EXPECT_EQ(Paper::forLocale(QLocale(QString::fromLatin1(GetParam().locale))).id(), GetParam().paper);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, PaperForLocale,

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include "dialogs/PageSetup.h"
+
+#include "surface/OutputDevice.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+
+PageSetup::PageSetup(const OutputDevice &device, QWidget *parent)
+    : QDialog(parent)
+    , m_sizes(device.paperSizes())
+    , m_paper(new QComboBox(this))
+{
+    setWindowTitle(QStringLiteral("Page Setup"));
+    setObjectName(QStringLiteral("PageSetup"));
+    m_paper->setObjectName(QStringLiteral("cboPaper"));
+    for (const QPageSize &size : std::as_const(m_sizes))
+        m_paper->addItem(size.name());
+    choose(device.pageLayout().pageSize());
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *form = new QFormLayout(this);
+    form->addRow(QStringLiteral("Device:"), new QLabel(device.DeviceName(), this));
+    auto *label = new QLabel(QStringLiteral("&Paper:"), this);
+    label->setBuddy(m_paper);
+    form->addRow(label, m_paper);
+    form->addRow(buttons);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (m_paper->currentIndex() >= 0)
+            Q_EMIT paperChosen(m_sizes[m_paper->currentIndex()]);
+        accept();
+    });
+}
+
+void PageSetup::choose(const QPageSize &size)
+{
+    for (qsizetype i = 0; i < m_sizes.size(); ++i) {
+        if (m_sizes[i].isEquivalentTo(size))
+            m_paper->setCurrentIndex(int(i));
+    }
+}
