@@ -3,6 +3,7 @@
 #include "app/PageProof.h"
 #include "app/PageView.h"
 #include "app/frmSorvane.h"
+#include "dialogs/PageSetup.h"
 #include "input/wmf/WmfPicture.h"
 #include "surface/CalendarPage.h"
 #include "surface/FontSubstitutions.h"
@@ -15,6 +16,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
@@ -175,6 +179,35 @@ BENCHMARK(BM_PreviewKeystrokeToRepaint)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(200);
+
+// A paper chosen in "Page Setup" until the preview shows the page on it.
+void BM_PageSetupToRepaint(benchmark::State &state)
+{
+    PreviewFixture fixture(photo());
+    PageView &view = *fixture.preview().view();
+    QAction *pageSetup = fixture.window().findChild<QAction *>(QStringLiteral("mnuPageSetup"));
+    std::vector<double> milliseconds;
+    bool a5 = true;
+    for (auto _ : state) {
+        const int renders = view.renders();
+        QElapsedTimer timer;
+        timer.start();
+        pageSetup->trigger();
+        auto *setup = fixture.window().findChild<PageSetup *>();
+        auto *paper = setup->findChild<QComboBox *>(QStringLiteral("cboPaper"));
+        paper->setCurrentIndex(paper->findText(QPageSize(a5 ? QPageSize::A5 : QPageSize::A4).name()));
+        setup->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        delete setup;
+        while (view.renders() == renders && timer.elapsed() < 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
+        a5 = !a5;
+    }
+    state.counters["median_ms"] = percentile(milliseconds, 50);
+    state.counters["p95_ms"] = percentile(milliseconds, 95);
+}
+BENCHMARK(BM_PageSetupToRepaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(40);
 
 } // namespace
 

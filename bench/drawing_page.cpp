@@ -57,6 +57,23 @@ void BM_CalendarPageFirstPrintOfPicture(benchmark::State &state)
 }
 BENCHMARK(BM_CalendarPageFirstPrintOfPicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The reprint on a paper that takes the page as laid out (Letter) and on one
+// it must be scaled down to fit (A5).
+void BM_CalendarPageOnPaper(benchmark::State &state, QPageSize::PageSizeId paper)
+{
+    PdfTarget target;
+    target.printers.current().setPaper(QPageSize(paper));
+    const CalendarPage input = fullPage(loadedPicture(largeJpegFile()));
+    for (auto _ : state) {
+        printCalendar(target.surface, input, English);
+        state.PauseTiming();
+        QFile::remove(target.lastFile());
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_CalendarPageOnPaper, letter, QPageSize::Letter)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_CalendarPageOnPaper, a5_scaled, QPageSize::A5)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
 // The photo decoded from memory as the loader does it (reduced while decoding).
 void BM_LoadLargePhoto(benchmark::State &state)
 {
