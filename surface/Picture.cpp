@@ -131,6 +131,11 @@ QSizeF Picture::sizeTwips() const
 
 void Picture::draw(QPainter &painter, const QRectF &target) const
 {
-    if (m_content)
-        m_content->draw(painter, target);
+    if (!m_content)
+        return;
+    // A metafile may draw anywhere; the page around the frame is not its own.
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    m_content->draw(painter, target);
+    painter.restore();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "WmfTestImage.h"
+#include "input/wmf/WmfPicture.h"
 #include "tests/support/RowName.h"
 #include "WmfWriter.h"
 
+#include <QPainter>
 #include <QRgb>
 
 #include <gtest/gtest.h>
@@ -22,7 +24,7 @@ const QColor Blue(0, 0, 255);
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
 
-enum : quint16 { SolidBrush = 0, NullBrush = 1, HatchedBrush = 2, SolidPen = 0, NullPen = 5 };
+enum : quint16 { SolidBrush = 0, NullBrush = 1, HatchedBrush = 2, SolidPen = 0, DashPen = 1, NullPen = 5 };
 enum : qint16 { Transparent = 1, Opaque = 2 };
 enum : qint16 { Top = 0, Right = 2, Center = 6, Bottom = 8, Baseline = 24 };
 
@@ -410,5 +412,30 @@ TEST_P(WmfPlayTest, drawsExpectedPixels)
 
 INSTANTIATE_TEST_SUITE_P(Records, WmfPlayTest, testing::ValuesIn(playCases()),
                          RowName());
+
+// Strokes with the pen along the frame's edges and across it, far past it.
+QByteArray strokesPastFrame(quint16 penStyle, qint16 penWidth)
+{
+    WmfWriter writer;
+    writer.pen(penStyle, penWidth, Black).select(0).brush(NullBrush, White).select(1).rectangle(QRect(0, 0, 100, 100));
+    writer.point(WmfFunction::MoveTo, QPoint(-300, -300)).point(WmfFunction::LineTo, QPoint(400, 400));
+    return square(writer);
+}
+
+TEST(PictureFrame, leavesThePageAroundTheFrameAlone)
+{
+    for (const QByteArray &metafile : {strokesPastFrame(SolidPen, 60), strokesPastFrame(DashPen, 3)}) {
+        QImage page(200, 200, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        // Scaled like the page, the frame's edges inside the device's pixels.
+        painter.scale(2, 2);
+        Picture(WmfPicture::fromData(metafile)).draw(painter, QRectF(30.2, 25.2, 39.6, 49.6));
+        for (const QRect band : {QRect(0, 0, 200, 50), QRect(0, 150, 200, 50), QRect(0, 0, 60, 200),
+                                 QRect(140, 0, 60, 200)})
+            EXPECT_EQ(failedCheck(page, {All, band, White}).toStdString(), "");
+        EXPECT_EQ(failedCheck(page, {Some, QRect(60, 50, 80, 100), Black}).toStdString(), "");
+    }
+}
 
 } // namespace
