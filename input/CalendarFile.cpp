@@ -30,9 +30,26 @@ QByteArray asUtf8(QByteArrayView data)
     return data.toByteArray();
 }
 
+// Old Macintosh files end their lines with CR alone; libical splits at LF.
+QByteArray withLineFeeds(QByteArray text)
+{
+    char *bytes = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 == text.size() || bytes[i + 1] != '\n'))
+            bytes[i] = '\n';
+    }
+    return text;
+}
+
+// The text as UTF-8 with LF or CR LF line ends.
+QByteArray asText(QByteArrayView data)
+{
+    return withLineFeeds(asUtf8(data));
+}
+
 Kind kindOf(QByteArrayView data)
 {
-    const QByteArray text = asUtf8(data);
+    const QByteArray text = asText(data);
     QByteArrayView rest(text);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
@@ -49,7 +66,7 @@ Kind kindOf(QByteArrayView data)
 
 CalendarContents contentsOf(QByteArrayView data)
 {
-    const QByteArray text = asUtf8(data);
+    const QByteArray text = asText(data);
     switch (kindOf(text)) {
     case Kind::ICalendar:
         return ICalendarReader::read(text);

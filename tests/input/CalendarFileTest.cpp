@@ -114,6 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
                       KindRow{"Empty", "", false}),
     RowName());
 
+TEST(CalendarLineEnds, CarriageReturnsAloneEndLinesToo)
+{
+    for (const char *file : {"club.ics", "contacts.vcf"}) {
+        const QByteArray data = calendarData(QString::fromLatin1(file));
+        const FilledDays expected = notesOfMonth(data, 2027, 1, Berlin, British);
+        EXPECT_FALSE(expected.empty()) << file;
+        EXPECT_EQ(notesOfMonth(QByteArray(data).replace("\r\n", "\r"), 2027, 1, Berlin, British), expected) << file;
+    }
+}
+
 class CalendarFileTest : public ::testing::Test
 {
 protected:
