@@ -11,12 +11,12 @@
 #include "platform/RuntimeError.h"
 #include "surface/CalendarPage.h"
 #include "surface/DocumentCollector.h"
+#include "surface/OutputFile.h"
 #include "surface/Paper.h"
 #include "surface/PdfDevice.h"
 #include "surface/PdfFileDevice.h"
 #include "surface/PrintSurface.h"
 
-#include <QFileInfo>
 #include <QTimeZone>
 
 namespace {
@@ -71,7 +71,7 @@ ExitStatus CommandLinePrint::listPrinters(const CommandLineContext &context)
 
 ExitStatus CommandLinePrint::run()
 {
-    if (!m_options.output.isEmpty() && !m_options.force && QFileInfo::exists(m_options.output)) {
+    if (!m_options.output.isEmpty() && !m_options.force && OutputFile::exists(m_options.output)) {
         m_context.toError(QStringLiteral("%1: The file already exists; --force replaces it.").arg(m_options.output));
         return ExitStatus::PrintFailed;
     }

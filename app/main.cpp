@@ -5,6 +5,7 @@
 #include "app/FirstPrintWarmUp.h"
 #include "app/Version.h"
 #include "app/frmSorvane.h"
+#include "platform/FileNameBytes.h"
 #include "platform/MsgBoxRequest.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/Printers.h"
@@ -47,7 +48,7 @@ QStringList argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(FileNameBytes::decode(argv[i]));
     return arguments;
 }
 

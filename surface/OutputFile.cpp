@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "surface/OutputFile.h"
 
+#include "platform/FileNameBytes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -23,6 +25,11 @@ int openRetrying(const QByteArray &path, int flags)
     return handle;
 }
 
+void removeFile(const QString &path)
+{
+    ::unlink(FileNameBytes::encode(path).constData());
+}
+
 } // namespace
 
 OutputFile::OutputFile(QString path, Existing existing)
@@ -35,7 +42,12 @@ OutputFile::~OutputFile()
 {
     m_file.close();
     if (!m_committed && !m_namedTemporary.isEmpty())
-        QFile::remove(m_namedTemporary);
+        removeFile(m_namedTemporary);
+}
+
+bool OutputFile::exists(const QString &path)
+{
+    return ::access(FileNameBytes::encode(path).constData(), F_OK) == 0;
 }
 
 bool OutputFile::open()
@@ -67,7 +79,7 @@ bool OutputFile::nameUnnamed() const
         if (linkUnder(spare)) {
             if (renameTo(spare, m_path))
                 return true;
-            QFile::remove(spare);
+            removeFile(spare);
             return false;
         }
         if (errno != EEXIST)
@@ -81,20 +93,21 @@ bool OutputFile::nameTemporary() const
     if (m_existing == Existing::Replace)
         return renameTo(m_namedTemporary, m_path);
     // link() refuses a name that exists, where rename() would replace it.
-    const bool linked = ::link(QFile::encodeName(m_namedTemporary).constData(), QFile::encodeName(m_path).constData()) == 0;
-    QFile::remove(m_namedTemporary);
+    const bool linked =
+        ::link(FileNameBytes::encode(m_namedTemporary).constData(), FileNameBytes::encode(m_path).constData()) == 0;
+    removeFile(m_namedTemporary);
     return linked;
 }
 
 bool OutputFile::renameTo(const QString &from, const QString &to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    return std::rename(FileNameBytes::encode(from).constData(), FileNameBytes::encode(to).constData()) == 0;
 }
 
 bool OutputFile::openUnnamed(const QString &folder)
 {
 #ifdef O_TMPFILE
-    m_handle = openRetrying(QFile::encodeName(folder), O_TMPFILE | O_WRONLY);
+    m_handle = openRetrying(FileNameBytes::encode(folder), O_TMPFILE | O_WRONLY);
 #endif
     return m_handle >= 0;
 }
@@ -103,7 +116,7 @@ bool OutputFile::openNamed()
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = spareName();
-        m_handle = openRetrying(QFile::encodeName(candidate), O_WRONLY | O_CREAT | O_EXCL);
+        m_handle = openRetrying(FileNameBytes::encode(candidate), O_WRONLY | O_CREAT | O_EXCL);
         if (m_handle >= 0) {
             m_namedTemporary = candidate;
             return true;
@@ -117,7 +130,8 @@ bool OutputFile::openNamed()
 bool OutputFile::linkUnder(const QString &name) const
 {
     const QByteArray handlePath = "/proc/self/fd/" + QByteArray::number(m_handle);
-    return ::linkat(AT_FDCWD, handlePath.constData(), AT_FDCWD, QFile::encodeName(name).constData(), AT_SYMLINK_FOLLOW)
+    return ::linkat(AT_FDCWD, handlePath.constData(), AT_FDCWD, FileNameBytes::encode(name).constData(),
+                    AT_SYMLINK_FOLLOW)
         == 0;
 }
 

@@ -17,6 +17,9 @@ public:
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
 
+    // Whether a file of the name is there, the name taken byte for byte.
+    static bool exists(const QString &path);
+
     // False when the folder cannot take a new file.
     bool open();
     QIODevice &device() { return m_file; }

@@ -20,6 +20,7 @@
 
 #include <csignal>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -366,6 +367,22 @@ TEST_F(CommandLineProcess, OutputThatCannotBeWrittenIsStatusThreeInTheWindowsWor
     const ProgramRun result = run({"--print", "--output", "no/such/folder/x.pdf"});
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.standardError, QStringLiteral("monthly-calendar: Run-time error '482': Printer error\n"));
+}
+
+TEST_F(CommandLineProcess, OutputNameThatIsNotUtf8IsTakenByteForByte)
+{
+    // QProcess would hand the name over as UTF-8; a shell hands over its bytes.
+    QProcess shell;
+    shell.setWorkingDirectory(m_dir.path());
+    shell.setProcessEnvironment(m_environment);
+    shell.start(QStringLiteral("/bin/sh"), {"-c", "n=$(printf 'caf\\351.pdf'); \"$0\" --print --output \"$n\"; a=$?; "
+                                                   "\"$0\" --print --output \"$n\" 2>/dev/null; echo $a $?",
+                                            MONTHLY_CALENDAR_PROGRAM});
+    ASSERT_TRUE(shell.waitForFinished(120000));
+    EXPECT_EQ(shell.readAllStandardOutput(), "0 3\n"); // written, then found there and kept
+    // Qt cannot name it to QTemporaryDir's clean-up either.
+    EXPECT_EQ(::unlink(QFile::encodeName(m_dir.path()) + "/caf\xE9.pdf"), 0);
+    EXPECT_EQ(filesLeft(), QStringList());
 }
 
 TEST_F(CommandLineProcess, RunKilledHalfwayLeavesNoFile)
