@@ -19,6 +19,7 @@ test_packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   poppler-utils mupdf-tools
   desktop-file-utils appstream
+  lintian  # scripts/package-check.sh checks the .deb with it
   xvfb xauth openbox xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   locales

@@ -30,7 +30,8 @@ desktop=$stage/usr/share/applications/$id.desktop
 metainfo=$stage/usr/share/metainfo/$id.metainfo.xml
 icons=$stage/usr/share/icons/hicolor
 for file in "$program" "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg" \
-    "$stage/usr/share/doc/monthly-calendar/LICENSE" "$stage/usr/share/man/man1/monthly-calendar.1"; do
+    "$stage/usr/share/doc/monthly-calendar/LICENSE" "$stage/usr/share/doc/monthly-calendar/copyright" \
+    "$stage/usr/share/doc/monthly-calendar/changelog.gz" "$stage/usr/share/man/man1/monthly-calendar.1.gz"; do
     [ -f "$file" ] || fail "not installed: ${file#"$stage"}"
 done
 [ -x "$program" ] || fail "the program is not executable"
