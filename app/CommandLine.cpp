@@ -99,6 +99,81 @@ struct Parser
     }
 };
 
+// Qt's own options: the application object takes them from the arguments
+// itself, as in every Qt program.
+struct QtOption
+{
+    const char *name;
+    const char *value;
+    const char *help;
+};
+
+const QtOption QtOptions[] = {
+    {"platform", "NAME", "Platform plugin: xcb, wayland, offscreen ..."},
+    {"platformtheme", "NAME", "Platform theme."},
+    {"platformpluginpath", "PATH", "Folder of further platform plugins."},
+    {"plugin", "NAME", "Further input plugin to load."},
+    {"style", "NAME", "Widget style: fusion, windows ..."},
+    {"stylesheet", "FILE", "Style sheet for the windows."},
+    {"reverse", nullptr, "Lays the windows out right to left."},
+    {"qwindowgeometry", "GEOMETRY", "Size and place of the main window."},
+    {"qwindowtitle", "TITLE", "Title of the main window."},
+    {"qwindowicon", "FILE", "Icon of the windows."},
+    {"session", "ID", "Session to restore."},
+    {"display", "DISPLAY", "X display to open the window on."},
+    {"name", "NAME", "Name under which X resources are looked up."},
+    {"widgetcount", nullptr, "Tells how many widgets are left at the end."},
+    {"nograb", nullptr, "Never grabs the mouse or the keyboard."},
+    {"dograb", nullptr, "Grabs even where -nograb is implied."},
+    {"sync", nullptr, "Talks to the X server synchronously."},
+};
+
+// The Qt option an argument names, "-style", "--style" and "-style=x" alike.
+const QtOption *qtOption(const QString &argument, bool *valueIncluded)
+{
+    if (!argument.startsWith(u'-') || argument == QLatin1String("--"))
+        return nullptr;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    *valueIncluded = name.contains(u'=');
+    name = name.section(u'=', 0, 0);
+    for (const QtOption &option : QtOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+// The arguments without Qt's own options and their values.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList kept = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        bool valueIncluded = false;
+        if (const QtOption *option = qtOption(arguments[i], &valueIncluded)) {
+            if (option->value && !valueIncluded)
+                ++i;
+            continue;
+        }
+        kept.append(arguments[i]);
+    }
+    return kept;
+}
+
+QString qtOptionsHelp()
+{
+    QString help = QStringLiteral("\nQt options, taken by every Qt program:\n");
+    for (const QtOption &option : QtOptions) {
+        const QString usage = QLatin1Char('-') + QLatin1String(option.name) +
+                              (option.value ? QLatin1Char(' ') + QLatin1String(option.value) : QString());
+        help += QStringLiteral("  %1%2\n").arg(usage, -28).arg(QLatin1String(option.help));
+    }
+    return help;
+}
+
 std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
@@ -288,12 +363,13 @@ CommandLineOptions parseCommandLine(const QStringList &arguments)
 {
     Parser p;
     CommandLineOptions options;
-    if (!p.parser.parse(arguments)) {
+    if (!p.parser.parse(withoutQtOptions(arguments))) {
         options.action = CommandLineOptions::Action::Refuse;
         options.usageError = p.parser.errorText();
         return options;
     }
-    if (p.parser.isSet(p.help) || p.parser.optionNames().contains(QStringLiteral("help-all"))) {
+    options.helpAll = p.parser.optionNames().contains(QStringLiteral("help-all"));
+    if (p.parser.isSet(p.help) || options.helpAll) {
         options.action = CommandLineOptions::Action::ShowHelp;
         return options;
     }
@@ -321,7 +397,10 @@ CommandLineOptions parseCommandLine(const QStringList &arguments)
     return options;
 }
 
-QString commandLineHelp()
+QString commandLineHelp(bool withQtOptions)
 {
-    return Parser().parser.helpText();
+    QString help = Parser().parser.helpText();
+    if (withQtOptions)
+        help += qtOptionsHelp();
+    return help;
 }

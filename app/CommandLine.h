@@ -31,6 +31,8 @@ struct CommandLineOptions
     Action action = Action::OpenWindow;
     // Why the command line is refused.
     QString usageError;
+    // Help asked for with Qt's own options too (--help-all).
+    bool helpAll = false;
 
     // One page each, in this order; without them, one page per month.
     QStringList controlFiles;
@@ -58,5 +60,5 @@ struct CommandLineOptions
 };
 
 CommandLineOptions parseCommandLine(const QStringList &arguments);
-// The text of --help.
-QString commandLineHelp();
+// The text of --help; of --help-all with Qt's own options.
+QString commandLineHelp(bool withQtOptions = false);

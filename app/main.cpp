@@ -72,7 +72,7 @@ int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &optio
     QCoreApplication app(argc, argv);
     switch (options.action) {
     case CommandLineOptions::Action::ShowHelp:
-        std::fputs(commandLineHelp().toLocal8Bit().constData(), stdout);
+        std::fputs(commandLineHelp(options.helpAll).toLocal8Bit().constData(), stdout);
         return int(ExitStatus::Printed);
     case CommandLineOptions::Action::ShowVersion:
         writeLine(stdout, QStringLiteral("%1 %2").arg(QLatin1String(ProgramName), QLatin1String(MONTHLYCALENDAR_VERSION)));

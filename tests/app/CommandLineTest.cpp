@@ -33,6 +33,8 @@ const ActionRow actionRows[] = {
     {"version", {"--version"}, Action::ShowVersion, ""},
     {"help_wins_over_print", {"--print", "--help"}, Action::ShowHelp, ""},
     {"print", {"--print"}, Action::Print, ""},
+    {"qt_style_opens_the_window", {"-style", "fusion"}, Action::OpenWindow, ""},
+    {"qt_options_beside_print", {"--print", "-platform", "offscreen", "--reverse", "-style=fusion"}, Action::Print, ""},
     {"paper_a5", {"--print", "--paper", "a5"}, Action::Print, ""},
     {"paper_pwg_name", {"--print", "--paper", "na_letter_8.5x11in"}, Action::Print, ""},
     {"paper_unknown_lists_the_names", {"--print", "--paper", "quarto-ish"}, Action::Refuse, "a4, a5"},
@@ -174,6 +176,10 @@ TEST(CommandLineTest, HelpNamesEveryOptionAndTheExitStatuses)
                                "--paper", "--version", "CONTROL-FILE"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("3 the page could not be made or printed")));
+    EXPECT_FALSE(help.contains(QStringLiteral("-style")));
+    const QString all = commandLineHelp(true);
+    for (const char *option : {"-platform NAME", "-style NAME", "-reverse", "-qwindowgeometry"})
+        EXPECT_TRUE(all.contains(QLatin1String(option))) << option;
 }
 
 TEST(CommandLineTest, ManualPageDescribesEveryOptionOfTheHelp)
