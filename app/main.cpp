@@ -106,9 +106,24 @@ int printWithoutWindow(int argc, char **argv, const CommandLineOptions &options)
     return int(CommandLinePrint(options, context).run());
 }
 
+// Whether Qt's -platform option names where the window goes.
+bool platformNamed(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        if (argument == "-platform" || argument.startsWith("-platform="))
+            return true;
+    }
+    return false;
+}
+
 int openWindow(int argc, char **argv, const CommandLineOptions &options)
 {
-    if (!hasDisplay() && !isSet("QT_QPA_PLATFORM")) {
+    if (!hasDisplay() && !isSet("QT_QPA_PLATFORM") && !platformNamed(argc, argv)) {
         writeError(QStringLiteral("no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
                                   "print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1")
                        .arg(QLatin1String(ProgramName)));
