@@ -214,7 +214,10 @@ ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevic
             printCalendar(surface, page, m_context.locale);
         collector.printDocument(documentName(collector.pageNames()));
     } catch (const RuntimeError &error) {
-        report(QString(), runtimeErrorBox(error));
+        if (error.cause().isEmpty())
+            report(QString(), runtimeErrorBox(error));
+        else
+            m_context.toError(error.cause());
         return ExitStatus::PrintFailed;
     }
     if (const auto *pdf = dynamic_cast<const PdfDevice *>(&device))

@@ -7,6 +7,12 @@ RuntimeError::RuntimeError(Number number)
 {
 }
 
+RuntimeError::RuntimeError(Number number, QString cause)
+    : RuntimeError(number)
+{
+    m_cause = std::move(cause);
+}
+
 QString RuntimeError::description() const
 {
     return descriptionOf(m_number);

@@ -20,9 +20,13 @@ public:
     };
 
     explicit RuntimeError(Number number);
+    // cause: what went wrong and why, in one line for a log; the error's
+    // box stays as the number says.
+    RuntimeError(Number number, QString cause);
 
     Number number() const noexcept { return m_number; }
     QString description() const;
+    QString cause() const { return m_cause; }
     const char *what() const noexcept override;
 
     static QString descriptionOf(Number number);
@@ -30,4 +34,5 @@ public:
 private:
     Number m_number;
     QByteArray m_what;
+    QString m_cause;
 };

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -53,16 +54,21 @@ bool OutputFile::exists(const QString &path)
 bool OutputFile::open()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
-    if (!openUnnamed(folder) && !openNamed())
+    if (!openUnnamed(folder) && !openNamed()) {
+        m_error = errno;
         return false;
+    }
     return m_file.open(m_handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
 }
 
 bool OutputFile::commit()
 {
+    errno = 0;
     const bool written = m_handle >= 0 && m_file.flush() && m_file.error() == QFileDevice::NoError
                       && ::fdatasync(m_handle) == 0;
     m_committed = written && (m_namedTemporary.isEmpty() ? nameUnnamed() : nameTemporary());
+    if (!m_committed)
+        m_error = errno;
     m_file.close();
     m_handle = -1;
     return m_committed;
@@ -141,4 +147,35 @@ QString OutputFile::spareName() const
     const QFileInfo target(m_path);
     return target.absoluteDir().filePath(QStringLiteral(".%1.%2").arg(target.fileName()).arg(
         QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+}
+
+QString OutputFile::problem() const
+{
+    QString reason;
+    switch (m_error) {
+    case ENOENT:
+    case ENOTDIR:
+        reason = QStringLiteral("no such folder");
+        break;
+    case EACCES:
+    case EPERM:
+        reason = QStringLiteral("the folder cannot be written");
+        break;
+    case EROFS:
+        reason = QStringLiteral("read-only file system");
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        reason = QStringLiteral("disk full");
+        break;
+    case EEXIST:
+        reason = QStringLiteral("exists (another run wrote it first)");
+        break;
+    case EISDIR:
+        reason = QStringLiteral("a folder has that name");
+        break;
+    default:
+        reason = QString::fromLocal8Bit(std::strerror(m_error ? m_error : EIO));
+    }
+    return QStringLiteral("cannot write %1: %2").arg(m_path, reason);
 }

@@ -27,6 +27,8 @@ public:
     // full, or when a file of that name exists and is to be kept: that file
     // is then left as it was.
     bool commit();
+    // Why open() or commit() failed: "cannot write PATH: REASON".
+    QString problem() const;
 
 private:
     bool openUnnamed(const QString &folder);
@@ -44,4 +46,6 @@ private:
     // Where the file is written when the folder takes no unnamed files.
     QString m_namedTemporary;
     bool m_committed = false;
+    // The system's error of the step that failed.
+    int m_error = 0;
 };

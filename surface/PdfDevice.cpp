@@ -177,13 +177,15 @@ void PdfDevice::print(const Page &page, const PrintSettings &settings)
 void PdfDevice::printPages(const QList<Page> &pages, const PrintSettings &settings)
 {
     if (!QDir().mkpath(m_folder))
-        throw RuntimeError(RuntimeError::PrinterError);
+        throw RuntimeError(RuntimeError::PrinterError,
+                           QStringLiteral("cannot write into %1: the folder cannot be made").arg(m_folder));
     const QString baseName = fileBaseName(settings.documentName);
     // Written under a hidden name and named only when complete, so that no
     // reader meets a partial calendar, even when the program is killed.
     QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral(".%1-XXXXXX.part").arg(baseName)));
     if (!file.open())
-        throw RuntimeError(RuntimeError::PrinterError);
+        throw RuntimeError(RuntimeError::PrinterError,
+                           QStringLiteral("cannot write into %1: %2").arg(m_folder, file.errorString()));
     if (!writeDocument(file, pages, settings, pageLayout()))
         return;
     if (!keptOnDisk(file) || !givenUsualPermissions(file))

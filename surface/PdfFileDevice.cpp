@@ -41,10 +41,10 @@ void PdfFileDevice::printPages(const QList<Page> &pages, const PrintSettings &se
 {
     OutputFile file(m_path, m_existing);
     if (!file.open())
-        throw RuntimeError(RuntimeError::PrinterError);
+        throw RuntimeError(RuntimeError::PrinterError, file.problem());
     // Cancelled, the file never gets its name.
     if (!PdfDevice::writeDocument(file.device(), pages, settings, pageLayout()))
         return;
     if (!file.commit())
-        throw RuntimeError(RuntimeError::PrinterError);
+        throw RuntimeError(RuntimeError::PrinterError, file.problem());
 }

@@ -362,13 +362,6 @@ TEST_F(CommandLineProcess, ExistingOutputIsLeftAsItWasUnlessForced)
     EXPECT_EQ(filesLeft(), QStringList({"keep.pdf"})) << filesLeft().join(u' ').toStdString();
 }
 
-TEST_F(CommandLineProcess, OutputThatCannotBeWrittenIsStatusThreeInTheWindowsWords)
-{
-    const ProgramRun result = run({"--print", "--output", "no/such/folder/x.pdf"});
-    EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.standardError, QStringLiteral("monthly-calendar: Run-time error '482': Printer error\n"));
-}
-
 TEST_F(CommandLineProcess, OutputNameThatIsNotUtf8IsTakenByteForByte)
 {
     // QProcess would hand the name over as UTF-8; a shell hands over its bytes.
@@ -433,6 +426,26 @@ TEST_F(CommandLineProcess, ListPrintersShowsTheDevicesAsTheDeviceWindowDoes)
     const ProgramRun result = run({"--list-printers"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.standardOutput, QStringLiteral("  1 Save as PDF (paper: a4)\n"));
+}
+
+TEST_F(CommandLineProcess, OutputThatCannotBeWrittenNamesTheFileAndWhy)
+{
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("gone.pdf")), path(QStringLiteral("dangling.pdf"))));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.pdf")));
+    const std::tuple<const char *, bool, const char *> rows[] = {
+        {"no/such/folder/x.pdf", false, "no such folder"},
+        {"dangling.pdf", false, "exists (another run wrote it first)"},
+        {"folder.pdf", true, "a folder has that name"},
+    };
+    for (const auto &[name, force, reason] : rows) {
+        QStringList arguments = {"--print", "--output", QString::fromUtf8(name)};
+        if (force)
+            arguments.append(QStringLiteral("--force"));
+        const ProgramRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, 3) << name;
+        EXPECT_EQ(result.standardError,
+                  QStringLiteral("monthly-calendar: cannot write %1: %2\n").arg(QString::fromUtf8(name), reason));
+    }
 }
 
 TEST_F(CommandLineProcess, PrinterThatDoesNotExistIsStatusThree)
