@@ -3,6 +3,21 @@
 
 #include <QPainter>
 
+namespace {
+
+// What a screen reader tells of the picture: "tulips.jpg, 4000 × 3000".
+QString describe(const Picture &picture)
+{
+    if (picture.isNull())
+        return {};
+    const QSize pixels = picture.pixelSize();
+    if (pixels.isEmpty())
+        return picture.fileName();
+    return QStringLiteral("%1, %2 \u00d7 %3").arg(picture.fileName()).arg(pixels.width()).arg(pixels.height());
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
 {
@@ -15,6 +30,7 @@ void PictureBox::setPicture(const Picture &picture)
 {
     m_picture = picture;
     m_shown = QImage();
+    setAccessibleDescription(describe(picture));
     update();
 }
 

@@ -56,14 +56,16 @@ Widget *place(Widget *widget, const char *name, const QRect &twips)
     return widget;
 }
 
-// Labels are opaque in the face colour of buttons, with bold text.
+// Labels are opaque in the face colour of buttons, with bold text in the
+// text colour of buttons.
 QLabel *label(QWidget *client, const char *name, const QString &caption, const QRect &twips)
 {
     auto *control = place(new QLabel(caption, client), name, twips);
     control->setFont(sansSerif(true));
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control->setAutoFillBackground(true);
-    setColour(control, QPalette::Window, QApplication::palette().color(QPalette::Button));
+    const QPalette look = QApplication::palette();
+    setColour(control, QPalette::Window, look.color(QPalette::Button), look.color(QPalette::ButtonText));
     return control;
 }
 
@@ -77,6 +79,8 @@ QPushButton *button(QWidget *client, const char *name, const QString &caption, c
 {
     auto *control = place(new QPushButton(caption, client), name, twips);
     control->setFont(sansSerif(bold));
+    // Return presses the focused button, as in the windows users know.
+    control->setAutoDefault(true);
     setColour(control, QPalette::Button, colour);
     return control;
 }
@@ -333,6 +337,7 @@ void frmSorvane::setupControls(QWidget *client)
 {
     lblYear = label(client, "lblYear", QStringLiteral("Year (yyyy)"), {120, 550, 1005, 255});
     txtYear = field(client, "txtYear", {1320, 550, 1215, 285});
+    txtYear->setAccessibleDescription(QStringLiteral("four digits"));
     lblMonth = label(client, "lblMonth", QStringLiteral("Month (mm)"), {2880, 550, 1095, 255});
     txtMonth = field(client, "txtMonth", {4200, 550, 855, 285});
     cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Month Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
@@ -353,6 +358,8 @@ void frmSorvane::setupControls(QWidget *client)
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "txtMessage(" + QByteArray::number(i) + ")";
         txtMessage[i] = field(client, name.constData(), {1320, messageTops[i], 3500, 285});
+        // One "Notes" label stands over all five lines.
+        txtMessage[i]->setAccessibleName(QStringLiteral("Line %1").arg(i + 1));
     }
     cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("Address Font"), {5400, 1800, 1335, 300},
                         FontButtonColour, false);
@@ -374,6 +381,13 @@ void frmSorvane::setupControls(QWidget *client)
     lblCopies = label(client, "lblCopies", QStringLiteral("Copies"), {2400, 5880, 615, 255});
     txtCopies = field(client, "txtCopies", {3360, 5865, 300, 285});
     cmdExit = button(client, "cmdExit", QStringLiteral("Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
+
+    // A label that stands for a field names it to screen readers.
+    lblYear->setBuddy(txtYear);
+    lblMonth->setBuddy(txtMonth);
+    lblHeader->setBuddy(txtHeader);
+    lblMessage->setBuddy(txtMessage[5]);
+    lblCopies->setBuddy(txtCopies);
 }
 
 void frmSorvane::setupTabOrder()

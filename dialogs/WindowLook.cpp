@@ -17,9 +17,13 @@ QFont dialogFont(qreal points, bool bold)
     return windowFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour, const QColor &text)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
+    if (role == QPalette::Window)
+        palette.setColor(QPalette::WindowText, text);
+    else if (role == QPalette::Button)
+        palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
 }

@@ -18,4 +18,6 @@ QFont windowFont(const QString &family, qreal points, bool bold);
 // The dialog face of buttons, labels and fields.
 QFont dialogFont(qreal points, bool bold);
 
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+// A background role brings its text role along, set to text, so captions
+// keep their contrast whatever palette the desktop has.
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour, const QColor &text = Qt::black);

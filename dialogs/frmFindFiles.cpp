@@ -93,13 +93,15 @@ void frmFindFiles::filFilename_Click()
 void frmFindFiles::cmdDone_Click()
 {
     hide();
-    lblSelectInfo->setText(QStringLiteral(" "));
+    setPrompt(QStringLiteral(" "));
     Q_EMIT handBack();
 }
 
 void frmFindFiles::setPrompt(const QString &prompt)
 {
     lblSelectInfo->setText(prompt);
+    // A screen reader would read the line break as a character.
+    lblSelectInfo->setAccessibleName(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
 }
 
 void frmFindFiles::setDirectoryPath(const QString &path)
@@ -133,23 +135,27 @@ void frmFindFiles::setupControls()
     drvDrive->setObjectName(QStringLiteral("drvDrive"));
     drvDrive->setGeometry(twipsRect(120, 240, 2535, 315));
     drvDrive->setFont(listFont);
+    drvDrive->setAccessibleName(QStringLiteral("Drives"));
     connect(drvDrive, &QComboBox::activated, this, &frmFindFiles::drvDrive_Change);
 
     DirDirectory = new QListWidget(this);
     DirDirectory->setObjectName(QStringLiteral("DirDirectory"));
     DirDirectory->setGeometry(twipsRect(120, 720, 2535, 4140));
     DirDirectory->setFont(listFont);
+    DirDirectory->setAccessibleName(QStringLiteral("Folders"));
     connect(DirDirectory, &QListWidget::itemActivated, this, &frmFindFiles::openDirectoryItem);
 
     filFilename = new QListWidget(this);
     filFilename->setObjectName(QStringLiteral("filFilename"));
     filFilename->setGeometry(twipsRect(3240, 240, 2655, 4575));
     filFilename->setFont(listFont);
+    filFilename->setAccessibleName(QStringLiteral("Files"));
     connect(filFilename, &QListWidget::itemSelectionChanged, this, &frmFindFiles::filFilename_Click);
 
     cmdDone = new QPushButton(QStringLiteral("Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setGeometry(twipsRect(2257, 5520, 1500, 400));
+    cmdDone->setAutoDefault(true);
     setColour(cmdDone, QPalette::Button, QColor(255, 224, 192));
     connect(cmdDone, &QPushButton::clicked, this, &frmFindFiles::cmdDone_Click);
 

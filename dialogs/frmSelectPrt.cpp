@@ -71,12 +71,14 @@ void frmSelectPrt::setupControls()
     cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
     cmdSelFont->setGeometry(twipsRect(840, 3960, 2415, 495));
     cmdSelFont->setFont(dialogFont(9.75, true));
+    cmdSelFont->setAutoDefault(true);
 
     lstPrinterName = new QListWidget(this);
     lstPrinterName->setObjectName(QStringLiteral("lstPrinterName"));
     lstPrinterName->setGeometry(twipsRect(3720, 360, 3735, 3375));
     lstPrinterName->setSortingEnabled(false);
     lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstPrinterName->setAccessibleName(QStringLiteral("Devices"));
 
     lblProcess1 = instructionLabel(QStringLiteral("First Click on a Device from the list."),
                                    windowFont(QStringLiteral("Albertus Medium"), 12, false),
@@ -100,8 +102,12 @@ void frmSelectPrt::Form_Load()
 {
     runGuarded(m_msgBox, [this] {
         lstPrinterName->clear();
-        for (int index = 0; index < m_printers.count(); ++index)
-            lstPrinterName->addItem(deviceLine(index + 1, m_printers.item(index).DeviceName()));
+        for (int index = 0; index < m_printers.count(); ++index) {
+            auto *item = new QListWidgetItem(deviceLine(index + 1, m_printers.item(index).DeviceName()),
+                                             lstPrinterName);
+            // The padding lines the numbers up on screen; read aloud it is noise.
+            item->setData(Qt::AccessibleTextRole, item->text().trimmed());
+        }
         lstPrinterName->setCurrentRow(-1);
         lstPrinterName->clearSelection();
     });

@@ -3,6 +3,7 @@
 
 #include "input/PictureLoader.h"
 
+#include <QFileInfo>
 #include <QString>
 
 namespace {
@@ -28,5 +29,6 @@ void ShowPicFile(const QString &strPickedFile, Picture &picTemp, bool &binSelPic
     if (!loaded)
         return;
     picTemp = std::move(*loaded);
+    picTemp.setFileName(QFileInfo(strPickedFile).fileName());
     binSelPic = true;
 }

@@ -71,6 +71,7 @@ public:
     }
 
     QSizeF sizeTwips() const override { return m_sizeTwips; }
+    QSize pixelSize() const override { return m_image.size(); }
 
     void draw(QPainter &painter, const QRectF &target) const override
     {

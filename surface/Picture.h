@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QSizeF>
+#include <QString>
 #include <memory>
 
 class QPainter;
@@ -18,6 +19,8 @@ public:
     virtual QSizeF sizeTwips() const = 0;
     // Draws the whole picture stretched to target (painter coordinates).
     virtual void draw(QPainter &painter, const QRectF &target) const = 0;
+    // Its size in pixels; empty for a drawing made of strokes.
+    virtual QSize pixelSize() const { return {}; }
 };
 
 // A loaded picture, cheap to copy and shared between the holder on the
@@ -33,9 +36,14 @@ public:
 
     bool isNull() const { return !m_content; }
     QSizeF sizeTwips() const;
+    QSize pixelSize() const { return m_content ? m_content->pixelSize() : QSize(); }
     void draw(QPainter &painter, const QRectF &target) const;
+    // The name of the file it was read from, to tell users what they see.
+    const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &name) { m_fileName = name; }
     const PictureContent *content() const { return m_content.get(); }
 
 private:
     std::shared_ptr<const PictureContent> m_content;
+    QString m_fileName;
 };

@@ -7,6 +7,7 @@
 #include "dialogs/frmFindFiles.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -14,9 +15,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -178,6 +182,47 @@ TEST_F(MainWindowTest, FrameCloseEndsTheProgramThoughTheChooserIsOpen)
     m_window->close();
     EXPECT_EQ(m_window->findFiles(), nullptr);
     EXPECT_FALSE(anyWindowVisible());
+}
+
+// What a screen reader hears of controls in the three windows, opened by
+// Return; on a dark desktop palette.
+const std::tuple<const char *, QAccessible::Role, const char *> heard[] = {
+    {"txtYear", QAccessible::EditableText, "Year (yyyy)"}, {"txtMessage(4)", QAccessible::EditableText, "Line 5"},
+    {"lblCopies", QAccessible::StaticText, "Copies"}, {"cmdPrint", QAccessible::Button, "Print Calendar(s)"},
+    {"filFilename", QAccessible::List, "Files"}, {"cmdDone", QAccessible::Button, "Select"},
+    {"lblSelectInfo", QAccessible::StaticText, "Select a Picture file. Either a bmp, gif, jpg or wmf."},
+    {"lstPrinterName", QAccessible::List, "Devices"}, {"Label1", QAccessible::StaticText, "THEN"}};
+
+// WCAG relative luminance.
+double luminance(const QColor &colour)
+{
+    auto linear = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+TEST_F(MainWindowTest, ReturnOpensWindowsWhoseControlsAreNamedAndReadableOnADarkPalette)
+{
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    QApplication::setPalette(QPalette(QColor(32, 32, 32)));
+    m_window = std::make_unique<frmSorvane>(*m_printers, [](const MsgBoxRequest &) {});
+    for (const char *button : {"cmdPickPic", "cmdSelectPrt"})
+        QTest::keyClick(child<QPushButton>(m_window, button), Qt::Key_Return);
+    for (const auto &[name, role, text] : heard) {
+        QWidget *control = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            control = control ? control : window->findChild<QWidget *>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control)->role(), role) << name;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), text) << name;
+        const double fore = luminance(control->palette().color(control->foregroundRole()));
+        const double back = luminance(control->palette().color(control->backgroundRole()));
+        if (role == QAccessible::StaticText || role == QAccessible::Button) {
+            EXPECT_GE((std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05), 4.5) << name;
+        }
+    }
 }
 
 } // namespace
