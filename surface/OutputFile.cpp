@@ -74,10 +74,12 @@ bool OutputFile::commit()
     return m_committed;
 }
 
-bool OutputFile::nameUnnamed() const
+bool OutputFile::nameUnnamed()
 {
     if (m_existing == Existing::Keep)
         return linkUnder(m_path);
+    if (m_existing == Existing::Number)
+        return linkUnderFreeName([this](const QString &name) { return linkUnder(name); });
     // An unnamed file cannot take the place of another at once: it gets a
     // name of its own first, then is renamed over the old one.
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -94,15 +96,44 @@ bool OutputFile::nameUnnamed() const
     return false;
 }
 
-bool OutputFile::nameTemporary() const
+bool OutputFile::nameTemporary()
 {
     if (m_existing == Existing::Replace)
         return renameTo(m_namedTemporary, m_path);
     // link() refuses a name that exists, where rename() would replace it.
-    const bool linked =
-        ::link(FileNameBytes::encode(m_namedTemporary).constData(), FileNameBytes::encode(m_path).constData()) == 0;
+    const QByteArray temporary = FileNameBytes::encode(m_namedTemporary);
+    const auto link = [&temporary](const QString &name) {
+        return ::link(temporary.constData(), FileNameBytes::encode(name).constData()) == 0;
+    };
+    const bool linked = m_existing == Existing::Keep ? link(m_path) : linkUnderFreeName(link);
+    const int error = errno;
     removeFile(m_namedTemporary);
+    errno = error;
     return linked;
+}
+
+// Any entry takes a name, a dangling link too: link() refuses them all, so
+// no file is ever written through one.
+bool OutputFile::linkUnderFreeName(const std::function<bool(const QString &)> &link)
+{
+    for (int number = 1;; ++number) {
+        const QString name = numberedName(number);
+        if (link(name)) {
+            m_path = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+}
+
+QString OutputFile::numberedName(int number) const
+{
+    if (number == 1)
+        return m_path;
+    const QFileInfo target(m_path);
+    const QString suffix = target.suffix().isEmpty() ? QString() : u'.' + target.suffix();
+    return target.dir().filePath(QStringLiteral("%1 (%2)%3").arg(target.completeBaseName()).arg(number).arg(suffix));
 }
 
 bool OutputFile::renameTo(const QString &from, const QString &to)

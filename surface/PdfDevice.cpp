@@ -3,23 +3,16 @@
 
 #include "platform/MsgBoxRequest.h"
 #include "platform/RuntimeError.h"
+#include "surface/OutputFile.h"
 #include "surface/Page.h"
 #include "surface/PageRenderer.h"
 #include "surface/Paper.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,60 +24,6 @@ QString fileBaseName(const QString &documentName)
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     name.remove(QChar(0));
     return name.isEmpty() ? QStringLiteral("Calendar") : name;
-}
-
-// Any entry takes a name, also a dangling link or a pipe: the file is never
-// written through one.
-bool isTaken(const QString &path)
-{
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT;
-}
-
-// Gives the finished file its name, failing with EEXIST rather than
-// replacing an entry that took the name meanwhile.
-bool publish(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without that rename: a hard link refuses a taken name too.
-    if (::link(source.constData(), target.constData()) != 0)
-        return false;
-    ::unlink(source.constData());
-    return true;
-}
-
-// The written file under the first free name.
-QString publishUnderFreeName(QTemporaryFile &written, const QString &folder, const QString &baseName)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = PdfDevice::freeFileName(folder, baseName);
-        if (publish(written.fileName(), path)) {
-            written.setAutoRemove(false);
-            return path;
-        }
-        if (errno != EEXIST)
-            break;
-    }
-    throw RuntimeError(RuntimeError::PrinterError);
-}
-
-// A temporary file is private to its owner; a calendar gets the permissions
-// any new file of the user gets.
-bool givenUsualPermissions(QTemporaryFile &file)
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return ::fchmod(file.handle(), 0666 & ~mask) == 0;
-}
-
-bool keptOnDisk(QTemporaryFile &file)
-{
-    return file.flush() && ::fsync(file.handle()) == 0 && file.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -111,15 +50,6 @@ QList<QPageSize> PdfDevice::paperSizesWith(const QPageSize &current)
 QList<QPageSize> PdfDevice::paperSizes() const
 {
     return paperSizesWith(m_pageSize);
-}
-
-QString PdfDevice::freeFileName(const QString &folder, const QString &baseName)
-{
-    const QDir dir(folder);
-    QString path = dir.filePath(baseName + QStringLiteral(".pdf"));
-    for (int number = 2; isTaken(path); ++number)
-        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(baseName).arg(number));
-    return path;
 }
 
 QPageLayout PdfDevice::layoutFor(const QPageSize &pageSize)
@@ -179,16 +109,15 @@ void PdfDevice::printPages(const QList<Page> &pages, const PrintSettings &settin
     if (!QDir().mkpath(m_folder))
         throw RuntimeError(RuntimeError::PrinterError,
                            QStringLiteral("cannot write into %1: the folder cannot be made").arg(m_folder));
-    const QString baseName = fileBaseName(settings.documentName);
-    // Written under a hidden name and named only when complete, so that no
-    // reader meets a partial calendar, even when the program is killed.
-    QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral(".%1-XXXXXX.part").arg(baseName)));
+    // Named only when complete, so that no reader meets a partial calendar,
+    // even when the program is killed.
+    OutputFile file(QDir(m_folder).filePath(fileBaseName(settings.documentName) + QStringLiteral(".pdf")),
+                    OutputFile::Existing::Number);
     if (!file.open())
-        throw RuntimeError(RuntimeError::PrinterError,
-                           QStringLiteral("cannot write into %1: %2").arg(m_folder, file.errorString()));
-    if (!writeDocument(file, pages, settings, pageLayout()))
+        throw RuntimeError(RuntimeError::PrinterError, file.problem());
+    if (!writeDocument(file.device(), pages, settings, pageLayout()))
         return;
-    if (!keptOnDisk(file) || !givenUsualPermissions(file))
-        throw RuntimeError(RuntimeError::PrinterError);
-    m_lastFile = publishUnderFreeName(file, m_folder, baseName);
+    if (!file.commit())
+        throw RuntimeError(RuntimeError::PrinterError, file.problem());
+    m_lastFile = file.path();
 }

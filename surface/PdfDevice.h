@@ -20,10 +20,6 @@ public:
     explicit PdfDevice(QString folder);
     PdfDevice(QString folder, QPageSize pageSize);
 
-    // folder/baseName.pdf, or the first of "baseName (2).pdf", "(3)" ...
-    // that no entry takes yet (a dangling link takes its name).
-    static QString freeFileName(const QString &folder, const QString &baseName);
-
     // The paper with the printable area every PDF of the program has.
     static QPageLayout layoutFor(const QPageSize &pageSize);
     // The papers a PDF may be written on: the common ones and current.
