@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -25,10 +24,8 @@ namespace {
 // the glyphs most texts use.
 void printOnce(CalendarPage page, const QString &path)
 {
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(
+    Printers printers = Printers::only(
         std::make_unique<PdfFileDevice>(path, OutputFile::Existing::Replace, Paper::forLocale(QLocale())));
-    Printers printers(std::move(devices));
     PrintSurface surface(printers);
     // One copy shows all a print needs; a typed count would only cost.
     page.txtCopies = QStringLiteral("1");

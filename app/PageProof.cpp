@@ -13,7 +13,6 @@
 
 #include <QPainter>
 #include <memory>
-#include <vector>
 
 PageProof PageProof::of(const PrintSurface &surface, const OutputDevice &device, const CalendarPage &page,
                         const QLocale &locale)
@@ -24,9 +23,7 @@ PageProof PageProof::of(const PrintSurface &surface, const OutputDevice &device,
 
     auto capture = std::make_unique<CaptureDevice>(device);
     const CaptureDevice &kept = *capture;
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::move(capture));
-    Printers printers(std::move(devices));
+    Printers printers = Printers::only(std::move(capture));
     PrintSurface proofSurface(surface, printers);
     try {
         printCalendar(proofSurface, page, locale);

@@ -6,6 +6,7 @@
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
 #include "surface/CalendarPage.h"
+#include "surface/PictureFrame.h"
 #include "surface/PrintSurface.h"
 
 #include <QLocale>
@@ -122,7 +123,7 @@ void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLoc
     printHeader(surface, page);
     printLines(surface, page);
     if (page.binSelPic)
-        PlaceGraphic(surface, page.picture, page.picture.sizeTwips(), 8500, 300);
+        PlaceGraphic(surface, page.picture, page.picture.sizeTwips(), PictureFrame::Left, PictureFrame::Top);
     printMessage(surface, page);
     printTitle(surface, page, locale);
     drawFrames(surface);

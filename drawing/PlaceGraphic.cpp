@@ -4,26 +4,18 @@
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 #include "surface/Picture.h"
+#include "surface/PictureFrame.h"
 #include "surface/PrintSurface.h"
 
 #include <QColor>
 #include <QSizeF>
-#include <algorithm>
 
 namespace {
 
-constexpr int MaxWidth = 4800;
-constexpr float BoxHeight = 3200;
-constexpr int LayoutRight = 11460;
-constexpr int Margin = 50;
+constexpr float BoxHeight = PictureFrame::Height;
+constexpr int Margin = PictureFrame::Margin;
 constexpr qint16 FrameWidth = 16;
 const QColor FrameColor(192, 32, 128);
-
-// The frame, 100 wider than the picture, must end at the layout's right edge.
-float boxWidth(qint16 leftM)
-{
-    return float(std::clamp(LayoutRight - leftM - 2 * Margin, 0, MaxWidth));
-}
 
 } // namespace
 
@@ -35,7 +27,7 @@ void PlaceGraphic(PrintSurface &surface, const Picture &picture, QSizeF holderSi
         throw RuntimeError(RuntimeError::DivisionByZero);
     const float r = h / w;
 
-    const float box = boxWidth(leftM);
+    const float box = float(PictureFrame::widthAt(leftM));
     qint16 W = 0;
     qint16 H = 0;
     if (h / BoxHeight > w / box) {

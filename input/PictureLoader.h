@@ -2,6 +2,7 @@
 #pragma once
 
 #include "surface/Picture.h"
+#include "surface/PictureFrame.h"
 
 #include <QImage>
 #include <QSize>
@@ -20,10 +21,8 @@ inline constexpr qint64 maxDecodingBytes = 128 * 1024 * 1024;
 inline constexpr qint64 maxDeclaredPixels = 64 * 1024 * 1024;
 inline constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
 
-// The most pixels a picture is printed with: 600 dpi over its largest frame
-// on the page, 2860 twips wide (narrowed from 4800 so that the frame ends
-// at the layout's right edge) and 3200 high.
-inline constexpr QSize largestPrintedPixels(1192, 1334);
+// The most pixels a picture is printed with.
+inline constexpr QSize largestPrintedPixels = PictureFrame::largestPrintedDots();
 
 // Pixels kept of a large picture, at most twice its printed size each way:
 // a JPEG is decoded at the largest exact fraction of its size (1/2, 1/4 or

@@ -7,6 +7,9 @@
 // window a logical pixel is 15 twips.
 inline constexpr double TwipsPerInch = 1440;
 inline constexpr int TwipsPerPixel = 15;
+// The finest the program prints: PDFs are written at it, and pictures are
+// never printed with more dots.
+inline constexpr int PrintDotsPerInch = 600;
 
 constexpr int twipsToPixels(int twips)
 {

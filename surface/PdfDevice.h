@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Twips.h"
 #include "surface/OutputDevice.h"
 
 #include <QPageSize>
@@ -14,7 +15,7 @@ class QIODevice;
 class PdfDevice : public OutputDevice
 {
 public:
-    static constexpr int Resolution = 600;
+    static constexpr int Resolution = PrintDotsPerInch;
 
     // On the system's default paper.
     explicit PdfDevice(QString folder);

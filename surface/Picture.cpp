@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "surface/Picture.h"
 
+#include "platform/Twips.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 
 namespace {
-
-// Enough for any printer; the PDF writer re-encodes whatever it is given, so
-// more would only cost time and file size.
-constexpr double PrintDotsPerInch = 600;
 
 bool isAtLeastTwice(QSize size, QSize wanted)
 {
@@ -103,8 +101,8 @@ private:
         if (!device || device->logicalDpiX() <= 0 || device->logicalDpiY() <= 0)
             return QSize();
         const QSizeF dots = painter.deviceTransform().mapRect(target).size();
-        return QSize(int(std::ceil(dots.width() * PrintDotsPerInch / device->logicalDpiX())),
-                     int(std::ceil(dots.height() * PrintDotsPerInch / device->logicalDpiY())));
+        return QSize(int(std::ceil(dots.width() * double(PrintDotsPerInch) / device->logicalDpiX())),
+                     int(std::ceil(dots.height() * double(PrintDotsPerInch) / device->logicalDpiY())));
     }
 
     QImage m_image;

@@ -29,6 +29,13 @@ Printers::~Printers() = default;
 Printers::Printers(Printers &&) noexcept = default;
 Printers &Printers::operator=(Printers &&) noexcept = default;
 
+Printers Printers::only(std::unique_ptr<OutputDevice> device)
+{
+    std::vector<std::unique_ptr<OutputDevice>> devices;
+    devices.push_back(std::move(device));
+    return Printers(std::move(devices));
+}
+
 Printers Printers::fromSystem(const QString &pdfFolder)
 {
     std::vector<std::unique_ptr<OutputDevice>> devices;

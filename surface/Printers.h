@@ -22,6 +22,8 @@ public:
     Printers(Printers &&) noexcept;
     Printers &operator=(Printers &&) noexcept;
 
+    // Just device, current: what a print of the program's own makes on.
+    static Printers only(std::unique_ptr<OutputDevice> device);
     // The CUPS destinations, then "Save as PDF" writing into pdfFolder; the
     // CUPS default is current, else "Save as PDF".
     static Printers fromSystem(const QString &pdfFolder);
