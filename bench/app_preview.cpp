@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "app/PagePreview.h"
 #include "app/PageProof.h"
 #include "app/PageView.h"
 #include "app/frmSorvane.h"
 #include "dialogs/PageSetup.h"
 #include "input/wmf/WmfPicture.h"
-#include "surface/CalendarPage.h"
-#include "surface/FontSubstitutions.h"
+#include "page/CalendarPage.h"
 #include "surface/PdfDevice.h"
 #include "surface/Printers.h"
 
 #include "ClipArt.h"
 #include "FullPage.h"
 #include "LargePhoto.h"
+#include "ProcessUsage.h"
+#include "Statistics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,15 +20,13 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -42,14 +40,20 @@ Picture clipArt()
     return Picture(WmfPicture::fromData(ClipArt().build()));
 }
 
-double residentMegabytes()
+// Counts the paints of the watched widget: each shows the page anew.
+class PaintCounter : public QObject
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024) : 0;
-}
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // The main window with a full page and its preview, fitting the page into a
 // window of 1280 x 1024 less its frame and the desktop's panel.
@@ -67,13 +71,24 @@ public:
         QApplication::processEvents();
         m_megabytesBefore = residentMegabytes();
         m_window->findChild<QAction *>(QStringLiteral("mnuPreview"))->trigger();
-        preview().resize(1280, 1024 - 64);
-        preview().show();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("frmPreview"))
+                m_preview = window;
+        }
+        m_preview->resize(1280, 1024 - 64);
+        m_preview->show();
+        view().viewport()->installEventFilter(&m_paints);
         settle();
     }
 
-    PagePreview &preview() { return *m_window->preview(); }
+    ~PreviewFixture() { delete m_preview; }
+    PreviewFixture(const PreviewFixture &) = delete;
+    PreviewFixture &operator=(const PreviewFixture &) = delete;
+
+    PageView &view() { return *m_preview->findChild<PageView *>(); }
     frmSorvane &window() { return *m_window; }
+    // How often the preview has shown the page.
+    int paints() const { return m_paints.paints; }
     // Resident memory the open preview has added so far.
     double addedMegabytes() const { return residentMegabytes() - m_megabytesBefore; }
 
@@ -88,6 +103,8 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<Printers> m_printers;
     std::unique_ptr<frmSorvane> m_window;
+    QPointer<QWidget> m_preview;
+    PaintCounter m_paints;
     double m_megabytesBefore = 0;
 };
 
@@ -98,7 +115,7 @@ void BM_PreviewOpenMemory(benchmark::State &state)
     for (auto _ : state) {
         PreviewFixture fixture(photo());
         state.counters["added_MB_fit"] = fixture.addedMegabytes();
-        fixture.preview().view()->setZoom(PageView::MaxZoom);
+        fixture.view().setZoom(PageView::MaxZoom);
         fixture.settle();
         state.counters["added_MB_largest"] = fixture.addedMegabytes();
     }
@@ -109,7 +126,7 @@ BENCHMARK(BM_PreviewOpenMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 void rerender(benchmark::State &state, const Picture &picture)
 {
     PreviewFixture fixture(picture);
-    PageView &view = *fixture.preview().view();
+    PageView &view = fixture.view();
     const PageProof proof = view.proof();
     for (auto _ : state) {
         view.setProof(proof);
@@ -143,29 +160,22 @@ void BM_PreviewCompose(benchmark::State &state)
 }
 BENCHMARK(BM_PreviewCompose)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
-double percentile(std::vector<double> values, int percent)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[std::min(values.size() - 1, values.size() * size_t(percent) / 100)];
-}
-
 // A key typed into the header until the preview shows the new page.
 void BM_PreviewKeystrokeToRepaint(benchmark::State &state)
 {
     PreviewFixture fixture(photo());
     QLineEdit *header = fixture.window().findChild<QLineEdit *>(QStringLiteral("txtHeader"));
-    PageView &view = *fixture.preview().view();
     header->setFocus();
     std::vector<double> milliseconds;
     for (auto _ : state) {
-        const int renders = view.renders();
+        const int paints = fixture.paints();
         QElapsedTimer timer;
         timer.start();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QApplication::sendEvent(header, &press);
         QApplication::sendEvent(header, &release);
-        while (view.renders() == renders && timer.elapsed() < 1000)
+        while (fixture.paints() == paints && timer.elapsed() < 1000)
             QApplication::processEvents(QEventLoop::AllEvents, 1);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -184,12 +194,11 @@ BENCHMARK(BM_PreviewKeystrokeToRepaint)
 void BM_PageSetupToRepaint(benchmark::State &state)
 {
     PreviewFixture fixture(photo());
-    PageView &view = *fixture.preview().view();
     QAction *pageSetup = fixture.window().findChild<QAction *>(QStringLiteral("mnuPageSetup"));
     std::vector<double> milliseconds;
     bool a5 = true;
     for (auto _ : state) {
-        const int renders = view.renders();
+        const int paints = fixture.paints();
         QElapsedTimer timer;
         timer.start();
         pageSetup->trigger();
@@ -198,7 +207,7 @@ void BM_PageSetupToRepaint(benchmark::State &state)
         paper->setCurrentIndex(paper->findText(QPageSize(a5 ? QPageSize::A5 : QPageSize::A4).name()));
         setup->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         delete setup;
-        while (view.renders() == renders && timer.elapsed() < 1000)
+        while (fixture.paints() == paints && timer.elapsed() < 1000)
             QApplication::processEvents(QEventLoop::AllEvents, 1);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -210,13 +219,3 @@ void BM_PageSetupToRepaint(benchmark::State &state)
 BENCHMARK(BM_PageSetupToRepaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(40);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,142 +1,107 @@
 // SPDX-License-Identifier: MIT
-// Start-up of the whole program: from starting the process to the main
-// window's first paint (the program quits right after it), on the offscreen
-// platform, with the process's peak resident memory and CPU time; and the
-// same beside minimal_window, a plain Qt window with the same controls,
-// started in turn with the program so that both meet the same machine load.
+// The program as a user meets it, each run in a fresh process: from starting
+// it to the main window's first paint, beside minimal_window (a plain Qt
+// window with the same controls) started in turn so that both meet the same
+// machine load; and the first print of a session beside a reprint
+// (first_print_probe). Counters are medians over the runs.
+
+#include "ChildRun.h"
+#include "Statistics.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <optional>
-#include <spawn.h>
+#include <cstdio>
 #include <string>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 
-struct Run
+const std::vector<std::string> Offscreen = {"QT_QPA_PLATFORM=offscreen"};
+
+// The program and the floor end themselves once they have first painted.
+ChildRun startToFirstPaint(const char *program)
 {
-    double seconds = 0;
-    double cpuSeconds = 0;
-    long peakKilobytes = 0;
-};
-
-// Starts programs up to their first paint, without a screen.
-class Starter
-{
-public:
-    Starter()
-    {
-        for (char **entry = environ; *entry; ++entry) {
-            const std::string variable = *entry;
-            if (variable.rfind("QT_QPA_PLATFORM=", 0) != 0)
-                m_variables.push_back(variable);
-        }
-        m_variables.push_back("QT_QPA_PLATFORM=offscreen");
-        m_variables.push_back("MONTHLYCALENDAR_QUIT_AFTER_FIRST_PAINT=1");
-        for (std::string &variable : m_variables)
-            m_envp.push_back(variable.data());
-        m_envp.push_back(nullptr);
-        posix_spawn_file_actions_init(&m_actions);
-        posix_spawn_file_actions_addopen(&m_actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    }
-    ~Starter() { posix_spawn_file_actions_destroy(&m_actions); }
-    Starter(const Starter &) = delete;
-    Starter &operator=(const Starter &) = delete;
-
-    std::optional<Run> run(std::string program)
-    {
-        char *argv[] = {program.data(), nullptr};
-        const auto start = std::chrono::steady_clock::now();
-        pid_t pid = 0;
-        if (posix_spawn(&pid, program.c_str(), &m_actions, nullptr, argv, m_envp.data()) != 0)
-            return std::nullopt;
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        const auto end = std::chrono::steady_clock::now();
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            return std::nullopt;
-        return Run{std::chrono::duration<double>(end - start).count(),
-                   double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-                       + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6,
-                   usage.ru_maxrss};
-    }
-
-private:
-    std::vector<std::string> m_variables;
-    std::vector<char *> m_envp;
-    posix_spawn_file_actions_t m_actions;
-};
-
-double median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
+    return runProgram({program}, {"QT_QPA_PLATFORM=offscreen", std::string("LD_PRELOAD=") + QUIT_ON_FIRST_PAINT});
 }
 
 void StartToFirstPaint(benchmark::State &state)
 {
-    Starter starter;
-    long peakKilobytes = 0;
-    double cpuSeconds = 0;
+    std::vector<double> program, minimal, programCpu, minimalCpu;
+    double peakMegabytes = 0;
     for (auto _ : state) {
-        const std::optional<Run> run = starter.run(MONTHLY_CALENDAR_PROGRAM);
-        if (!run) {
-            state.SkipWithError("the program failed");
-            break;
-        }
-        state.SetIterationTime(run->seconds);
-        peakKilobytes = std::max(peakKilobytes, run->peakKilobytes);
-        cpuSeconds += run->cpuSeconds;
-    }
-    state.counters["peak_MB"] = double(peakKilobytes) / 1024;
-    // CPU time of the program itself: the wall time also counts waiting for
-    // a busy machine.
-    state.counters["cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
-}
-
-// Medians of both, and of the program's time over the minimal window's.
-void StartToFirstPaintBesideMinimalWindow(benchmark::State &state)
-{
-    Starter starter;
-    std::vector<double> program;
-    std::vector<double> minimal;
-    std::vector<double> programCpu;
-    std::vector<double> minimalCpu;
-    for (auto _ : state) {
-        const std::optional<Run> floor = starter.run(MINIMAL_WINDOW_PROGRAM);
-        const std::optional<Run> run = starter.run(MONTHLY_CALENDAR_PROGRAM);
-        if (!floor || !run) {
+        const ChildRun floor = startToFirstPaint(MINIMAL_WINDOW_PROGRAM);
+        const ChildRun run = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM);
+        if (!floor.done || !run.done) {
             state.SkipWithError("a program failed");
-            break;
+            return;
         }
-        state.SetIterationTime(run->seconds);
-        program.push_back(run->seconds * 1000);
-        minimal.push_back(floor->seconds * 1000);
-        programCpu.push_back(run->cpuSeconds * 1000);
-        minimalCpu.push_back(floor->cpuSeconds * 1000);
+        state.SetIterationTime(run.seconds);
+        program.push_back(run.seconds * 1000);
+        minimal.push_back(floor.seconds * 1000);
+        programCpu.push_back(run.cpuSeconds * 1000);
+        minimalCpu.push_back(floor.cpuSeconds * 1000);
+        peakMegabytes = std::max(peakMegabytes, run.peakMegabytes);
     }
-    if (program.empty())
-        return;
     state.counters["program_ms"] = median(program);
     state.counters["minimal_ms"] = median(minimal);
     state.counters["ratio"] = median(program) / median(minimal);
+    // CPU time of the program itself: the wall time also counts waiting for
+    // a busy machine.
+    state.counters["cpu_ms"] = median(programCpu);
     state.counters["cpu_ratio"] = median(programCpu) / median(minimalCpu);
+    state.counters["peak_MB"] = peakMegabytes;
+}
+BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// Milliseconds of the first print and of a reprint, in wall time and in the
+// window thread's CPU time, as the probe prints them.
+struct Session
+{
+    double first = 0;
+    double reprint = 0;
+    double firstCpu = 0;
+    double reprintCpu = 0;
+};
+
+bool session(const char *option, Session &times)
+{
+    const ChildRun run = runProgram({FIRST_PRINT_PROBE, option}, Offscreen);
+    return run.done
+           && std::sscanf(run.output.c_str(), "%lf %lf %lf %lf", &times.first, &times.reprint, &times.firstCpu,
+                          &times.reprintCpu)
+                  == 4;
 }
 
+void FirstPrintBesideReprint(benchmark::State &state, const char *option)
+{
+    std::vector<double> firsts, reprints, firstCpus, reprintCpus;
+    for (auto _ : state) {
+        Session times;
+        if (!session(option, times)) {
+            state.SkipWithError("the session failed");
+            return;
+        }
+        state.SetIterationTime(times.first / 1000);
+        firsts.push_back(times.first);
+        reprints.push_back(times.reprint);
+        firstCpus.push_back(times.firstCpu);
+        reprintCpus.push_back(times.reprintCpu);
+    }
+    state.counters["first_ms"] = median(firsts);
+    state.counters["reprint_ms"] = median(reprints);
+    state.counters["ratio"] = median(firsts) / median(reprints);
+    // Each print waits for its file to reach the disk, which on a busy
+    // machine varies more than the work before it.
+    state.counters["cpu_ratio"] = median(firstCpus) / median(reprintCpus);
+    state.counters["first_cpu_ms"] = median(firstCpus);
+}
+BENCHMARK_CAPTURE(FirstPrintBesideReprint, prepared, "--prepared")
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+BENCHMARK_CAPTURE(FirstPrintBesideReprint, cold, "--cold")
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+// The first print's time includes picking a 12-megapixel photo.
+BENCHMARK_CAPTURE(FirstPrintBesideReprint, photo, "--photo")
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+
 } // namespace
-
-BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15);
-BENCHMARK(StartToFirstPaintBesideMinimalWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
-
-BENCHMARK_MAIN();

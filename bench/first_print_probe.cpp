@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// One user's session as app_first_print sees it: the main window starts as
+// One user's session as app_startup sees it: the main window starts as
 // the program starts it, waits as a user would before typing, gets a month
 // filled in, and prints it, then prints it again. Prints the milliseconds of
 // the first print and of the median reprint on one line. "--cold" leaves out
@@ -7,6 +7,7 @@
 // photo just before the first print, whose time then includes its loading.
 
 #include "LargePhoto.h"
+#include "Statistics.h"
 
 #include "app/FirstPrintWarmUp.h"
 #include "app/frmSorvane.h"
@@ -23,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -53,12 +53,6 @@ Took millisecondsToPrint(QPushButton *print)
     timer.start();
     print->click();
     return {double(timer.nsecsElapsed()) / 1e6, threadCpuMilliseconds() - cpuStart};
-}
-
-double median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
@@ -107,8 +101,8 @@ int main(int argc, char **argv)
     QElapsedTimer loading;
     const double cpuStart = threadCpuMilliseconds();
     loading.start();
-    if (photo)
-        ShowPicFile(photoPath, page.picture, page.binSelPic, [&boxes](const MsgBoxRequest &) { ++boxes; });
+    if (photo && ShowPicFile(photoPath, page.picture, page.binSelPic))
+        ++boxes;
     window.setPage(page);
     Took first = millisecondsToPrint(print);
     first.wall = double(loading.nsecsElapsed()) / 1e6;

@@ -1,30 +1,23 @@
 // SPDX-License-Identifier: MIT
-// Hostile pictures and control files, each made here: the time to load,
-// show in the picture box and print one copy, and the peak memory of a
-// process that does only that (a child forked once the file is written).
+// Hostile pictures, each made here: the time to load, show in the picture box
+// and print one copy, and the peak memory of a process that does only that (a
+// child forked once the file is written). Hostile control files are read in
+// input_notes.
 #include "HostileRasters.h"
 #include "WmfWriter.h"
-#include "input/NotesFileContext.h"
 #include "input/PictureLoader.h"
-#include "input/ReadNotesFile.h"
-#include "surface/CalendarPage.h"
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 
-#include <QFile>
-#include <QElapsedTimer>
+#include "ChildRun.h"
+#include "Files.h"
+
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
 
 #include <functional>
 
@@ -33,52 +26,12 @@ namespace {
 constexpr qint16 Lowest = -32768;
 constexpr qint16 Highest = 32767;
 constexpr qint64 Megabyte = 1024 * 1024;
-// Just within the largest control file read.
-constexpr qint64 FileLimit = 64 * Megabyte - 128;
-
-struct ChildRun
-{
-    double seconds = 0;
-    double cpuSeconds = 0;
-    double peakRssMegabytes = 0;
-    bool done = false;
-};
-
-// Runs work in a child process, timed there; its peak memory is its own.
-ChildRun inChild(const std::function<bool()> &work)
-{
-    int results[2];
-    if (::pipe(results) != 0)
-        return {};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        QElapsedTimer clock;
-        clock.start();
-        const char done = work() ? 1 : 0;
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        (void)!::write(results[1], &seconds, sizeof seconds);
-        (void)!::write(results[1], &done, 1);
-        ::_exit(0);
-    }
-    ChildRun run;
-    char done = 0;
-    if (::read(results[0], &run.seconds, sizeof run.seconds) == sizeof run.seconds && ::read(results[0], &done, 1) == 1)
-        run.done = done;
-    int status = 0;
-    rusage usage{};
-    ::wait4(child, &status, 0, &usage);
-    ::close(results[0]);
-    ::close(results[1]);
-    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    run.peakRssMegabytes = usage.ru_maxrss / 1024.0;
-    return run;
-}
 
 void report(benchmark::State &state, const ChildRun &run)
 {
     state.SetIterationTime(run.seconds);
     state.counters["cpuMs"] = run.cpuSeconds * 1000;
-    state.counters["peakRssMB"] = run.peakRssMegabytes;
+    state.counters["peakRssMB"] = run.peakMegabytes;
     state.counters["done"] = run.done;
 }
 
@@ -149,22 +102,13 @@ const Kind pictures[] = {
     {"Polylines60MB", "polylines.wmf", longPolylines},
 };
 
-QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &contents)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(contents);
-    return path;
-}
-
 // Loads, paints at the picture box's size and prints one copy to PDF.
 void hostilePicture(benchmark::State &state, const Kind &kind)
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, kind.fileName, kind.make());
+    const QString path = writtenFile(dir, QString::fromLatin1(kind.fileName), kind.make());
     for (auto _ : state) {
-        report(state, inChild([&] {
+        report(state, runInChild([&] {
             const std::optional<Picture> picture = loadPicture(path);
             if (!picture)
                 return false;
@@ -186,75 +130,15 @@ void hostilePicture(benchmark::State &state, const Kind &kind)
     state.counters["fileKB"] = double(QFileInfo(path).size()) / 1024;
 }
 
-const Kind controlFiles[] = {
-    {"RuleDatedLines64MB", "notes.txt",
-     [] {
-         QByteArray file;
-         for (int i = 0; file.size() < FileLimit; ++i)
-             file += "DTM " + QByteArray::number(1 + i % 4) + " " + QByteArray::number(1 + i % 7) + " Committee\r\n";
-         return file;
-     }},
-    {"BirthdayLines64MB", "notes.txt",
-     [] {
-         QByteArray file;
-         for (int i = 0; file.size() < FileLimit; ++i)
-             file += "BIR " + QByteArray::number(i % 12 + 1) + "/" + QByteArray::number(i % 28 + 1) + "/"
-                     + QByteArray::number(1900 + i % 100) + " Grandfather\r\n";
-         return file;
-     }},
-    {"OneDayLine64MB", "notes.txt", [] { return "DAY 5 " + QByteArray(FileLimit, 'x') + "\r\n"; }},
-    {"MixedLines64MB", "notes.txt",
-     [] {
-         QByteArray file;
-         for (int i = 0; file.size() < FileLimit; ++i) {
-             switch (i % 6) {
-             case 0: file += "DAY " + QByteArray::number(i % 31 + 1) + " Planting\r\n"; break;
-             case 1: file += "NOT Meetings " + QByteArray::number(i) + "\r\n"; break;
-             case 2: file += "BIR 3/" + QByteArray::number(i % 28 + 1) + "/1950 Grandfather\r\n"; break;
-             case 3: file += "DTM 2 3 Committee\r\n"; break;
-             case 4: file += "MON " + QByteArray::number(1 + i % 12) + "\r\n"; break;
-             default: file += "HDR Header " + QByteArray::number(i) + "\r\n"; break;
-             }
-         }
-         return file;
-     }},
-};
-
-void hostileControlFile(benchmark::State &state, const Kind &kind)
-{
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, kind.fileName, kind.make());
-    for (auto _ : state) {
-        report(state, inChild([&] {
-            CalendarPage page;
-            page.txtYear = QStringLiteral("2004");
-            page.txtMonth = QStringLiteral("3");
-            const NotesFileContext context{{}, QDate(2026, 12, 8), QLocale(QLocale::English, QLocale::UnitedStates)};
-            ReadNotesFile(path, page, context);
-            return std::any_of(page.strNotes.begin(), page.strNotes.end(), [](const QString &n) { return !n.isEmpty(); });
-        }));
-    }
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+// One benchmark per kind of picture.
+[[maybe_unused]] const bool Registered = [] {
     for (const Kind &kind : pictures) {
         benchmark::RegisterBenchmark((std::string("Picture/") + kind.name).c_str(), hostilePicture, kind)
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime()
             ->Iterations(1);
     }
-    for (const Kind &kind : controlFiles) {
-        benchmark::RegisterBenchmark((std::string("ControlFile/") + kind.name).c_str(), hostileControlFile, kind)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime()
-            ->Iterations(1);
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+    return true;
+}();
+
+} // namespace

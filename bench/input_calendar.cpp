@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "input/CalendarFile.h"
-#include "surface/EventSource.h"
+#include "page/EventSource.h"
 
-#include <QFile>
+#include "Files.h"
+#include "ProcessUsage.h"
+
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -83,42 +84,26 @@ QByteArray calendar(int events)
     return file + "END:VCALENDAR\r\n";
 }
 
-double peakRssMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
-
-QString written(QTemporaryDir &dir, const QString &name, const QByteArray &data)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(data);
-    return path;
-}
-
 void BM_ReadAddressBook(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QByteArray data = addressBook(int(state.range(0)));
-    const QString path = written(dir, QStringLiteral("contacts.vcf"), data);
+    const QString path = writtenFile(dir, QStringLiteral("contacts.vcf"), data);
     for (auto _ : state)
         benchmark::DoNotOptimize(readCalendarFile(path, Berlin));
     state.counters["fileMB"] = data.size() / 1e6;
-    state.counters["peakRssMB"] = peakRssMegabytes();
+    state.counters["peakRssMB"] = peakMegabytes();
 }
 
 void BM_ReadCalendar(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QByteArray data = calendar(int(state.range(0)));
-    const QString path = written(dir, QStringLiteral("club.ics"), data);
+    const QString path = writtenFile(dir, QStringLiteral("club.ics"), data);
     for (auto _ : state)
         benchmark::DoNotOptimize(readCalendarFile(path, Berlin));
     state.counters["fileMB"] = data.size() / 1e6;
-    state.counters["peakRssMB"] = peakRssMegabytes();
+    state.counters["peakRssMB"] = peakMegabytes();
 }
 
 // Both files attached; the notes of one month, as each print lays them.
@@ -126,8 +111,8 @@ void BM_NotesOfMonth(benchmark::State &state)
 {
     QTemporaryDir dir;
     const CalendarFileRead read =
-        readCalendarFiles({written(dir, QStringLiteral("contacts.vcf"), addressBook(5000)),
-                           written(dir, QStringLiteral("club.ics"), calendar(10000))},
+        readCalendarFiles({writtenFile(dir, QStringLiteral("contacts.vcf"), addressBook(5000)),
+                           writtenFile(dir, QStringLiteral("club.ics"), calendar(10000))},
                           Berlin);
     const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
     int notes = 0;
@@ -140,7 +125,7 @@ void BM_NotesOfMonth(benchmark::State &state)
             notes += entry.isEmpty() ? 0 : int(entry.count(QStringLiteral(" ^ "))) + 1;
     }
     state.counters["notes"] = notes;
-    state.counters["peakRssMB"] = peakRssMegabytes();
+    state.counters["peakRssMB"] = peakMegabytes();
 }
 
 BENCHMARK(BM_ReadAddressBook)->ArgName("contacts")->Arg(5000)->Unit(benchmark::kMillisecond);
@@ -149,4 +134,3 @@ BENCHMARK(BM_NotesOfMonth)->ArgName("month")->Arg(1)->Arg(6)->Unit(benchmark::kM
 
 } // namespace
 
-BENCHMARK_MAIN();

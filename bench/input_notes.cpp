@@ -1,37 +1,28 @@
 // SPDX-License-Identifier: MIT
-// Reading control files: a million-line file of the usual tags beside a
-// plain reader doing the same work (the floor), and 64 MB files of one kind
-// of line each. Every read runs in a child forked once the file is written,
-// so its CPU time and peak memory are its own.
+// Reading control files: a million-line file of the usual tags beside the
+// floor of merely splitting it into lines of text, and the largest files
+// read, of one kind of line each. Every read runs in a child forked once the
+// file is written, so its CPU time and peak memory are its own.
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
+
+#include "ChildRun.h"
+#include "Files.h"
+#include "Statistics.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <ctime>
-#include <fstream>
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr qint64 Megabyte = 1024 * 1024;
-// Just within the largest control file read.
-constexpr qint64 FileLimit = 64 * Megabyte - 128;
-
-using Line = std::function<QByteArray(int)>;
 
 QByteArray dayLine(int i)
 {
@@ -81,82 +72,9 @@ QByteArray junkLine(int i)
     return line;
 }
 
-QByteArray linesOf(const Line &line, qint64 lines, qint64 bytes)
-{
-    QByteArray file;
-    for (int i = 0; i < lines && file.size() < bytes; ++i)
-        file += line(i) + "\r\n";
-    return file;
-}
-
-QString writeFile(const QTemporaryDir &dir, const QByteArray &contents)
-{
-    const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(contents);
-    return path;
-}
-
-struct ChildRun
-{
-    double cpuSeconds = 0;
-    // Peak resident memory above what the child held when it started.
-    double addedMegabytes = 0;
-    double peakMegabytes = 0;
-};
-
-double cpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-double residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word) {
-        if (word == "VmRSS:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-    }
-    return 0;
-}
-
-ChildRun inChild(const std::function<void()> &work)
-{
-    int results[2];
-    if (::pipe(results) != 0)
-        return {};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const double startMegabytes = residentMegabytes();
-        const double start = cpuSeconds();
-        work();
-        ChildRun run{cpuSeconds() - start, 0, 0};
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        run.peakMegabytes = usage.ru_maxrss / 1024.0;
-        run.addedMegabytes = run.peakMegabytes - startMegabytes;
-        (void)!::write(results[1], &run, sizeof run);
-        ::_exit(0);
-    }
-    ChildRun run;
-    if (::read(results[0], &run, sizeof run) != sizeof run)
-        run = {};
-    ::waitpid(child, nullptr, 0);
-    ::close(results[0]);
-    ::close(results[1]);
-    return run;
-}
-
 NotesFileContext usContext()
 {
-    return {{}, QDate(2026, 12, 8), QLocale(QLocale::English, QLocale::UnitedStates)};
+    return {QDate(2026, 12, 8), QLocale(QLocale::English, QLocale::UnitedStates)};
 }
 
 CalendarPage marchPage()
@@ -167,134 +85,42 @@ CalendarPage marchPage()
     return page;
 }
 
-void readByTheProgram(const QString &path)
+bool readByTheProgram(const QString &path)
 {
     CalendarPage page = marchPage();
     ReadNotesFile(path, page, usContext());
-    benchmark::DoNotOptimize(page.strNotes);
+    return std::any_of(page.strNotes.begin(), page.strNotes.end(), [](const QString &notes) { return !notes.isEmpty(); });
 }
 
-// The floor: the same lines with the same effects, written as directly as
-// one can for this file's forms (numbers by from_chars, month/day/year
-// dates, notes made and appended only up to the seven a cell prints).
-class PlainReader
+// The floor: what any reader of the file does before it knows a tag, read
+// it whole, split it into lines and decode each line's text.
+bool splitPlainly(const QString &path)
 {
-    static constexpr int PrintedNotes = 7;
-
-public:
-    void read(const QString &path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        const QByteArray contents = file.readAll();
-        std::string_view rest(contents.constData(), size_t(contents.size()));
-        while (!rest.empty()) {
-            const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
-            readLine(rest.substr(0, end));
-            rest.remove_prefix(std::min(rest.size(), end + (rest.substr(end, 2) == "\r\n" ? 2 : 1)));
-        }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray contents = file.readAll();
+    qsizetype characters = 0;
+    for (qsizetype start = 0, end = 0; start < contents.size(); start = end + 1) {
+        end = contents.indexOf('\n', start);
+        if (end < 0)
+            end = contents.size();
+        characters += QString::fromUtf8(QByteArrayView(contents).sliced(start, end - start).trimmed()).size();
     }
-
-    CalendarPage page = marchPage();
-
-private:
-    static std::string_view trimmed(std::string_view text)
-    {
-        const size_t begin = text.find_first_not_of(' ');
-        if (begin == std::string_view::npos)
-            return {};
-        return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-    }
-
-    static QString text(std::string_view bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
-
-    static int number(std::string_view &text)
-    {
-        int value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        text.remove_prefix(size_t(end - text.data()));
-        return error == std::errc() ? value : -1;
-    }
-
-    bool takes(int day) const { return day >= 1 && day <= 31 && m_notes[day - 1] < PrintedNotes; }
-
-    void append(int day, const QString &note)
-    {
-        ++m_notes[day - 1];
-        QString &entry = page.strNotes[day - 1];
-        if (!entry.isEmpty())
-            entry += QLatin1StringView(" ^ ");
-        entry += note;
-    }
-
-    void readLine(std::string_view line)
-    {
-        line = trimmed(line);
-        if (line.size() < 3)
-            return;
-        std::string tag(line.substr(0, 3));
-        std::transform(tag.begin(), tag.end(), tag.begin(), [](char c) { return char(std::toupper(c)); });
-        const size_t space = line.find(' ');
-        std::string_view value = space == std::string_view::npos ? line : trimmed(line.substr(space + 1));
-        if (tag == "HDR") {
-            page.txtHeader = text(value);
-        } else if (tag == "NOT") {
-            if (m_notesTaken < 5)
-                page.txtMessage[m_notesTaken++] = text(value);
-        } else if (tag == "MSG") {
-            page.txtMessage[5] = text(value);
-        } else if (tag == "DAY") {
-            const int day = number(value);
-            if (!value.empty() && takes(day))
-                append(day, text(value.substr(1)));
-        } else if (tag == "BIR") {
-            number(value);
-            value.remove_prefix(1);
-            const int day = number(value);
-            value.remove_prefix(1);
-            const int year = number(value);
-            if (year > 1850 && year < 2026 && takes(day))
-                append(day, text(trimmed(value)) + QLatin1StringView(" is ") + QString::number(2026 - year));
-        } else if (tag == "DTM") {
-            const int occurrence = number(value);
-            value.remove_prefix(1);
-            const int weekday = number(value);
-            const QDate first(page.txtYear.toInt(), page.txtMonth.toInt(), 1);
-            const int firstWeekday = first.dayOfWeek() % 7 + 1;
-            const int day = (weekday - firstWeekday + 7) % 7 + 1 + (occurrence - 1) * 7;
-            if (takes(day))
-                append(day, text(trimmed(value)));
-        }
-    }
-
-    int m_notesTaken = 0;
-    std::array<int, 31> m_notes{};
-};
-
-void readPlainly(const QString &path)
-{
-    PlainReader reader;
-    reader.read(path);
-    benchmark::DoNotOptimize(reader.page.strNotes);
+    benchmark::DoNotOptimize(characters);
+    return true;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The program's reader and the plain one, interleaved, medians of each.
-void BM_MillionLinesBesidePlainReader(benchmark::State &state)
+// The program's reader and the floor, interleaved, medians of each.
+void BM_MillionLinesBesideLineSplitting(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, linesOf(usualLine, 1000000, FileLimit));
+    const QString path = writtenFile(dir, QStringLiteral("notes.txt"), controlFile(usualLine, 1000000));
     const double fileMegabytes = double(QFile(path).size()) / Megabyte;
     std::vector<double> cpu, memory, plainCpu, plainMemory;
     for (auto _ : state) {
-        const ChildRun run = inChild([&] { readByTheProgram(path); });
-        const ChildRun plain = inChild([&] { readPlainly(path); });
+        const ChildRun run = runInChild([&] { return readByTheProgram(path); });
+        const ChildRun plain = runInChild([&] { return splitPlainly(path); });
         cpu.push_back(run.cpuSeconds);
         memory.push_back(run.addedMegabytes);
         plainCpu.push_back(plain.cpuSeconds);
@@ -310,13 +136,25 @@ void BM_MillionLinesBesidePlainReader(benchmark::State &state)
     state.counters["plainAddedMB"] = median(plainMemory);
 }
 
-BENCHMARK(BM_MillionLinesBesidePlainReader)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_MillionLinesBesideLineSplitting)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 struct LargeFile
 {
     const char *name;
-    Line line;
+    LineMaker line;
 };
+
+QByteArray mixedLine(int i)
+{
+    switch (i % 6) {
+    case 0: return "DAY " + QByteArray::number(i % 31 + 1) + " Planting";
+    case 1: return "NOT Meetings " + QByteArray::number(i);
+    case 2: return "BIR 3/" + QByteArray::number(i % 28 + 1) + "/1950 Grandfather";
+    case 3: return "DTM 2 3 Committee";
+    case 4: return "MON " + QByteArray::number(1 + i % 12);
+    default: return "HDR Header " + QByteArray::number(i);
+    }
+}
 
 const LargeFile largeFiles[] = {
     {"RuleDatedLines", ruleDatedLine},
@@ -327,35 +165,36 @@ const LargeFile largeFiles[] = {
     {"BirthdayLinesIdentical", [](int) { return QByteArray("BIR 3/17/1950 Grandfather"); }},
     {"DayLines", dayLine},
     {"UsualLines", usualLine},
+    // The month changes under the notes already read.
+    {"MixedLines", mixedLine},
     {"JunkLines", junkLine},
-    {"OneDayLine", [](int) { return "DAY 5 " + QByteArray(FileLimit - 8, 'x'); }},
+    {"OneDayLine", [](int) { return "DAY 5 " + QByteArray(LargestControlFile - 8, 'x'); }},
 };
 
 void BM_Read64Megabytes(benchmark::State &state, const LargeFile &kind)
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, linesOf(kind.line, FileLimit, FileLimit));
+    const QString path = writtenFile(dir, QStringLiteral("notes.txt"), controlFile(kind.line, LargestControlFile));
     for (auto _ : state) {
-        const ChildRun run = inChild([&] { readByTheProgram(path); });
+        const ChildRun run = runInChild([&] { return readByTheProgram(path); });
         state.SetIterationTime(run.cpuSeconds);
         state.counters["cpuMs"] = run.cpuSeconds * 1000;
         state.counters["addedMB"] = run.addedMegabytes;
         state.counters["peakMB"] = run.peakMegabytes;
+        state.counters["done"] = run.done;
     }
     state.counters["fileMB"] = double(QFile(path).size()) / Megabyte;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
-{
+// One benchmark per kind of file.
+[[maybe_unused]] const bool Registered = [] {
     for (const LargeFile &kind : largeFiles) {
         benchmark::RegisterBenchmark((std::string("BM_Read64Megabytes/") + kind.name).c_str(), BM_Read64Megabytes, kind)
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime()
             ->Iterations(1);
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+    return true;
+}();
+
+} // namespace

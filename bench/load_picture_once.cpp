@@ -5,7 +5,7 @@
 //
 // Usage: load_picture_once PICTURE
 #include "input/PictureLoader.h"
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
 #include <QCoreApplication>
 #include <QString>

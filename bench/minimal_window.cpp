@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The floor for start-up: a plain Qt main window with the program's controls
 // at their places (labels, fields, buttons, a frame, a picture area and the
-// menu bar), written without the program's code, quitting once it has
-// first painted.
+// menu bar), written without the program's code. Started as the program
+// is, under the module that ends it at its first paint.
 
 #include <QAction>
 #include <QApplication>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -15,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -60,17 +58,6 @@ void button(QWidget *client, const QString &caption, const QRect &place, const Q
     control->setFont(sansSerif(bold));
     colour(control, QPalette::Button, face);
 }
-
-class QuitAfterPaint : public QObject
-{
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 } // namespace
 
@@ -124,8 +111,6 @@ int main(int argc, char **argv)
     view->addAction(QStringLiteral("Page &Preview"))->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     window.menuBar()->addAction(QStringLiteral("&Help"));
 
-    QuitAfterPaint quit;
-    client->installEventFilter(&quit);
     window.show();
     return app.exec();
 }

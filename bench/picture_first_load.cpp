@@ -1,51 +1,36 @@
 // SPDX-License-Identifier: MIT
-// Loading the 4000 x 3000 photo as a user's first load pays for it: in a
-// fresh process, with the file out of the page cache, beside the warm load
-// that a long-running process repeats. The cold figure is the CPU time of
-// the load alone, as the helper process reports it; its counters add the
-// load's wall time and the whole helper process's CPU time.
+// Loading the 4000 x 3000 photo: as a user's first load pays for it, in a
+// fresh process (load_picture_once) with the file out of the page cache,
+// beside the warm load that a long-running process repeats, and decoded from
+// memory alone. The first load's figure is the CPU time of the load as the
+// helper reports it; its counters add the load's wall time and the whole
+// helper process's CPU time.
 
 #include "input/PictureLoader.h"
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
+#include "ChildRun.h"
+#include "Files.h"
 #include "LargePhoto.h"
+#include "Repeated.h"
 
-#include <QCoreApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <fcntl.h>
-#include <spawn.h>
-#include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
 // The photo written once to a file of its own for the whole run.
-class PhotoFile
+const QString &photoFile()
 {
-public:
-    PhotoFile()
-    {
-        QFile file(path());
-        ok = file.open(QIODevice::WriteOnly) && file.write(largeJpegFile()) > 0 && file.flush();
-    }
-    QString path() const { return folder.filePath(QStringLiteral("photo.jpg")); }
-
-    QTemporaryDir folder;
-    bool ok = false;
-};
-
-const PhotoFile &photo()
-{
-    static const PhotoFile file;
-    return file;
+    static const QTemporaryDir folder;
+    static const QString path = writtenFile(folder, QStringLiteral("photo.jpg"), largeJpegFile());
+    return path;
 }
 
 void dropFromPageCache(const QString &path)
@@ -57,69 +42,23 @@ void dropFromPageCache(const QString &path)
     close(fd);
 }
 
-double seconds(const timeval &time)
-{
-    return double(time.tv_sec) + double(time.tv_usec) / 1e6;
-}
-
-struct FirstLoad
-{
-    bool ok = false;
-    double cpuMs = 0;
-    double wallMs = 0;
-    double processCpuMs = 0;
-};
-
-FirstLoad loadInFreshProcess(const std::string &path)
-{
-    int out[2];
-    if (pipe(out) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::string program = LOAD_PICTURE_ONCE;
-    std::string argument = path;
-    char *argv[] = {program.data(), argument.data(), nullptr};
-    pid_t pid = 0;
-    const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    FirstLoad load;
-    char line[128] = {};
-    const ssize_t size = started ? read(out[0], line, sizeof line - 1) : -1;
-    close(out[0]);
-    if (!started)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    load.ok = size > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0
-           && std::sscanf(line, "%lf %lf", &load.cpuMs, &load.wallMs) == 2;
-    load.processCpuMs = (seconds(usage.ru_utime) + seconds(usage.ru_stime)) * 1000;
-    return load;
-}
-
 void BM_LoadLargePhotoFirstInProcess(benchmark::State &state)
 {
-    if (!photo().ok) {
-        state.SkipWithError("cannot write the photo");
-        return;
-    }
-    const std::string path = QFile::encodeName(photo().path()).toStdString();
+    const std::string path = QFile::encodeName(photoFile()).toStdString();
     double wallMs = 0;
     double processCpuMs = 0;
     for (auto _ : state) {
-        dropFromPageCache(photo().path());
-        const FirstLoad load = loadInFreshProcess(path);
-        if (!load.ok) {
+        dropFromPageCache(photoFile());
+        const ChildRun run = runProgram({LOAD_PICTURE_ONCE, path});
+        double cpuMs = 0;
+        double loadWallMs = 0;
+        if (!run.done || std::sscanf(run.output.c_str(), "%lf %lf", &cpuMs, &loadWallMs) != 2) {
             state.SkipWithError("the helper did not load the photo");
             return;
         }
-        state.SetIterationTime(load.cpuMs / 1000);
-        wallMs += load.wallMs;
-        processCpuMs += load.processCpuMs;
+        state.SetIterationTime(cpuMs / 1000);
+        wallMs += loadWallMs;
+        processCpuMs += run.cpuSeconds * 1000;
     }
     state.counters["load_wall_ms"] = benchmark::Counter(wallMs, benchmark::Counter::kAvgIterations);
     state.counters["process_cpu_ms"] = benchmark::Counter(processCpuMs, benchmark::Counter::kAvgIterations);
@@ -129,22 +68,21 @@ BENCHMARK(BM_LoadLargePhotoFirstInProcess)->UseManualTime()->Unit(benchmark::kMi
 // The same file loaded again and again in this process.
 void BM_LoadLargePhotoWarm(benchmark::State &state)
 {
-    if (!photo().ok) {
-        state.SkipWithError("cannot write the photo");
-        return;
-    }
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadPicture(photo().path()));
+        benchmark::DoNotOptimize(loadPicture(photoFile()));
 }
-BENCHMARK(BM_LoadLargePhotoWarm)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Repetitions(5);
+BENCHMARK(BM_LoadLargePhotoWarm)->Apply(repeatedInMilliseconds);
+
+// The photo decoded from memory as the loader does it (reduced while decoding).
+void BM_LoadLargePhoto(benchmark::State &state)
+{
+    QByteArray file = largeJpegFile();
+    for (auto _ : state) {
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(decodeImage(buffer));
+    }
+}
+BENCHMARK(BM_LoadLargePhoto)->Apply(repeatedInMilliseconds);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

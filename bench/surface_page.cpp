@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "surface/FontSubstitutions.h"
-#include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
-#include "surface/Printers.h"
 
 #include "LargePhoto.h"
+#include "PdfTarget.h"
+#include "Repeated.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPaintEngine>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <functional>
 
@@ -41,18 +38,14 @@ void drawPage(PrintSurface &surface, const Picture &picture)
 // same one (copies, reprints). Making the picture is not timed.
 void printPages(benchmark::State &state, bool freshPicture, const std::function<Picture()> &makePicture)
 {
-    QTemporaryDir folder;
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
-    Printers printers(std::move(devices));
-    PrintSurface surface(printers);
+    PdfTarget target;
     Picture picture = makePicture();
     qint64 fileSize = 0;
     for (auto _ : state) {
-        drawPage(surface, picture);
-        surface.EndDoc();
+        drawPage(target.surface, picture);
+        target.surface.EndDoc();
         state.PauseTiming();
-        const QString file = static_cast<PdfDevice &>(printers.current()).lastFile();
+        const QString file = target.lastFile();
         fileSize = QFileInfo(file).size();
         QFile::remove(file);
         if (freshPicture)
@@ -73,13 +66,13 @@ void BM_PdfPageWithLargePicture(benchmark::State &state)
 {
     printLoadedPhoto(state, false);
 }
-BENCHMARK(BM_PdfPageWithLargePicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PdfPageWithLargePicture)->Apply(repeatedInMilliseconds);
 
 void BM_PdfPageFirstPrintOfLargePicture(benchmark::State &state)
 {
     printLoadedPhoto(state, true);
 }
-BENCHMARK(BM_PdfPageFirstPrintOfLargePicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PdfPageFirstPrintOfLargePicture)->Apply(repeatedInMilliseconds);
 
 // All 4000 x 3000 pixels handed to the surface, which then reduces them
 // itself: the most its one-time scaling can cost.
@@ -88,7 +81,7 @@ void BM_PdfPageFirstPrintOfFullSizePicture(benchmark::State &state)
     const QImage image = fullSizeImage(largeJpegFile());
     printPages(state, true, [&image] { return pictureOf(image); });
 }
-BENCHMARK(BM_PdfPageFirstPrintOfFullSizePicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PdfPageFirstPrintOfFullSizePicture)->Apply(repeatedInMilliseconds);
 
 // A 600 dpi device that takes whatever is drawn and keeps nothing.
 class DiscardingEngine : public QPaintEngine
@@ -145,16 +138,13 @@ void BM_ReduceLoadedPhotoForFullPage(benchmark::State &state)
         picture.draw(painter, QRectF(0, 0, 2860 / 2.4, 2145 / 2.4));
     }
 }
-BENCHMARK(BM_ReduceLoadedPhotoForFullPage)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReduceLoadedPhotoForFullPage)->Apply(repeatedInMilliseconds);
 
 // The month grid measures every word of every note.
 void BM_TextWidth(benchmark::State &state)
 {
-    QTemporaryDir folder;
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
-    Printers printers(std::move(devices));
-    PrintSurface surface(printers);
+    PdfTarget target;
+    PrintSurface &surface = target.surface;
     surface.setFontName(QStringLiteral("Arial"));
     surface.setFontSize(8);
     const QString word = QStringLiteral("Anniversary");
@@ -166,11 +156,8 @@ BENCHMARK(BM_TextWidth)->Unit(benchmark::kMicrosecond);
 // A header of one 10 MB word, measured at every size of the header fit.
 void BM_TextWidthGiantWordAtEverySize(benchmark::State &state)
 {
-    QTemporaryDir folder;
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::make_unique<PdfDevice>(folder.path(), QPageSize(QPageSize::A4)));
-    Printers printers(std::move(devices));
-    PrintSurface surface(printers);
+    PdfTarget target;
+    PrintSurface &surface = target.surface;
     surface.setFontName(QStringLiteral("Arial"));
     const QString word(10 * 1024 * 1024, u'm');
     for (auto _ : state) {
@@ -183,13 +170,3 @@ void BM_TextWidthGiantWordAtEverySize(benchmark::State &state)
 BENCHMARK(BM_TextWidthGiantWordAtEverySize)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,17 +4,13 @@
 #include "ClipArt.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QtEndian>
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -73,12 +69,3 @@ void playOnImage(benchmark::State &state)
 BENCHMARK(loadClipArt)->Unit(benchmark::kMicrosecond);
 BENCHMARK(playOnPdf)->Unit(benchmark::kMicrosecond);
 BENCHMARK(playOnImage)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -2,7 +2,7 @@
 #include "LargePhoto.h"
 
 #include "input/PictureLoader.h"
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
 #include <QBuffer>
 #include <QImage>

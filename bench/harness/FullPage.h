@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
 
 // A full page of August 2003: header, five lines, message, picture and three
 // notes a day.
