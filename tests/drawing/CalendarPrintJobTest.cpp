@@ -3,8 +3,8 @@
 #include "tests/support/RowName.h"
 
 #include "drawing/CalendarPrintJob.h"
+#include "page/CalendarPage.h"
 #include "platform/RuntimeError.h"
-#include "surface/CalendarPage.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QDir>
@@ -67,7 +67,7 @@ std::optional<PageText> textNamed(const Page &page, const QString &content)
     return std::nullopt;
 }
 
-TEST(CalendarPrintJob, ShortHeaderPrintsAt24Points)
+TEST(CalendarPrintJobTest, ShortHeaderPrintsAt24Points)
 {
     PrintTarget target;
     const Page page = printed(target, pageInput());
@@ -78,7 +78,7 @@ TEST(CalendarPrintJob, ShortHeaderPrintsAt24Points)
     EXPECT_EQ(header->fontName, QStringLiteral("Arial"));
 }
 
-TEST(CalendarPrintJob, WideHeaderShrinksToTheFirstSizeThatFits)
+TEST(CalendarPrintJobTest, WideHeaderShrinksToTheFirstSizeThatFits)
 {
     CalendarPage input = pageInput();
     input.txtHeader = QStringLiteral("The Sorvane Family wishes everyone a happy and peaceful New Year");
@@ -92,7 +92,7 @@ TEST(CalendarPrintJob, WideHeaderShrinksToTheFirstSizeThatFits)
     EXPECT_GT(widthOf(input.txtHeader, input.fonts.strHdrFont, size + 2), 8280);
 }
 
-TEST(CalendarPrintJob, HeaderTooWideAtAnySizeStopsAtTwoPoints)
+TEST(CalendarPrintJobTest, HeaderTooWideAtAnySizeStopsAtTwoPoints)
 {
     CalendarPage input = pageInput();
     input.txtHeader = QString(3000, u'W');
@@ -102,7 +102,7 @@ TEST(CalendarPrintJob, HeaderTooWideAtAnySizeStopsAtTwoPoints)
     EXPECT_EQ(header->pointSize, 2);
 }
 
-TEST(CalendarPrintJob, EmptyHeaderStillTakesItsLine)
+TEST(CalendarPrintJobTest, EmptyHeaderStillTakesItsLine)
 {
     CalendarPage input = pageInput();
     input.txtHeader.clear();
@@ -116,7 +116,7 @@ TEST(CalendarPrintJob, EmptyHeaderStillTakesItsLine)
     EXPECT_EQ(firstLine->pointSize, 12);
 }
 
-TEST(CalendarPrintJob, EmptyLinesStillAdvance)
+TEST(CalendarPrintJobTest, EmptyLinesStillAdvance)
 {
     CalendarPage input = pageInput();
     for (int i = 0; i < 4; ++i)
@@ -141,11 +141,11 @@ void PrintTo(const CentringCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class CentringTable : public ::testing::TestWithParam<CentringCase>
+class CentringTest : public ::testing::TestWithParam<CentringCase>
 {
 };
 
-TEST_P(CentringTable, MessageAndTitleAreCentredAtFullSize)
+TEST_P(CentringTest, MessageAndTitleAreCentredAtFullSize)
 {
     const CentringCase &row = GetParam();
     CalendarPage input = pageInput();
@@ -172,12 +172,12 @@ TEST_P(CentringTable, MessageAndTitleAreCentredAtFullSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, CentringTable,
+    Lines, CentringTest,
     ::testing::Values(CentringCase{"Short", "Happy New Year", "2003"},
                       CentringCase{"WiderThanThePage", QString(60, u'M'), QStringLiteral("2003 - the Sorvane Family Reunion in Springfield")}),
     RowName());
 
-TEST(CalendarPrintJob, LinesWiderThanThePageStartLeftOfTheirBase)
+TEST(CalendarPrintJobTest, LinesWiderThanThePageStartLeftOfTheirBase)
 {
     CalendarPage input = pageInput();
     input.txtMessage[5] = QString(60, u'M');
@@ -206,11 +206,11 @@ void PrintTo(const MonthFieldCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class MonthFieldTable : public ::testing::TestWithParam<MonthFieldCase>
+class MonthFieldTest : public ::testing::TestWithParam<MonthFieldCase>
 {
 };
 
-TEST_P(MonthFieldTable, TitleAndGridShowTheSameMonth)
+TEST_P(MonthFieldTest, TitleAndGridShowTheSameMonth)
 {
     const MonthFieldCase &row = GetParam();
     CalendarPage input = pageInput();
@@ -228,7 +228,7 @@ TEST_P(MonthFieldTable, TitleAndGridShowTheSameMonth)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, MonthFieldTable,
+    Fields, MonthFieldTest,
     ::testing::Values(MonthFieldCase{"January", "1", "2003", "January 2003", "Calendar 2003-01", 31},
                       MonthFieldCase{"HalfRoundsToEvenFebruary", "2.5", "2003", "February 2003", "Calendar 2003-02", 28},
                       MonthFieldCase{"YearWithLeadingBlank", "1", " 2003", "January  2003", "Calendar 2003-01", 31},
@@ -249,11 +249,11 @@ void PrintTo(const DeviceNameCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class DeviceNameTable : public ::testing::TestWithParam<DeviceNameCase>
+class DeviceNameTest : public ::testing::TestWithParam<DeviceNameCase>
 {
 };
 
-TEST_P(DeviceNameTable, HpLaserGetsTheUpperTray)
+TEST_P(DeviceNameTest, HpLaserGetsTheUpperTray)
 {
     const DeviceNameCase &row = GetParam();
     PrintTarget target(row.deviceName);
@@ -263,7 +263,7 @@ TEST_P(DeviceNameTable, HpLaserGetsTheUpperTray)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Devices, DeviceNameTable,
+    Devices, DeviceNameTest,
     ::testing::Values(DeviceNameCase{"HpLaserJet", "HP LaserJet 4050", 1},
                       DeviceNameCase{"HpLaserInsideTheName", "Office HP Laser 2", 1},
                       DeviceNameCase{"LowerCaseIsNotHp", "hp laserjet 4050", 0},
@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviceNameCase{"QueueOfAnotherPrinter", "Office", 0, {"hp laserjet", "Brother HL-2270DW"}}),
     RowName());
 
-TEST(CalendarPrintJob, FramesAndColumnRules)
+TEST(CalendarPrintJobTest, FramesAndColumnRules)
 {
     PrintTarget target;
     const Page page = printed(target, pageInput());
@@ -300,7 +300,7 @@ TEST(CalendarPrintJob, FramesAndColumnRules)
     }
 }
 
-TEST(CalendarPrintJob, PictureOnlyWhenSelected)
+TEST(CalendarPrintJobTest, PictureOnlyWhenSelected)
 {
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::yellow);
@@ -329,11 +329,11 @@ void PrintTo(const JobErrorCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class JobErrorTable : public ::testing::TestWithParam<JobErrorCase>
+class JobErrorTest : public ::testing::TestWithParam<JobErrorCase>
 {
 };
 
-TEST_P(JobErrorTable, NothingReachesTheDevice)
+TEST_P(JobErrorTest, NothingReachesTheDevice)
 {
     const JobErrorCase &row = GetParam();
     CalendarPage input = pageInput();
@@ -351,7 +351,7 @@ TEST_P(JobErrorTable, NothingReachesTheDevice)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Errors, JobErrorTable,
+    Errors, JobErrorTest,
     ::testing::Values(
         JobErrorCase{"CopiesOverflow", [](CalendarPage &in) { in.txtCopies = "40000"; }, RuntimeError::Overflow},
         JobErrorCase{"NegativeCopiesOverflow", [](CalendarPage &in) { in.txtCopies = "-32769"; }, RuntimeError::Overflow},
@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
                      RuntimeError::DivisionByZero}),
     RowName());
 
-TEST(CalendarPrintJob, CopiesAreTakenBeforeTheTitleFails)
+TEST(CalendarPrintJobTest, CopiesAreTakenBeforeTheTitleFails)
 {
     CalendarPage input = pageInput();
     input.txtMonth = QStringLiteral("13");
@@ -387,7 +387,7 @@ QString runTool(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-TEST(CalendarPrintJob, PdfHoldsOnePagePerCopyWithTheCalendar)
+TEST(CalendarPrintJobTest, PdfHoldsOnePagePerCopyWithTheCalendar)
 {
     CalendarPage input = pageInput();
     input.txtCopies = QStringLiteral("2");
@@ -444,7 +444,7 @@ double paperY(double twips)
     return 10 + twips / 20;
 }
 
-TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
+TEST(CalendarPrintJobTest, TitleAndMessageAreCentredOnPaper)
 {
     PrintTarget target;
     printCalendar(target.surface(), pageInput(), English);
@@ -468,7 +468,7 @@ TEST(CalendarPrintJob, TitleAndMessageAreCentredOnPaper)
 
 // A header and a note that are one word of ten megabytes each: the header
 // shrinks to its smallest size, and the page holds only what can show.
-TEST(CalendarPrintJob, GiantWordsPrintAsFarAsThePageShowsThem)
+TEST(CalendarPrintJobTest, GiantWordsPrintAsFarAsThePageShowsThem)
 {
     const QString giant(10 << 20, u'm');
     CalendarPage input = pageInput();

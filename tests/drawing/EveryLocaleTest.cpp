@@ -3,8 +3,8 @@
 #include "tests/surface/RecordingDevice.h"
 
 #include "drawing/CalendarPrintJob.h"
+#include "page/CalendarPage.h"
 #include "platform/Dates.h"
-#include "surface/CalendarPage.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
 
@@ -38,7 +38,7 @@ void PrintTo(const LocaleRow &row, std::ostream *os)
     *os << row.name;
 }
 
-class EveryLocale : public ::testing::TestWithParam<LocaleRow>
+class EveryLocaleTest : public ::testing::TestWithParam<LocaleRow>
 {
 };
 
@@ -84,7 +84,7 @@ PrintedMonth printMonth(const QLocale &locale, int month)
     return printed;
 }
 
-TEST_P(EveryLocale, PrintsEveryMonthAndReadsItsNames)
+TEST_P(EveryLocaleTest, PrintsEveryMonthAndReadsItsNames)
 {
     const QLocale &locale = GetParam().locale;
     for (int month = 1; month <= 12; ++month) {
@@ -105,6 +105,6 @@ TEST_P(EveryLocale, PrintsEveryMonthAndReadsItsNames)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, EveryLocale, ::testing::ValuesIn(everyLocale()), RowName());
+INSTANTIATE_TEST_SUITE_P(Locales, EveryLocaleTest, ::testing::ValuesIn(everyLocale()), RowName());
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "PrintTarget.h"
 
 #include "drawing/CalendarPrintJob.h"
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
 #include "surface/PageFit.h"
 #include "surface/PageRenderer.h"
 
@@ -46,7 +46,7 @@ bool drawsOutside(const Page &page, const QSizeF &printableInches)
     return image != blank;
 }
 
-TEST(PaperFit, WholePageInsideThePrintableAreaScaledOnlyWhenItMustBe)
+TEST(PaperFitTest, WholePageInsideThePrintableAreaScaledOnlyWhenItMustBe)
 {
     struct Row
     {

@@ -3,8 +3,8 @@
 #include "tests/support/RowName.h"
 
 #include "drawing/PlaceGraphic.h"
+#include "page/Picture.h"
 #include "platform/RuntimeError.h"
-#include "surface/Picture.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QImage>
@@ -35,11 +35,11 @@ void PrintTo(const SizingCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class SizingTable : public ::testing::TestWithParam<SizingCase>
+class PictureSizingTest : public ::testing::TestWithParam<SizingCase>
 {
 };
 
-TEST_P(SizingTable, PictureFillsItsBoxInsideTheFrame)
+TEST_P(PictureSizingTest, PictureFillsItsBoxInsideTheFrame)
 {
     const SizingCase &row = GetParam();
     PrintTarget target;
@@ -63,7 +63,7 @@ TEST_P(SizingTable, PictureFillsItsBoxInsideTheFrame)
 // At the print job's leftM 8500 the box is 2860 x 3200; from leftM 6560
 // leftwards it is the full 4800 x 3200.
 INSTANTIATE_TEST_SUITE_P(
-    Holders, SizingTable,
+    Holders, PictureSizingTest,
     ::testing::Values(SizingCase{"BoxProportionsNarrowedToTheEdge", {4800, 3200}, 8500, 2860, 1907},
                       SizingCase{"SmallPictureEnlargedToTheNarrowBox", {2400, 1600}, 8500, 2860, 1907},
                       SizingCase{"TallPictureTakesTheHeight", {1000, 2000}, 8500, 1600, 3200},
@@ -96,11 +96,11 @@ void PrintTo(const PictureErrorCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class PictureErrorTable : public ::testing::TestWithParam<PictureErrorCase>
+class PictureErrorTest : public ::testing::TestWithParam<PictureErrorCase>
 {
 };
 
-TEST_P(PictureErrorTable, FailsBeforeAnythingIsDrawn)
+TEST_P(PictureErrorTest, FailsBeforeAnythingIsDrawn)
 {
     const PictureErrorCase &row = GetParam();
     PrintTarget target;
@@ -109,7 +109,7 @@ TEST_P(PictureErrorTable, FailsBeforeAnythingIsDrawn)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Errors, PictureErrorTable,
+    Errors, PictureErrorTest,
     ::testing::Values(PictureErrorCase{"HolderOfWidthZero", {0, 1695}, 8500, 300, RuntimeError::DivisionByZero},
                       PictureErrorCase{"EmptyHolder", {0, 0}, 8500, 300, RuntimeError::DivisionByZero},
                       PictureErrorCase{"PictureTopOverflows", {4800, 3200}, 8500, 32750, RuntimeError::Overflow},

@@ -57,7 +57,7 @@ bool passesWidthTest(const PrintSurface &surface, const QString &line)
     return surface.TextWidth(line) <= Tw || surface.TextWidth(tested) <= Tw;
 }
 
-TEST(PlaceTextProperty, NoWordOfAnyTextRunsPastTheBlock)
+TEST(PlaceTextPropertyTest, NoWordOfAnyTextRunsPastTheBlock)
 {
     std::mt19937 random(20261208);
     PrintTarget target;
@@ -124,7 +124,7 @@ QString randomFittingNote(std::mt19937 &random)
     return note;
 }
 
-TEST(PlaceTextProperty, NotesWhoseWordsFitPrintAsBefore)
+TEST(PlaceTextPropertyTest, NotesWhoseWordsFitPrintAsBefore)
 {
     std::mt19937 random(8122026);
     PrintTarget placed;
@@ -150,7 +150,7 @@ TEST(PlaceTextProperty, NotesWhoseWordsFitPrintAsBefore)
 // A day's entry keeps only the part its cell can print: notes added one by
 // one print exactly as all of them joined, in every font, size of cell and
 // script, the widest and the narrowest.
-TEST(PlaceTextProperty, KeptEntryPrintsAsAllItsNotes)
+TEST(PlaceTextPropertyTest, KeptEntryPrintsAsAllItsNotes)
 {
     struct Cell
     {

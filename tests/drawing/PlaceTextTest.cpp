@@ -3,7 +3,7 @@
 #include "tests/support/RowName.h"
 
 #include "drawing/PlaceText.h"
-#include "platform/DayNotes.h"
+#include "page/DayNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +28,11 @@ void PrintTo(const TextCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class PlaceTextTable : public ::testing::TestWithParam<TextCase>
+class PlaceTextLinesTest : public ::testing::TestWithParam<TextCase>
 {
 };
 
-TEST_P(PlaceTextTable, PrintsTheLinesAndKeepsWhatWasNotTaken)
+TEST_P(PlaceTextLinesTest, PrintsTheLinesAndKeepsWhatWasNotTaken)
 {
     const TextCase &row = GetParam();
     PrintTarget target;
@@ -80,7 +80,7 @@ const QString ZeroWidthWord = QString(3000, QChar(0x200B));
 
 // The block over a view takes the same lines and hands back the same rest,
 // which lies in the entry itself: nothing is copied.
-TEST_P(PlaceTextTable, ViewOfTheEntryIsPlacedAlike)
+TEST_P(PlaceTextLinesTest, ViewOfTheEntryIsPlacedAlike)
 {
     const TextCase &row = GetParam();
     PrintTarget byCopy;
@@ -106,7 +106,7 @@ TEST_P(PlaceTextTable, ViewOfTheEntryIsPlacedAlike)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Notes, PlaceTextTable,
+    Notes, PlaceTextLinesTest,
     ::testing::Values(
         TextCase{"EmptyPrintsNothing", "", 1400, {}, ""},
         TextCase{"OneWordBeginsWithABlank", "Dentist", 1400, {" Dentist"}, ""},
@@ -149,12 +149,12 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"LongWordOfZeroWidthCharactersFits", ZeroWidthWord, 1400, {" " + ZeroWidthWord}, ""}),
     RowName());
 
-TEST(PlaceText, ExactLineMeasuresTheWidthItIsTestedWith)
+TEST(PlaceTextTest, ExactLineMeasuresTheWidthItIsTestedWith)
 {
     EXPECT_EQ(widthOf(QStringLiteral(" immmmrrrrrrrrrrrrrtt"), Tf, 8), 1401.0f);
 }
 
-TEST(PlaceText, EmptyTextStillSetsFontAndPosition)
+TEST(PlaceTextTest, EmptyTextStillSetsFontAndPosition)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
@@ -169,7 +169,7 @@ TEST(PlaceText, EmptyTextStillSetsFontAndPosition)
     EXPECT_TRUE(surface.page().isEmpty());
 }
 
-TEST(PlaceText, LongEntryGivesBackItsUntakenTail)
+TEST(PlaceTextTest, LongEntryGivesBackItsUntakenTail)
 {
     QString entry;
     for (int i = 0; i < 200000; ++i)
@@ -201,7 +201,7 @@ void expectCutShort(const QList<PageText> &lines, qsizetype first, const QString
     EXPECT_TRUE(word.startsWith(lines[first].text + lines[first + 1].text.chopped(1)));
 }
 
-TEST(PlaceText, GiantWordIsCutShortAfterTheLineBeforeIt)
+TEST(PlaceTextTest, GiantWordIsCutShortAfterTheLineBeforeIt)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
@@ -216,7 +216,7 @@ TEST(PlaceText, GiantWordIsCutShortAfterTheLineBeforeIt)
     EXPECT_TRUE(text.isEmpty());
 }
 
-TEST(PlaceText, GiantWordAsTheWholeNoteTakesTwoLines)
+TEST(PlaceTextTest, GiantWordAsTheWholeNoteTakesTwoLines)
 {
     PrintTarget target;
     PrintSurface &surface = target.surface();
@@ -229,7 +229,7 @@ TEST(PlaceText, GiantWordAsTheWholeNoteTakesTwoLines)
 }
 
 // On the seventh line a giant word has that line only, and it ends in "…".
-TEST(PlaceText, GiantWordsPastTheSeventhLineAreGivenBack)
+TEST(PlaceTextTest, GiantWordsPastTheSeventhLineAreGivenBack)
 {
     PrintTarget target;
     QString text = QStringLiteral("a ^ b ^ c ^ d ^ e ^ f ^ ") + GiantWord + QStringLiteral(" ^ ") + GiantWord;

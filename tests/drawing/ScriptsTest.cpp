@@ -3,7 +3,7 @@
 #include "tests/support/PdfReader.h"
 
 #include "drawing/CalendarPrintJob.h"
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -90,7 +90,7 @@ QString titleOf(const Page &page)
     return {};
 }
 
-TEST(Scripts, JapanesePagePrintsWithItsMonthTitle)
+TEST(ScriptsTest, JapanesePagePrintsWithItsMonthTitle)
 {
     CalendarPage input = january();
     input.txtHeader = QStringLiteral("山田家のカレンダー");
@@ -120,7 +120,7 @@ bool holdsEitherWay(const QString &text, const QString &word)
     return text.contains(word) || text.contains(reversed);
 }
 
-TEST(Scripts, ArabicPagePrintsWithItsMonthTitle)
+TEST(ScriptsTest, ArabicPagePrintsWithItsMonthTitle)
 {
     CalendarPage input = january();
     input.txtHeader = QStringLiteral("تقويم العائلة");
@@ -171,7 +171,7 @@ void expectInsideTheCell(const CellWords &cell)
     }
 }
 
-TEST(Scripts, SixtyIdeographsWithoutBlanksWrapInsideTheirCell)
+TEST(ScriptsTest, SixtyIdeographsWithoutBlanksWrapInsideTheirCell)
 {
     QString note;
     for (int i = 0; i < 60; ++i)
@@ -185,7 +185,7 @@ TEST(Scripts, SixtyIdeographsWithoutBlanksWrapInsideTheirCell)
     EXPECT_TRUE(note.startsWith(allText(cell.words))) << allText(cell.words).toStdString() << "\n" << note.toStdString();
 }
 
-TEST(Scripts, LatinWordOfFortyLettersIsCutShortInsideItsCell)
+TEST(ScriptsTest, LatinWordOfFortyLettersIsCutShortInsideItsCell)
 {
     const QString word = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconi");
     ASSERT_EQ(word.size(), 41);
@@ -199,7 +199,7 @@ TEST(Scripts, LatinWordOfFortyLettersIsCutShortInsideItsCell)
     EXPECT_TRUE(word.startsWith(cell.words[1].text + cell.words[2].text.chopped(1)));
 }
 
-TEST(Scripts, RightToLeftNoteKeepsItsLeftEdgeAndStaysInItsCell)
+TEST(ScriptsTest, RightToLeftNoteKeepsItsLeftEdgeAndStaysInItsCell)
 {
     const QString note = QStringLiteral("שלוםשלוםשלוםשלוםשלוםשלוםשלוםשלום ^ مرحبامرحبامرحبامرحبامرحبامرحبا");
     PrintTarget target;

@@ -27,40 +27,40 @@ TEST_P(ValTest, ReadsTheLeadingNumber)
 }
 
 const ValCase valCases[] = {
-    {"plainInteger", u"17", 17},
-    {"leadingBlanks", u"   42", 42},
-    {"blanksInsideDigits", u"1 2 3", 123},
-    {"tabIsBlank", u"\t7", 7},
-    {"minusSign", u"-5", -5},
-    {"plusSign", u"+8", 8},
-    {"blankAfterSign", u"- 3", -3},
-    {"decimals", u"3.25", 3.25},
-    {"leadingPoint", u".5", 0.5},
-    {"trailingPoint", u"4.", 4},
-    {"exponent", u"1.5e3", 1500},
-    {"upperExponent", u"2E2", 200},
-    {"negativeExponent", u"25e-1", 2.5},
-    {"exponentLetterD", u"3d2", 300},
-    {"exponentWithoutDigits", u"7e", 7},
-    {"exponentSignWithoutDigits", u"7e+x", 7},
-    {"stopsAtLetter", u"17 Planting day", 17},
-    {"stopsAtSecondPoint", u"1.2.3", 1.2},
-    {"stopsAtSlash", u"3/17/1950", 3},
-    {"stopsAtComma", u"1,000", 1},
-    {"secondSignStops", u"5-3", 5},
-    {"emptyText", u"", 0},
-    {"onlyBlanks", u"   ", 0},
-    {"letterFirst", u"HDR 5", 0},
-    {"signAlone", u"-", 0},
-    {"pointAlone", u".", 0},
-    {"nonAsciiDigitStops", u"1\u0663", 1},
-    {"underflowIsZero", u"1e-999", 0},
+    {"PlainInteger", u"17", 17},
+    {"LeadingBlanks", u"   42", 42},
+    {"BlanksInsideDigits", u"1 2 3", 123},
+    {"TabIsBlank", u"\t7", 7},
+    {"MinusSign", u"-5", -5},
+    {"PlusSign", u"+8", 8},
+    {"BlankAfterSign", u"- 3", -3},
+    {"Decimals", u"3.25", 3.25},
+    {"LeadingPoint", u".5", 0.5},
+    {"TrailingPoint", u"4.", 4},
+    {"Exponent", u"1.5e3", 1500},
+    {"UpperExponent", u"2E2", 200},
+    {"NegativeExponent", u"25e-1", 2.5},
+    {"ExponentLetterD", u"3d2", 300},
+    {"ExponentWithoutDigits", u"7e", 7},
+    {"ExponentSignWithoutDigits", u"7e+x", 7},
+    {"StopsAtLetter", u"17 Planting day", 17},
+    {"StopsAtSecondPoint", u"1.2.3", 1.2},
+    {"StopsAtSlash", u"3/17/1950", 3},
+    {"StopsAtComma", u"1,000", 1},
+    {"SecondSignStops", u"5-3", 5},
+    {"EmptyText", u"", 0},
+    {"OnlyBlanks", u"   ", 0},
+    {"LetterFirst", u"HDR 5", 0},
+    {"SignAlone", u"-", 0},
+    {"PointAlone", u".", 0},
+    {"NonAsciiDigitStops", u"1\u0663", 1},
+    {"UnderflowIsZero", u"1e-999", 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Val, ValTest, ::testing::ValuesIn(valCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
-TEST(ValOverflow, HugeExponentIsInfinite)
+TEST(ValOverflowTest, HugeExponentIsInfinite)
 {
     EXPECT_TRUE(std::isinf(Val(u"1e999")));
     EXPECT_LT(Val(u"-1e999"), 0);
@@ -95,33 +95,33 @@ TEST_P(ValExactTest, TextAndBytesGiveTheSameDouble)
 }
 
 const ExactCase exactCases[] = {
-    {"minusZero", "-0", -0.0},
-    {"minusZeroWithBlanks", " - 0 0", -0.0},
-    {"plusZero", "+0", 0.0},
-    {"leadingZeros", "007", 7},
-    {"blanksAndTabsInside", "\t3 \t1 x", 31},
-    {"fifteenDigits", "999999999999999", 999999999999999.0},
-    {"sixteenDigitsRoundToEven", "9007199254740993", 9007199254740992.0},
-    {"twentyDigits", "12345678901234567890", 12345678901234567890.0},
-    {"twentyLeadingZeros", "000000000000000000001", 1},
-    {"integerThenPoint", "12.", 12},
-    {"integerThenHalf", "32767.5", 32767.5},
-    {"integerThenBlankPoint", "12 .5", 12.5},
-    {"integerThenExponent", "12 e 1", 120},
-    {"integerThenExponentLetterD", "12D1", 120},
-    {"integerThenLoneE", "12e", 12},
-    {"integerThenSlash", "3/17/1950", 3},
-    {"integerThenComma", "2,5", 2},
-    {"integerThenHexMark", "12&H1F", 12},
-    {"hexMarkFirst", "&H1F", 0},
-    {"signThenLetter", "-x", 0},
-    {"twoSigns", "--5", 0},
-    {"latinByteEnds", "12\xE9" "3", 12},
-    {"byteAbove127IsNoBlank", "\xA0" "5", 0},
-    {"hugeInteger", "1e400", HUGE_VAL},
-    {"hugeNegative", "-1e400", -HUGE_VAL},
-    {"tinyIsZero", "1e-400", 0},
-    {"overflowingDigits", "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+    {"MinusZero", "-0", -0.0},
+    {"MinusZeroWithBlanks", " - 0 0", -0.0},
+    {"PlusZero", "+0", 0.0},
+    {"LeadingZeros", "007", 7},
+    {"BlanksAndTabsInside", "\t3 \t1 x", 31},
+    {"FifteenDigits", "999999999999999", 999999999999999.0},
+    {"SixteenDigitsRoundToEven", "9007199254740993", 9007199254740992.0},
+    {"TwentyDigits", "12345678901234567890", 12345678901234567890.0},
+    {"TwentyLeadingZeros", "000000000000000000001", 1},
+    {"IntegerThenPoint", "12.", 12},
+    {"IntegerThenHalf", "32767.5", 32767.5},
+    {"IntegerThenBlankPoint", "12 .5", 12.5},
+    {"IntegerThenExponent", "12 e 1", 120},
+    {"IntegerThenExponentLetterD", "12D1", 120},
+    {"IntegerThenLoneE", "12e", 12},
+    {"IntegerThenSlash", "3/17/1950", 3},
+    {"IntegerThenComma", "2,5", 2},
+    {"IntegerThenHexMark", "12&H1F", 12},
+    {"HexMarkFirst", "&H1F", 0},
+    {"SignThenLetter", "-x", 0},
+    {"TwoSigns", "--5", 0},
+    {"LatinByteEnds", "12\xE9" "3", 12},
+    {"ByteAbove127IsNoBlank", "\xA0" "5", 0},
+    {"HugeInteger", "1e400", HUGE_VAL},
+    {"HugeNegative", "-1e400", -HUGE_VAL},
+    {"TinyIsZero", "1e-400", 0},
+    {"OverflowingDigits", "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
                           "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
                           "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
                           "99999999999999999999999999999999999999999999999999999999999", HUGE_VAL},
@@ -147,30 +147,25 @@ TEST_P(CIntTest, RoundsHalvesToEven)
 }
 
 const CIntCase cintCases[] = {
-    {"zero", 0, 0},
-    {"below half", 2.4, 2},
-    {"above half", 2.6, 3},
-    {"half to even down", 2.5, 2},
-    {"half to even up", 3.5, 4},
-    {"half of zero", 0.5, 0},
-    {"one and a half", 1.5, 2},
-    {"negative half to even", -2.5, -2},
-    {"negative half up", -3.5, -4},
-    {"negative half of zero", -0.5, 0},
-    {"negative below half", -0.6, -1},
-    {"top edge", 32767, 32767},
-    {"top edge rounded down", 32767.4, 32767},
-    {"bottom edge", -32768, -32768},
-    {"bottom edge half", -32768.5, -32768},
-    {"below top half", 32766.5, 32766},
+    {"Zero", 0, 0},
+    {"BelowHalf", 2.4, 2},
+    {"AboveHalf", 2.6, 3},
+    {"HalfToEvenDown", 2.5, 2},
+    {"HalfToEvenUp", 3.5, 4},
+    {"HalfOfZero", 0.5, 0},
+    {"OneAndAHalf", 1.5, 2},
+    {"NegativeHalfToEven", -2.5, -2},
+    {"NegativeHalfUp", -3.5, -4},
+    {"NegativeHalfOfZero", -0.5, 0},
+    {"NegativeBelowHalf", -0.6, -1},
+    {"TopEdge", 32767, 32767},
+    {"TopEdgeRoundedDown", 32767.4, 32767},
+    {"BottomEdge", -32768, -32768},
+    {"BottomEdgeHalf", -32768.5, -32768},
+    {"BelowTopHalf", 32766.5, 32766},
 };
 
-INSTANTIATE_TEST_SUITE_P(CInt, CIntTest, ::testing::ValuesIn(cintCases), [](const auto &info) {
-    std::string name = info.param.name;
-    for (char &c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(CInt, CIntTest, ::testing::ValuesIn(cintCases), RowName());
 
 struct OverflowCase
 {
@@ -189,18 +184,18 @@ TEST_P(CIntOverflowTest, RaisesOverflow)
 }
 
 const OverflowCase overflowCases[] = {
-    {"topHalfRoundsOut", 32767.5},
-    {"justAboveTop", 32768},
-    {"justBelowBottom", -32768.6},
-    {"farBelowBottom", -40000},
-    {"infinity", HUGE_VAL},
-    {"notANumber", std::nan("")},
+    {"TopHalfRoundsOut", 32767.5},
+    {"JustAboveTop", 32768},
+    {"JustBelowBottom", -32768.6},
+    {"FarBelowBottom", -40000},
+    {"Infinity", HUGE_VAL},
+    {"NotANumber", std::nan("")},
 };
 
 INSTANTIATE_TEST_SUITE_P(CInt, CIntOverflowTest, ::testing::ValuesIn(overflowCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
-TEST(Int16Arithmetic, StaysInRange)
+TEST(Int16ArithmeticTest, StaysInRange)
 {
     EXPECT_EQ(addInt16(32766, 1), 32767);
     EXPECT_EQ(addInt16(-32767, -1), -32768);
@@ -208,7 +203,7 @@ TEST(Int16Arithmetic, StaysInRange)
     EXPECT_EQ(mulInt16(-4681, 7), -32767);
 }
 
-TEST(Int16Arithmetic, RaisesOverflowOutsideRange)
+TEST(Int16ArithmeticTest, RaisesOverflowOutsideRange)
 {
     EXPECT_RUNTIME_ERROR(addInt16(32767, 1), RuntimeError::Overflow);
     EXPECT_RUNTIME_ERROR(addInt16(-32768, -1), RuntimeError::Overflow);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/RuntimeError.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,6 @@ const DescriptionCase descriptionCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(RuntimeError, RuntimeErrorTest, ::testing::ValuesIn(descriptionCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

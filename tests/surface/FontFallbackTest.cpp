@@ -30,12 +30,12 @@ void PrintTo(const FaceCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class FontFallback : public ::testing::TestWithParam<FaceCase>
+class FontFallbackTest : public ::testing::TestWithParam<FaceCase>
 {
 };
 
 // Glyph 0 is the empty box a face draws for a character it lacks.
-TEST_P(FontFallback, EveryCharacterHasAGlyph)
+TEST_P(FontFallbackTest, EveryCharacterHasAGlyph)
 {
     const FaceCase &row = GetParam();
     installFontSubstitutions();
@@ -82,6 +82,6 @@ std::vector<FaceCase> faceCases()
     return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, FontFallback, ::testing::ValuesIn(faceCases()), RowName());
+INSTANTIATE_TEST_SUITE_P(Scripts, FontFallbackTest, ::testing::ValuesIn(faceCases()), RowName());
 
 } // namespace

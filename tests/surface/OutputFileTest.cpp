@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "surface/OutputFile.h"
+#include "tests/support/RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,16 +32,45 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(OutputFileTest, FileAppearsOnlyWhenCommitted)
+struct CommitCase
 {
-    OutputFile file(path(QStringLiteral("out.pdf")), OutputFile::Existing::Keep);
+    const char *name;
+    bool existing;
+    OutputFile::Existing mode;
+    bool committed;
+    QByteArray contents;
+};
+
+void PrintTo(const CommitCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class OutputFileCommitTest : public OutputFileTest, public ::testing::WithParamInterface<CommitCase>
+{
+};
+
+// Until it is committed the file is not there, or is still the old one.
+TEST_P(OutputFileCommitTest, FileAppearsWholeOnlyWhenCommitted)
+{
+    const CommitCase &row = GetParam();
+    if (row.existing)
+        writeExisting(QStringLiteral("out.pdf"));
+    OutputFile file(path(QStringLiteral("out.pdf")), row.mode);
     ASSERT_TRUE(file.open());
     file.device().write("new pages");
-    EXPECT_TRUE(files().isEmpty());
-    ASSERT_TRUE(file.commit());
+    EXPECT_EQ(contents(path(QStringLiteral("out.pdf"))), row.existing ? QByteArray("old") : QByteArray());
+    EXPECT_EQ(file.commit(), row.committed);
     EXPECT_EQ(files(), QStringList({"out.pdf"}));
-    EXPECT_EQ(contents(path(QStringLiteral("out.pdf"))), QByteArray("new pages"));
+    EXPECT_EQ(contents(path(QStringLiteral("out.pdf"))), row.contents);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OutputFileCommitTest,
+    ::testing::Values(CommitCase{"NewFile", false, OutputFile::Existing::Keep, true, "new pages"},
+                      CommitCase{"ExistingFileKeptWhenAskedTo", true, OutputFile::Existing::Keep, false, "old"},
+                      CommitCase{"ExistingFileReplacedWhole", true, OutputFile::Existing::Replace, true, "new pages"}),
+    RowName());
 
 TEST_F(OutputFileTest, FileNeverCommittedLeavesNothing)
 {
@@ -50,28 +80,6 @@ TEST_F(OutputFileTest, FileNeverCommittedLeavesNothing)
         file.device().write("half a document");
     }
     EXPECT_TRUE(files().isEmpty());
-}
-
-TEST_F(OutputFileTest, ExistingFileIsKeptWhenAskedTo)
-{
-    writeExisting(QStringLiteral("out.pdf"));
-    OutputFile file(path(QStringLiteral("out.pdf")), OutputFile::Existing::Keep);
-    ASSERT_TRUE(file.open());
-    file.device().write("new pages");
-    EXPECT_FALSE(file.commit());
-    EXPECT_EQ(files(), QStringList({"out.pdf"}));
-    EXPECT_EQ(contents(path(QStringLiteral("out.pdf"))), QByteArray("old"));
-}
-
-TEST_F(OutputFileTest, ExistingFileIsReplacedWhole)
-{
-    writeExisting(QStringLiteral("out.pdf"));
-    OutputFile file(path(QStringLiteral("out.pdf")), OutputFile::Existing::Replace);
-    ASSERT_TRUE(file.open());
-    file.device().write("new pages");
-    ASSERT_TRUE(file.commit());
-    EXPECT_EQ(files(), QStringList({"out.pdf"}));
-    EXPECT_EQ(contents(path(QStringLiteral("out.pdf"))), QByteArray("new pages"));
 }
 
 TEST_F(OutputFileTest, MissingFolderCannotTakeTheFile)

@@ -4,6 +4,7 @@
 #include "surface/Page.h"
 #include "surface/PageRenderer.h"
 #include "surface/TextPrefix.h"
+#include "tests/support/RowName.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -63,11 +64,11 @@ struct WidthRow
     int dots;
 };
 
-class LineWidth : public ::testing::TestWithParam<WidthRow>
+class LineWidthTest : public ::testing::TestWithParam<WidthRow>
 {
 };
 
-TEST_P(LineWidth, PenIsCentredOnThePathInDeviceDots)
+TEST_P(LineWidthTest, PenIsCentredOnThePathInDeviceDots)
 {
     Page page;
     page.items.append(PageLine{QPointF(500, 1000), QPointF(3500, 1000), GetParam().dots, Qt::black});
@@ -76,12 +77,12 @@ TEST_P(LineWidth, PenIsCentredOnThePathInDeviceDots)
     EXPECT_NEAR((rows.front() + rows.back() + 1) / 2.0, 100, 0.5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dots, LineWidth,
-                         ::testing::Values(WidthRow{"one", 1}, WidthRow{"three", 3}, WidthRow{"four", 4},
-                                           WidthRow{"nine", 9}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Dots, LineWidthTest,
+                         ::testing::Values(WidthRow{"One", 1}, WidthRow{"Three", 3}, WidthRow{"Four", 4},
+                                           WidthRow{"Nine", 9}),
+                         RowName());
 
-TEST(PageRenderer, BoxIsAnOutlineInItsColour)
+TEST(PageRendererTest, BoxIsAnOutlineInItsColour)
 {
     Page page;
     page.items.append(PageBox{QRectF(1000, 500, 2000, 1500), 2, QColor(255, 0, 0)});
@@ -91,7 +92,7 @@ TEST(PageRenderer, BoxIsAnOutlineInItsColour)
     EXPECT_EQ(image.pixelColor(200, 120), QColor(Qt::white));
 }
 
-TEST(PageRenderer, ItemsDoNotInheritEachOthersPen)
+TEST(PageRendererTest, ItemsDoNotInheritEachOthersPen)
 {
     Page page;
     page.items.append(PageLine{QPointF(0, 500), QPointF(4000, 500), 9, QColor(0, 0, 255)});
@@ -101,7 +102,7 @@ TEST(PageRenderer, ItemsDoNotInheritEachOthersPen)
     EXPECT_EQ(image.pixelColor(300, 200), QColor(Qt::black));
 }
 
-TEST(PageRenderer, TextTopIsAtItsPosition)
+TEST(PageRendererTest, TextTopIsAtItsPosition)
 {
     Page page;
     page.items.append(PageText{QPointF(1000, 1000), QStringLiteral("HHHH"), QStringLiteral("Arial"), 20, true});
@@ -113,7 +114,7 @@ TEST(PageRenderer, TextTopIsAtItsPosition)
     EXPECT_NEAR(ink.left(), 100, 4);
 }
 
-TEST(PageRenderer, PictureFillsItsBox)
+TEST(PageRendererTest, PictureFillsItsBox)
 {
     QImage green(20, 10, QImage::Format_RGB32);
     green.fill(Qt::green);
@@ -152,11 +153,11 @@ void PrintTo(const LongTextRow &row, std::ostream *os)
     *os << row.name;
 }
 
-class LongText : public ::testing::TestWithParam<LongTextRow>
+class LongTextTest : public ::testing::TestWithParam<LongTextRow>
 {
 };
 
-TEST_P(LongText, RunningPastTheEdgeShowsAsDrawnWhole)
+TEST_P(LongTextTest, RunningPastTheEdgeShowsAsDrawnWhole)
 {
     installFontSubstitutions();
     const PageText &text = GetParam().text;
@@ -183,7 +184,7 @@ PageText longText(QPointF pos, const QString &text, double points = 12, bool bol
 const QString Shalom = QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, LongText,
+    Texts, LongTextTest,
     ::testing::Values(
         LongTextRow{"Sentences", longText({1000, 500}, Sentence.repeated(100)), true},
         LongTextRow{"KerningPairsInBold", longText({0, 500}, QStringLiteral("AVATAWAYLTPA").repeated(200), 20, true),
@@ -209,6 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         LongTextRow{"DirectionControlFirst", longText({0, 500}, QStringLiteral("\u202E") + Sentence.repeated(100)),
                     false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

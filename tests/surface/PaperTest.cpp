@@ -16,7 +16,7 @@ const QSize A5(420, 595);
 const QSize Legal(612, 1008);
 const QSize Letter(612, 792);
 
-TEST(Paper, NamesAsPeopleTypeThemFromA7ToA0)
+TEST(PaperTest, NamesAsPeopleTypeThemFromA7ToA0)
 {
     const std::pair<const char *, QSize> rows[] = {
         {"a4", A4}, {"A4", A4}, {"letter", Letter}, {" Legal ", Legal}, {"a5", A5}, {"na_letter_8.5x11in", Letter},
@@ -31,7 +31,7 @@ TEST(Paper, NamesAsPeopleTypeThemFromA7ToA0)
 
 // How a machine may set its paper (null leaves a variable unset), and the
 // MediaBox "Save as PDF" then writes.
-TEST(Paper, SaveAsPdfWritesOnTheSystemsPaper)
+TEST(PaperTest, SaveAsPdfWritesOnTheSystemsPaper)
 {
     struct Row
     {

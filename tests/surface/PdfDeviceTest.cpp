@@ -5,6 +5,7 @@
 #include "surface/PdfDevice.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
+#include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QDir>
@@ -81,11 +82,11 @@ struct TextRow
 };
 
 const TextRow textRows[] = {
-    {"arial_title", "Arial", 28, false, {1440, 720}, "January"},
-    {"arial_note", "Arial", 8, false, {300, 9000}, "Dentist"},
-    {"times_header", "Times", 20, true, {5000, 1500}, "Sorvane"},
-    {"times_small", "Times", 6.5f, false, {10000, 14500}, "corner"},
-    {"arial_bold_day", "Arial", 12, true, {7000, 12000}, "31"},
+    {"ArialTitle", "Arial", 28, false, {1440, 720}, "January"},
+    {"ArialNote", "Arial", 8, false, {300, 9000}, "Dentist"},
+    {"TimesHeader", "Times", 20, true, {5000, 1500}, "Sorvane"},
+    {"TimesSmall", "Times", 6.5f, false, {10000, 14500}, "corner"},
+    {"ArialBoldDay", "Arial", 12, true, {7000, 12000}, "31"},
 };
 
 TEST_F(PdfDeviceTest, TextLandsOnItsTwipPositionWithItsMeasuredWidth)
@@ -136,10 +137,10 @@ struct LineRow
 };
 
 const LineRow lineRows[] = {
-    {"hairline_rule", 1, {0, 4000}, {11460, 0}},
-    {"column_rule", 3, {1637, 4000}, {0, 10000}},
-    {"thick_frame_edge", 12, {100, 100}, {11260, 0}},
-    {"diagonal", 6, {2000, 2000}, {1000, 3000}},
+    {"HairlineRule", 1, {0, 4000}, {11460, 0}},
+    {"ColumnRule", 3, {1637, 4000}, {0, 10000}},
+    {"ThickFrameEdge", 12, {100, 100}, {11260, 0}},
+    {"Diagonal", 6, {2000, 2000}, {1000, 3000}},
 };
 
 TEST_F(PdfDeviceTest, LinesRunBetweenTheirTwipPointsInDevicePixelWidths)
@@ -401,21 +402,21 @@ struct PaperRow
     QPageSize::PageSizeId paper;
 };
 
-class PaperForLocale : public ::testing::TestWithParam<PaperRow>
+class PaperForLocaleTest : public ::testing::TestWithParam<PaperRow>
 {
 };
 
-TEST_P(PaperForLocale, InchesMeanLetter)
+TEST_P(PaperForLocaleTest, InchesMeanLetter)
 {
     EXPECT_EQ(Paper::forLocale(QLocale(QString::fromLatin1(GetParam().locale))).id(), GetParam().paper);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, PaperForLocale,
-                         ::testing::Values(PaperRow{"united_states", "en_US", QPageSize::Letter},
-                                           PaperRow{"spanish_united_states", "es_US", QPageSize::Letter},
-                                           PaperRow{"united_kingdom", "en_GB", QPageSize::A4},
-                                           PaperRow{"germany", "de_DE", QPageSize::A4},
-                                           PaperRow{"japan", "ja_JP", QPageSize::A4}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, PaperForLocaleTest,
+                         ::testing::Values(PaperRow{"UnitedStates", "en_US", QPageSize::Letter},
+                                           PaperRow{"SpanishUnitedStates", "es_US", QPageSize::Letter},
+                                           PaperRow{"UnitedKingdom", "en_GB", QPageSize::A4},
+                                           PaperRow{"Germany", "de_DE", QPageSize::A4},
+                                           PaperRow{"Japan", "ja_JP", QPageSize::A4}),
+                         RowName());
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "surface/Picture.h"
+#include "page/Picture.h"
 #include "tests/support/RowName.h"
 
 #include <QImage>
@@ -62,7 +62,7 @@ struct ReductionCase
     int tolerance;
 };
 
-class PictureReduction : public testing::TestWithParam<ReductionCase>
+class PictureReductionTest : public testing::TestWithParam<ReductionCase>
 {
 };
 
@@ -73,7 +73,7 @@ void expectColourNear(QColor actual, QColor expected, int tolerance, int x)
     EXPECT_NEAR(actual.blue(), expected.blue(), tolerance) << "at x " << x;
 }
 
-TEST_P(PictureReduction, KeepsTheMeanOfWhatItReduces)
+TEST_P(PictureReductionTest, KeepsTheMeanOfWhatItReduces)
 {
     const ReductionCase &row = GetParam();
     const QImage image = row.make(row.source, row.format);
@@ -90,13 +90,13 @@ TEST_P(PictureReduction, KeepsTheMeanOfWhatItReduces)
 const QColor Grey(128, 128, 128);
 
 INSTANTIATE_TEST_SUITE_P(
-    Picture, PictureReduction,
-    testing::Values(ReductionCase{"halvedTwice", columns, {800, 600}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
-                    ReductionCase{"oddSizeHalved", columns, {801, 601}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
-                    ReductionCase{"halvedThenDrawnAsItIs", columns, {700, 500}, QImage::Format_RGB32, {300, 200}, Grey, Grey, 2},
-                    ReductionCase{"indexedColours", columns, {800, 600}, QImage::Format_Indexed8, {200, 150}, Grey, Grey, 2},
-                    ReductionCase{"squeezedOneWay", columns, {800, 100}, QImage::Format_RGB32, {100, 100}, Grey, Grey, 2},
-                    ReductionCase{"transparentPart", halfTransparent, {800, 600}, QImage::Format_ARGB32, {200, 150},
+    Picture, PictureReductionTest,
+    testing::Values(ReductionCase{"HalvedTwice", columns, {800, 600}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"OddSizeHalved", columns, {801, 601}, QImage::Format_RGB32, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"HalvedThenDrawnAsItIs", columns, {700, 500}, QImage::Format_RGB32, {300, 200}, Grey, Grey, 2},
+                    ReductionCase{"IndexedColours", columns, {800, 600}, QImage::Format_Indexed8, {200, 150}, Grey, Grey, 2},
+                    ReductionCase{"SqueezedOneWay", columns, {800, 100}, QImage::Format_RGB32, {100, 100}, Grey, Grey, 2},
+                    ReductionCase{"TransparentPart", halfTransparent, {800, 600}, QImage::Format_ARGB32, {200, 150},
                                   QColor(Qt::white), QColor(Qt::red), 2}),
     RowName());
 

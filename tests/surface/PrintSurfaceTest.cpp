@@ -4,6 +4,7 @@
 #include "surface/FontSubstitutions.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
+#include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QFontMetricsF>
@@ -52,18 +53,18 @@ TEST_F(PrintSurfaceTest, BoldTextIsWider)
     EXPECT_GT(surface.TextWidth(QStringLiteral("Wednesday")), regular);
 }
 
-TEST_F(PrintSurfaceTest, FontSizeReadsBackAsSet)
-{
-    surface.setFontSize(13.37f);
-    EXPECT_FLOAT_EQ(surface.FontSize(), 13.37f);
-}
-
-TEST_F(PrintSurfaceTest, NonPositiveFontSizeIsRefusedAndKeepsTheOldOne)
+TEST_F(PrintSurfaceTest, RefusedSizesLeaveWhatPrintsUnchanged)
 {
     surface.setFontSize(10);
+    surface.setDrawWidth(4);
     EXPECT_RUNTIME_ERROR(surface.setFontSize(0), RuntimeError::InvalidProcedureCall);
     EXPECT_RUNTIME_ERROR(surface.setFontSize(-3), RuntimeError::InvalidProcedureCall);
-    EXPECT_FLOAT_EQ(surface.FontSize(), 10);
+    EXPECT_RUNTIME_ERROR(surface.setDrawWidth(0), RuntimeError::InvalidProcedureCall);
+    surface.Print(QStringLiteral("Birthday"));
+    surface.Line(0, 0, 100, 0);
+    ASSERT_EQ(surface.page().items.size(), 2);
+    EXPECT_DOUBLE_EQ(std::get<PageText>(surface.page().items[0]).pointSize, 10);
+    EXPECT_EQ(std::get<PageLine>(surface.page().items[1]).width, 4);
 }
 
 TEST_F(PrintSurfaceTest, PrintWithNewLineGoesToTheStartOfTheNextLine)
@@ -135,12 +136,6 @@ TEST_F(PrintSurfaceTest, LineAndBoxUseTheDrawWidthInEffect)
     EXPECT_EQ(box.color, QColor(Qt::black));
 }
 
-TEST_F(PrintSurfaceTest, DrawWidthBelowOneIsRefused)
-{
-    EXPECT_RUNTIME_ERROR(surface.setDrawWidth(0), RuntimeError::InvalidProcedureCall);
-    EXPECT_EQ(surface.DrawWidth(), 1);
-}
-
 TEST_F(PrintSurfaceTest, EndDocHandsThePageAndSettingsToTheCurrentDeviceOnce)
 {
     printers.setCurrent(1);
@@ -168,7 +163,9 @@ TEST_F(PrintSurfaceTest, CopiesBelowOnePrintOne)
 {
     for (qint16 copies : {qint16(0), qint16(-5)}) {
         surface.setCopies(copies);
-        EXPECT_EQ(surface.Copies(), 1) << copies;
+        surface.Print(QStringLiteral("January"));
+        surface.EndDoc();
+        EXPECT_EQ(device(0).jobs.back().settings.copies, 1) << copies;
     }
 }
 
@@ -227,12 +224,12 @@ void PrintTo(const WidthCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class WideTextWidth : public PrintSurfaceTest, public ::testing::WithParamInterface<WidthCase>
+class WideTextWidthTest : public PrintSurfaceTest, public ::testing::WithParamInterface<WidthCase>
 {
 };
 
 // "m" has no kerning with itself: n of them are n times as wide as one.
-TEST_P(WideTextWidth, IsExactUpToTheLimitAndAboveItBeyond)
+TEST_P(WideTextWidthTest, IsExactUpToTheLimitAndAboveItBeyond)
 {
     const WidthCase &row = GetParam();
     surface.setFontName(QStringLiteral("Arial"));
@@ -247,14 +244,14 @@ TEST_P(WideTextWidth, IsExactUpToTheLimitAndAboveItBeyond)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Letters, WideTextWidth,
+INSTANTIATE_TEST_SUITE_P(Letters, WideTextWidthTest,
                          ::testing::Values(WidthCase{"OneWord", 10, true},
                                            WidthCase{"LongerThanTheFirstMeasuredPart", 300, true},
                                            WidthCase{"JustWithinTheLimit", 1050, true},
                                            WidthCase{"JustPastTheLimit", 1200, false},
                                            WidthCase{"MillionLetters", 1 << 20, false},
                                            WidthCase{"TenMillionLetters", 10 << 20, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 // Measured whole, without any limit.
 double arialWidthAt600Dpi(const QString &text, double points)
@@ -281,11 +278,11 @@ void PrintTo(const RecordCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class WideTextRecord : public PrintSurfaceTest, public ::testing::WithParamInterface<RecordCase>
+class WideTextRecordTest : public PrintSurfaceTest, public ::testing::WithParamInterface<RecordCase>
 {
 };
 
-TEST_P(WideTextRecord, KeepsWhatCanShowOnAnyPage)
+TEST_P(WideTextRecordTest, KeepsWhatCanShowOnAnyPage)
 {
     const RecordCase &row = GetParam();
     surface.setFontName(QStringLiteral("Arial"));
@@ -308,7 +305,7 @@ TEST_P(WideTextRecord, KeepsWhatCanShowOnAnyPage)
 const QString Alef = QStringLiteral("\u05D0");
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, WideTextRecord,
+    Texts, WideTextRecordTest,
     ::testing::Values(
         RecordCase{"ShortTextWhole", QStringLiteral("Birthday"), 0, Kept::Whole},
         RecordCase{"EndingBeforeTheLimitWhole", letters(1000), 0, Kept::Whole},
@@ -328,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"EmbeddingControlFirstWhole", QStringLiteral("\u202B") + letters(1 << 20), 0, Kept::Whole},
         RecordCase{"ControlBeforeRightToLeftCutWhole", Alef + QStringLiteral("\u202D") + Alef.repeated(1 << 20), 0,
                    Kept::Whole}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 struct PaperSourceCase
 {
@@ -345,11 +342,11 @@ void PrintTo(const PaperSourceCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class PaperSource : public PrintSurfaceTest, public ::testing::WithParamInterface<PaperSourceCase>
+class PaperSourceTest : public PrintSurfaceTest, public ::testing::WithParamInterface<PaperSourceCase>
 {
 };
 
-TEST_P(PaperSource, BelongsToTheDeviceItWasSetFor)
+TEST_P(PaperSourceTest, BelongsToTheDeviceItWasSetFor)
 {
     std::vector<int> printed;
     for (const char step : std::string(GetParam().steps)) {
@@ -368,7 +365,7 @@ TEST_P(PaperSource, BelongsToTheDeviceItWasSetFor)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Devices, PaperSource,
+    Devices, PaperSourceTest,
     ::testing::Values(PaperSourceCase{"NeverSetIsTheDefault", "p", {0}},
                       PaperSourceCase{"HoldsForEveryDocumentOnItsDevice", "spp", {1, 1}},
                       PaperSourceCase{"AnotherDeviceGetsTheDefault", "sp1p", {1, 0}},
@@ -376,6 +373,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PaperSourceCase{"ChoosingTheSameDeviceAgainStartsAfresh", "s0p", {0}},
                       PaperSourceCase{"SetAfterTheChangeHolds", "s1sp", {1}},
                       PaperSourceCase{"SetButNotPrintedDoesNotCarryOver", "s1p0p", {0, 0}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

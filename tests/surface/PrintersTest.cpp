@@ -2,6 +2,7 @@
 #include "RecordingDevice.h"
 #include "surface/OutputDevice.h"
 #include "surface/Printers.h"
+#include "surface/SystemPrinters.h"
 #include "tests/support/RowName.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
@@ -19,7 +20,7 @@ Printers threeDevices(int current)
     return Printers(std::move(devices), current);
 }
 
-TEST(Printers, ItemsKeepTheirOrder)
+TEST(PrintersTest, ItemsKeepTheirOrder)
 {
     const Printers printers = threeDevices(0);
     ASSERT_EQ(printers.count(), 3);
@@ -27,7 +28,7 @@ TEST(Printers, ItemsKeepTheirOrder)
     EXPECT_EQ(printers.item(2).DeviceName(), QStringLiteral("third"));
 }
 
-TEST(Printers, SetCurrentChangesTheDeviceAddressed)
+TEST(PrintersTest, SetCurrentChangesTheDeviceAddressed)
 {
     Printers printers = threeDevices(2);
     EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("third"));
@@ -36,7 +37,7 @@ TEST(Printers, SetCurrentChangesTheDeviceAddressed)
     EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("second"));
 }
 
-TEST(Printers, IndexOutsideTheCollectionIsSubscriptOutOfRange)
+TEST(PrintersTest, IndexOutsideTheCollectionIsSubscriptOutOfRange)
 {
     Printers printers = threeDevices(1);
     for (int index : {-1, 3, 1000}) {
@@ -55,11 +56,11 @@ struct FirstNeed
     std::function<void(Printers &)> use;
 };
 
-class PrintersListedWhenNeeded : public ::testing::TestWithParam<FirstNeed>
+class PrintersListedWhenNeededTest : public ::testing::TestWithParam<FirstNeed>
 {
 };
 
-TEST_P(PrintersListedWhenNeeded, ListsOnceAtFirstNeedWithTheSameOrderAndCurrentDevice)
+TEST_P(PrintersListedWhenNeededTest, ListsOnceAtFirstNeedWithTheSameOrderAndCurrentDevice)
 {
     int listings = 0;
     Printers printers([&listings] {
@@ -83,14 +84,14 @@ TEST_P(PrintersListedWhenNeeded, ListsOnceAtFirstNeedWithTheSameOrderAndCurrentD
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Printers, PrintersListedWhenNeeded,
-    ::testing::Values(FirstNeed{"count", [](Printers &printers) { printers.count(); }},
-                      FirstNeed{"item", [](Printers &printers) { printers.item(0); }},
-                      FirstNeed{"current", [](Printers &printers) { printers.current(); }},
-                      FirstNeed{"current_index", [](Printers &printers) { printers.currentIndex(); }}),
+    Printers, PrintersListedWhenNeededTest,
+    ::testing::Values(FirstNeed{"Count", [](Printers &printers) { printers.count(); }},
+                      FirstNeed{"Item", [](Printers &printers) { printers.item(0); }},
+                      FirstNeed{"Current", [](Printers &printers) { printers.current(); }},
+                      FirstNeed{"CurrentIndex", [](Printers &printers) { printers.currentIndex(); }}),
     RowName());
 
-TEST(Printers, SetCurrentOnALazyCollectionListsFirstAndCountsAsAChoice)
+TEST(PrintersTest, SetCurrentOnALazyCollectionListsFirstAndCountsAsAChoice)
 {
     Printers printers([] { return threeDevices(2); });
     const quint64 selection = printers.selection();
@@ -100,10 +101,10 @@ TEST(Printers, SetCurrentOnALazyCollectionListsFirstAndCountsAsAChoice)
     EXPECT_RUNTIME_ERROR(Printers([] { return threeDevices(0); }).setCurrent(3), RuntimeError::SubscriptOutOfRange);
 }
 
-TEST(Printers, WithoutACupsServerSaveAsPdfIsTheOnlyAndCurrentDevice)
+TEST(PrintersTest, WithoutACupsServerSaveAsPdfIsTheOnlyAndCurrentDevice)
 {
     qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-    const Printers printers = Printers::fromSystem(QStringLiteral("/tmp"));
+    const Printers printers = SystemPrinters::list(QStringLiteral("/tmp"));
     ASSERT_EQ(printers.count(), 1);
     EXPECT_EQ(printers.current().DeviceName(), QStringLiteral("Save as PDF"));
     EXPECT_EQ(printers.current().resolution(), 600);
