@@ -32,6 +32,7 @@ const QString Output = QStringLiteral("output");
 const QString Force = QStringLiteral("force");
 const QString Printer = QStringLiteral("printer");
 const QString PaperOption = QStringLiteral("paper");
+const QString WeekStartOption = QStringLiteral("week-start");
 
 // The options that only printing takes.
 const QStringList PrintingOptions = {Year,   Month,  Months, Header, Line,    Message, PictureOption,
@@ -57,8 +58,9 @@ struct Parser
     Parser()
     {
         parser.setApplicationDescription(QStringLiteral(
-            "Prints one-page monthly calendars. Without --print the window opens, with the\n"
-            "control files named read into it.\n"
+            "Prints one-page monthly calendars. Without --print the window opens with the\n"
+            "files named: control files read into it, calendar files and address books\n"
+            "attached, pictures loaded.\n"
             "\n"
             "With --print the pages are printed without a window: one page per control\n"
             "file, in the order given, else one page per month named by --year, --month\n"
@@ -95,6 +97,10 @@ struct Parser
                             "na_letter_8.5x11in. Without it, a printer prints on its own paper and a PDF "
                             "on the system's (PAPERSIZE, /etc/papersize, LC_PAPER)."),
              QStringLiteral("NAME")},
+            {WeekStartOption,
+             QStringLiteral("First column of the grid: sunday (the default), monday, or locale for the "
+                            "locale's own first weekday."),
+             QStringLiteral("DAY")},
         });
     }
 };
@@ -201,6 +207,17 @@ public:
         checkFields();
         checkFonts();
         checkDestination();
+    }
+
+    void checkWeekStart()
+    {
+        if (!m_parser.isSet(WeekStartOption))
+            return;
+        const QString value = m_parser.value(WeekStartOption);
+        m_options.weekStart = weekStartNamed(value);
+        if (!m_options.weekStart)
+            refuse(QStringLiteral("--week-start takes one of %1 (not \"%2\")")
+                       .arg(weekStartNames().join(QStringLiteral(", ")), value));
     }
 
     void refuse(const QString &why)
@@ -382,13 +399,16 @@ CommandLineOptions parseCommandLine(const QStringList &arguments)
     const QStringList printing = printingOptionsSet(p.parser);
     if (p.parser.isSet(ListPrinters)) {
         options.action = CommandLineOptions::Action::ListPrinters;
-        if (p.parser.isSet(Print) || !printing.isEmpty() || !p.parser.positionalArguments().isEmpty())
+        if (p.parser.isSet(Print) || !printing.isEmpty() || p.parser.isSet(WeekStartOption)
+            || !p.parser.positionalArguments().isEmpty())
             checker.refuse(QStringLiteral("--list-printers takes no other option or file"));
     } else if (p.parser.isSet(Print)) {
         options.action = CommandLineOptions::Action::Print;
         checker.checkPrinting();
+        checker.checkWeekStart();
     } else {
         options.controlFiles = p.parser.positionalArguments();
+        checker.checkWeekStart();
         if (!printing.isEmpty())
             checker.refuse(QStringLiteral("%1 needs --print").arg(printing.join(QStringLiteral(", "))));
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
 
 #include <QList>
 #include <QPageSize>
@@ -57,6 +57,9 @@ struct CommandLineOptions
     QString printer;
     // The paper of the device printed on; its own when not given.
     std::optional<QPageSize> paper;
+
+    // The first column of every page, printed or shown in the window.
+    std::optional<WeekStart> weekStart;
 };
 
 CommandLineOptions parseCommandLine(const QStringList &arguments);

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLinePrint.h"
 
-#include "dialogs/HandlerGuard.h"
+#include "app/RefusalWords.h"
 #include "dialogs/frmSelectPrt.h"
 #include "drawing/CalendarPrintJob.h"
 #include "input/CalendarFile.h"
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "input/ShowPicFile.h"
+#include "page/CalendarPage.h"
 #include "platform/RuntimeError.h"
-#include "surface/CalendarPage.h"
 #include "surface/DocumentCollector.h"
 #include "surface/OutputFile.h"
 #include "surface/Paper.h"
@@ -17,39 +17,9 @@
 #include "surface/PdfFileDevice.h"
 #include "surface/PrintSurface.h"
 
+#include <QFileInfo>
 #include <QTimeZone>
 
-namespace {
-
-const QString TryAgain = QStringLiteral("Try again . . .");
-
-// What a message box says, on one line; "Try again" only makes sense where
-// the user can pick again.
-QString oneLine(const MsgBoxRequest &request)
-{
-    QStringList lines;
-    for (const QString &line : request.text.split(QStringLiteral("\r\n"))) {
-        if (!line.trimmed().isEmpty() && line != TryAgain)
-            lines.append(line.trimmed());
-    }
-    return lines.join(u' ');
-}
-
-// The one message a control file's picture line gives; the page is still
-// printed, without that picture.
-bool isPictureRefusal(const MsgBoxRequest &request)
-{
-    return request == tryAgainBox(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file."));
-}
-
-QString documentName(const QStringList &pageNames)
-{
-    if (pageNames.isEmpty() || pageNames.first() == pageNames.last())
-        return pageNames.value(0);
-    return QStringLiteral("%1 to %2").arg(pageNames.first(), pageNames.last().section(u' ', -1));
-}
-
-} // namespace
 
 CommandLinePrint::CommandLinePrint(const CommandLineOptions &options, CommandLineContext context)
     : m_options(options)
@@ -111,13 +81,11 @@ bool CommandLinePrint::loadPicture()
 {
     if (m_options.picture.isEmpty())
         return true;
-    bool refused = false;
-    ShowPicFile(m_options.picture, m_picture, m_pictureLoaded, [&](const MsgBoxRequest &request) {
-        report(m_options.picture, request);
-        refused = true;
-    });
-    if (!m_pictureLoaded && !refused)
-        report(m_options.picture, tryAgainBox(QStringLiteral("The file cannot be read.")));
+    const std::optional<Refusal> refusal = ShowPicFile(m_options.picture, m_picture, m_pictureLoaded);
+    // A name too short to be a picture is passed over; here it is unreadable.
+    const Refusal unreadable{Refusal::Subject::Picture, Refusal::Reason::Unreadable, m_options.picture, {}};
+    if (!m_pictureLoaded)
+        report(m_options.picture, refusalReason(refusal.value_or(unreadable)));
     return m_pictureLoaded;
 }
 
@@ -128,7 +96,9 @@ bool CommandLinePrint::loadEvents()
         return true;
     const CalendarFileRead read = readCalendarFiles(m_options.eventFiles, QTimeZone::systemTimeZone());
     if (!read.events)
-        report(QString(), tryAgainBox(read.problem));
+        report(QFileInfo(read.refusal->file).fileName(), refusalReason(*read.refusal));
+    for (const LeftOutEntries &entries : read.leftOut)
+        report(QFileInfo(entries.file).fileName(), leftOutReason(entries), true);
     m_events = read.events;
     return bool(m_events);
 }
@@ -136,12 +106,15 @@ bool CommandLinePrint::loadEvents()
 bool CommandLinePrint::readControlFile(const QString &path, CalendarPage &page)
 {
     bool unreadable = false;
-    const MsgBoxFunction toError = [&](const MsgBoxRequest &request) {
-        const bool warning = isPictureRefusal(request);
-        report(path, request, warning);
-        unreadable = unreadable || !warning;
-    };
-    ReadNotesFile(path, page, {toError, m_context.today, m_context.locale});
+    for (const Refusal &refusal : ReadNotesFile(path, page, {m_context.today, m_context.locale})) {
+        // A picture line's file that cannot be loaded is passed over, as in
+        // the window; one of another kind is printed without.
+        const bool picture = refusal.subject == Refusal::Subject::Picture;
+        if (picture && refusal.reason == Refusal::Reason::Unreadable)
+            continue;
+        report(path, refusalReason(refusal), picture);
+        unreadable = unreadable || !picture;
+    }
     return !unreadable;
 }
 
@@ -150,11 +123,11 @@ void CommandLinePrint::applyOptions(CalendarPage &page) const
     if (m_options.header)
         page.txtHeader = *m_options.header;
     if (m_options.lines) {
-        for (qsizetype i = 0; i < 5; ++i)
+        for (qsizetype i = 0; i < CalendarPage::LineCount; ++i)
             page.txtMessage[size_t(i)] = m_options.lines->value(i);
     }
     if (m_options.message)
-        page.txtMessage[5] = *m_options.message;
+        page.txtMessage[CalendarPage::MessageLine] = *m_options.message;
     for (const auto &[font, family] : m_options.fonts)
         page.fonts.*font = family;
     if (m_options.copies)
@@ -165,6 +138,8 @@ void CommandLinePrint::applyOptions(CalendarPage &page) const
     }
     if (m_events)
         page.events = m_events;
+    if (m_options.weekStart)
+        page.weekStart = *m_options.weekStart;
 }
 
 OutputDevice *CommandLinePrint::findDevice()
@@ -182,7 +157,7 @@ OutputDevice *CommandLinePrint::findDevice()
         if (m_systemPrinters->item(index).DeviceName() == m_options.printer)
             return &m_systemPrinters->item(index);
     }
-    report(m_options.printer, tryAgainBox(QStringLiteral("The device is not available.")));
+    report(m_options.printer, QStringLiteral("The device is not available."));
     return nullptr;
 }
 
@@ -205,17 +180,16 @@ ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevic
 {
     auto collecting = std::make_unique<DocumentCollector>(device);
     DocumentCollector &collector = *collecting;
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    devices.push_back(std::move(collecting));
-    Printers printers(std::move(devices));
+    Printers printers = Printers::only(std::move(collecting));
     PrintSurface surface(printers);
     try {
         for (const CalendarPage &page : pages)
             printCalendar(surface, page, m_context.locale);
-        collector.printDocument(documentName(collector.pageNames()));
+        collector.printDocument(pages.isEmpty() ? QString() : documentName(pages.first(), pages.last()));
     } catch (const RuntimeError &error) {
         if (error.cause().isEmpty())
-            report(QString(), runtimeErrorBox(error));
+            report(QString(),
+                   QStringLiteral("Run-time error '%1': %2").arg(int(error.number())).arg(error.description()));
         else
             m_context.toError(error.cause());
         return ExitStatus::PrintFailed;
@@ -225,9 +199,9 @@ ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevic
     return ExitStatus::Printed;
 }
 
-void CommandLinePrint::report(const QString &source, const MsgBoxRequest &request, bool warning) const
+void CommandLinePrint::report(const QString &source, const QString &reason, bool warning) const
 {
-    QString line = oneLine(request);
+    QString line = reason;
     if (warning)
         line.prepend(QStringLiteral("warning: "));
     if (!source.isEmpty())

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "platform/MsgBoxRequest.h"
-#include "surface/Picture.h"
+#include "page/Picture.h"
 #include "surface/Printers.h"
 
 #include <QDate>
@@ -53,7 +52,7 @@ private:
     // taken; false when it cannot print on the paper asked for.
     bool choosePaper(OutputDevice &device) const;
     ExitStatus print(const QList<CalendarPage> &pages, OutputDevice &device);
-    void report(const QString &source, const MsgBoxRequest &request, bool warning = false) const;
+    void report(const QString &source, const QString &reason, bool warning = false) const;
 
     const CommandLineOptions &m_options;
     CommandLineContext m_context;

@@ -31,7 +31,7 @@ void printOnce(CalendarPage page, const QString &path)
     page.txtCopies = QStringLiteral("1");
     const QString sample =
         QStringLiteral("Quick brown foxes jump over the lazy dog, QUICK BROWN FOXES JUMP OVER THE LAZY DOG. 0123456789");
-    for (QString *text : {&page.txtHeader, &page.txtMessage[0], &page.txtMessage[5]}) {
+    for (QString *text : {&page.txtHeader, &page.txtMessage[0], &page.txtMessage[CalendarPage::MessageLine]}) {
         if (text->isEmpty())
             *text = sample;
     }

@@ -2,7 +2,6 @@
 #include "app/PagePreview.h"
 
 #include "app/PageView.h"
-#include "app/frmSorvane.h"
 #include "surface/Printers.h"
 
 #include <QAction>
@@ -21,9 +20,10 @@ constexpr int WindowGap = 8;
 
 } // namespace
 
-PagePreview::PagePreview(frmSorvane &window, Printers &printers, QWidget *parent)
+PagePreview::PagePreview(const CalendarPage &page, const PrintSurface &surface, Printers &printers, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_window(window)
+    , m_page(page)
+    , m_surface(surface)
     , m_printers(printers)
     , m_view(new PageView(this))
 {
@@ -35,8 +35,6 @@ PagePreview::PagePreview(frmSorvane &window, Printers &printers, QWidget *parent
     layout->setSpacing(0);
     setupToolBar();
     layout->addWidget(m_view, 1);
-    connect(&window, &frmSorvane::pageChanged, this, &PagePreview::scheduleComposition);
-    connect(&window, &frmSorvane::deviceChanged, this, &PagePreview::scheduleComposition);
     connect(m_view, &PageView::zoomChanged, this, &PagePreview::showZoom);
     compose();
 }
@@ -60,7 +58,8 @@ void PagePreview::placeBeside(const QWidget &window)
     // Narrower beside the window rather than over it, within reason.
     const int left = beside.right() + WindowGap;
     const int roomBeside = room.right() - left;
-    const int width = roomBeside >= wanted / 2 ? std::min(wanted, roomBeside) : std::min(wanted, room.width());
+    const int width = std::max(minimumWidth(), roomBeside >= wanted / 2 ? std::min(wanted, roomBeside)
+                                                                      : std::min(wanted, room.width()));
     resize(width, height);
     move(std::min(left, room.right() - width), room.top() + (room.height() - height) / 2);
 }
@@ -98,6 +97,28 @@ void PagePreview::setupToolBar()
     m_zoomLabel->setAlignment(Qt::AlignCenter);
     toolBar->addWidget(m_zoomLabel);
     showZoom();
+
+    // Toolbar buttons take no mnemonics of their own.
+    for (QAction *action : toolBar->actions()) {
+        if (action->isSeparator() || !action->text().contains(u'&'))
+            continue;
+        QList<QKeySequence> keys = action->shortcuts();
+        keys.prepend(QKeySequence::mnemonic(action->text()));
+        action->setShortcuts(keys);
+    }
+    // Nothing hides behind the toolbar's overflow button.
+    setMinimumWidth(toolBar->sizeHint().width());
+}
+
+void PagePreview::showPage(const CalendarPage &page)
+{
+    m_page = page;
+    scheduleComposition();
+}
+
+void PagePreview::deviceChanged()
+{
+    scheduleComposition();
 }
 
 void PagePreview::scheduleComposition()
@@ -111,8 +132,8 @@ void PagePreview::scheduleComposition()
 void PagePreview::compose()
 {
     m_pending = false;
-    ++m_compositions;
-    m_view->setProof(PageProof::of(m_window.printSurface(), m_printers.current(), m_window.page(), QLocale()));
+    m_view->setProof(PageProof::of(m_surface, m_printers.current(), m_page, QLocale()));
+    Q_EMIT pageComposed();
 }
 
 void PagePreview::showZoom()

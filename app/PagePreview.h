@@ -1,34 +1,44 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "page/CalendarPage.h"
+
 #include <QWidget>
 
 class PageView;
 class Printers;
+class PrintSurface;
 class QAction;
 class QLabel;
-class frmSorvane;
 struct PageProof;
 
 // The "Page Preview" window: the page "Print Calendar(s)" would send to the
-// current device, composed by the print job on a copy of the main window's
-// surface and drawn by the same renderer, or the job's error text. It
-// follows every change of the page and of the device; a burst of changes
-// is composed once, when the event loop comes back.
+// current device, composed by the print job on a copy of the printer
+// surface and drawn by the same renderer, or the job's error text. It is
+// handed every new page and told of every change of device; a burst of
+// changes is composed once, when the event loop comes back.
 class PagePreview : public QWidget
 {
     Q_OBJECT
 
 public:
-    PagePreview(frmSorvane &window, Printers &printers, QWidget *parent = nullptr);
+    // surface is the printer the page is printed with, whose state the
+    // print job starts from; printers gives the current device.
+    PagePreview(const CalendarPage &page, const PrintSurface &surface, Printers &printers, QWidget *parent = nullptr);
 
     const PageProof &proof() const;
     PageView *view() const { return m_view; }
-    // How often the print job has composed the page for the preview.
-    int compositions() const { return m_compositions; }
 
     // Takes the room beside window on its screen.
     void placeBeside(const QWidget &window);
+
+public Q_SLOTS:
+    void showPage(const CalendarPage &page);
+    void deviceChanged();
+
+Q_SIGNALS:
+    // A newly composed page (or error) is shown.
+    void pageComposed();
 
 private:
     void setupToolBar();
@@ -36,7 +46,8 @@ private:
     void compose();
     void showZoom();
 
-    frmSorvane &m_window;
+    CalendarPage m_page;
+    const PrintSurface &m_surface;
     Printers &m_printers;
     PageView *m_view = nullptr;
     QAction *m_fitPage = nullptr;
@@ -44,5 +55,4 @@ private:
     QAction *m_actualSize = nullptr;
     QLabel *m_zoomLabel = nullptr;
     bool m_pending = false;
-    int m_compositions = 0;
 };

@@ -3,9 +3,7 @@
 
 #include "dialogs/HandlerGuard.h"
 #include "drawing/CalendarPrintJob.h"
-#include "platform/Dates.h"
-#include "platform/Numbers.h"
-#include "surface/CalendarPage.h"
+#include "page/CalendarPage.h"
 #include "surface/CaptureDevice.h"
 #include "surface/PageRenderer.h"
 #include "surface/PrintSurface.h"
@@ -29,7 +27,7 @@ PageProof PageProof::of(const PrintSurface &surface, const OutputDevice &device,
         printCalendar(proofSurface, page, locale);
         proof.page = kept.page();
         // The job has read the month already; this cannot fail now.
-        proof.caption = MonthName(CInt(Val(page.txtMonth)), locale) + u' ' + page.txtYear.simplified();
+        proof.caption = monthTitle(page, locale).simplified();
     } catch (const RuntimeError &error) {
         proof.error = runtimeErrorBox(error).text;
         proof.error.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

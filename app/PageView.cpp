@@ -71,7 +71,6 @@ const QImage &PageView::sheet()
         m_sheet = m_proof.sheet(dpi, ratio);
         m_sheetDpi = dpi;
         m_sheetStale = false;
-        ++m_renders;
     }
     return m_sheet;
 }

@@ -38,8 +38,6 @@ public:
 
     // The sheet as shown now, drawn afresh only after a new proof or zoom.
     const QImage &sheet();
-    // How often the sheet has been drawn.
-    int renders() const { return m_renders; }
 
 Q_SIGNALS:
     // The fit or the zoom in effect changed.
@@ -71,5 +69,4 @@ private:
     // The fit and resolution zoomChanged last told of.
     std::optional<std::pair<Fit, int>> m_shownFit;
     bool m_sheetStale = true;
-    int m_renders = 0;
 };

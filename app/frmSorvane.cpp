@@ -4,6 +4,7 @@
 #include "app/PagePreview.h"
 #include "app/PictureBox.h"
 #include "app/PrintProgress.h"
+#include "app/RefusalWords.h"
 #include "dialogs/SelFontName.h"
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
@@ -13,6 +14,7 @@
 #include "dialogs/PageSetup.h"
 #include "dialogs/WindowLook.h"
 #include "input/CalendarFile.h"
+#include "input/FileKind.h"
 #include "input/NotesFileContext.h"
 #include "input/ReadNotesFile.h"
 #include "input/ShowPicFile.h"
@@ -24,20 +26,46 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStringList>
 #include <QTimeZone>
+#include <QUrl>
 #include <QWindow>
 
 namespace {
+
+// The local files of a drop when every one is of a kind the window opens;
+// otherwise none, and the drop is refused.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile() || fileKindOf(url.toLocalFile()) == FileKind::Other)
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+// A picture that cannot be loaded is passed over without a word; anything
+// else refused asks the user to try again.
+void showRefusal(const MsgBoxFunction &msgBox, const std::optional<Refusal> &refusal)
+{
+    if (refusal && !(refusal->subject == Refusal::Subject::Picture && refusal->reason == Refusal::Reason::Unreadable))
+        msgBox(tryAgainBox(refusalReason(*refusal)));
+}
 
 const QColor WindowColour(0, 96, 0);
 const QColor FontButtonColour(255, 192, 128);
@@ -113,21 +141,6 @@ frmSorvane::~frmSorvane()
     delete m_preview.data();
 }
 
-frmFindFiles *frmSorvane::findFiles() const
-{
-    return m_findFiles;
-}
-
-frmSelectPrt *frmSorvane::selectPrt() const
-{
-    return m_selectPrt;
-}
-
-PagePreview *frmSorvane::preview() const
-{
-    return m_preview;
-}
-
 QString frmSorvane::helpText()
 {
     return QStringList{
@@ -143,11 +156,22 @@ QString frmSorvane::helpText()
         .join(QStringLiteral("\r\n"));
 }
 
-void frmSorvane::openNotesFile(const QString &path)
+void frmSorvane::openFiles(const QStringList &paths)
 {
-    runGuarded(m_msgBox, [this, &path] {
-        strPickedFile = trimSpaces(path).toString();
-        readPickedNotesFile();
+    runGuarded(m_msgBox, [this, &paths] {
+        QStringList calendars;
+        for (const QString &path : paths) {
+            strPickedFile = trimSpaces(path).toString();
+            const FileKind kind = fileKindOf(strPickedFile);
+            if (kind == FileKind::Calendar)
+                calendars << strPickedFile;
+            else if (kind == FileKind::Picture)
+                loadPickedPicture();
+            else
+                readPickedNotesFile();
+        }
+        if (!calendars.isEmpty())
+            attachCalendarFiles(calendars);
     });
 }
 
@@ -155,7 +179,7 @@ void frmSorvane::setPage(const CalendarPage &page)
 {
     m_page = page;
     showFields();
-    Q_EMIT pageChanged();
+    Q_EMIT pageChanged(m_page);
 }
 
 void frmSorvane::Form_Load()
@@ -182,7 +206,9 @@ void frmSorvane::mnuPreview_Click()
 {
     runGuarded(m_msgBox, [this] {
         if (!m_preview) {
-            m_preview = new PagePreview(*this, m_printers);
+            m_preview = new PagePreview(m_page, m_surface, m_printers);
+            connect(this, &frmSorvane::pageChanged, m_preview, &PagePreview::showPage);
+            connect(this, &frmSorvane::deviceChanged, m_preview, &PagePreview::deviceChanged);
             m_preview->setAttribute(Qt::WA_DeleteOnClose);
             m_preview->placeBeside(*this);
         }
@@ -196,9 +222,10 @@ void frmSorvane::mnuPageSetup_Click()
 {
     runGuarded(m_msgBox, [this] {
         showPaperNote();
-        auto *setup = new PageSetup(m_printers.current(), this);
+        auto *setup = new PageSetup(m_printers.current(), m_page.weekStart, this);
         setup->setAttribute(Qt::WA_DeleteOnClose);
         connect(setup, &PageSetup::paperChosen, this, &frmSorvane::setPaper);
+        connect(setup, &PageSetup::weekStartChosen, this, &frmSorvane::setWeekStart);
         setup->open();
     });
 }
@@ -209,6 +236,14 @@ void frmSorvane::setPaper(const QPageSize &size)
         m_printers.current().setPaper(size);
         Q_EMIT deviceChanged();
     });
+}
+
+void frmSorvane::setWeekStart(WeekStart weekStart)
+{
+    if (weekStart == m_page.weekStart)
+        return;
+    m_page.weekStart = weekStart;
+    Q_EMIT pageChanged(m_page);
 }
 
 void frmSorvane::showPaperNote()
@@ -258,14 +293,15 @@ void frmSorvane::cmdSelectPrt_Click()
 void frmSorvane::cmdPickPic_Click()
 {
     runGuarded(m_msgBox, [this] {
-        requestFile(FileMode::Picture, QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."));
+        requestFile(FileMode::Picture, QStringLiteral("Select a Picture &file.\r\nEither a bmp, gif, jpg or wmf."));
     });
 }
 
 void frmSorvane::cmdDayNotes_Click()
 {
     runGuarded(m_msgBox, [this] {
-        requestFile(FileMode::DayNotes, QStringLiteral("Select a text Control file.\r\nA [txt] file with Field Control"));
+        requestFile(FileMode::DayNotes,
+                    QStringLiteral("Select a text Control &file.\r\nA [txt] file with Field Control"));
     });
 }
 
@@ -327,6 +363,7 @@ void frmSorvane::setupWindow()
     client->setAutoFillBackground(true);
     setColour(client, QPalette::Window, WindowColour);
     setCentralWidget(client);
+    setAcceptDrops(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setupControls(client);
     setupTabOrder();
@@ -335,17 +372,17 @@ void frmSorvane::setupWindow()
 
 void frmSorvane::setupControls(QWidget *client)
 {
-    lblYear = label(client, "lblYear", QStringLiteral("Year (yyyy)"), {120, 550, 1005, 255});
+    lblYear = label(client, "lblYear", QStringLiteral("&Year (yyyy)"), {120, 550, 1005, 255});
     txtYear = field(client, "txtYear", {1320, 550, 1215, 285});
     txtYear->setAccessibleDescription(QStringLiteral("four digits"));
-    lblMonth = label(client, "lblMonth", QStringLiteral("Month (mm)"), {2880, 550, 1095, 255});
+    lblMonth = label(client, "lblMonth", QStringLiteral("&Month (mm)"), {2880, 550, 1095, 255});
     txtMonth = field(client, "txtMonth", {4200, 550, 855, 285});
-    cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Month Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
-    cmdSelectPrt = button(client, "cmdSelectPrt", QStringLiteral("Select Printer"), {5400, 120, 1800, 300},
+    cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Mon&th Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
+    cmdSelectPrt = button(client, "cmdSelectPrt", QStringLiteral("Se&lect Printer"), {5400, 120, 1800, 300},
                           ActionButtonColour, true);
-    lblHeader = label(client, "lblHeader", QStringLiteral("Header"), {120, 1080, 1005, 255});
+    lblHeader = label(client, "lblHeader", QStringLiteral("H&eader"), {120, 1080, 1005, 255});
     txtHeader = field(client, "txtHeader", {1320, 1110, 3500, 285});
-    cmdHdrFont = button(client, "cmdHdrFont", QStringLiteral("Header Font"), {5400, 1080, 1335, 300},
+    cmdHdrFont = button(client, "cmdHdrFont", QStringLiteral("Heade&r Font"), {5400, 1080, 1335, 300},
                         FontButtonColour, false);
 
     Shape1 = place(new QFrame(client), "Shape1", {0, 1515, 5175, 2700});
@@ -353,40 +390,41 @@ void frmSorvane::setupControls(QWidget *client)
     Shape1->setLineWidth(1);
     Shape1->lower();
 
-    lblAddress = label(client, "lblAddress", QStringLiteral("Notes"), {120, 1560, 1005, 255});
+    lblAddress = label(client, "lblAddress", QStringLiteral("&Notes"), {120, 1560, 1005, 255});
     const int messageTops[] = {1680, 2145, 2670, 3240, 3720};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < CalendarPage::LineCount; ++i) {
         const QByteArray name = "txtMessage(" + QByteArray::number(i) + ")";
         txtMessage[i] = field(client, name.constData(), {1320, messageTops[i], 3500, 285});
         // One "Notes" label stands over all five lines.
         txtMessage[i]->setAccessibleName(QStringLiteral("Line %1").arg(i + 1));
     }
-    cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("Address Font"), {5400, 1800, 1335, 300},
+    cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("&Address Font"), {5400, 1800, 1335, 300},
                         FontButtonColour, false);
     picTemp = place(new PictureBox(client), "picTemp", {5280, 2400, 1935, 1695});
     picTemp->setFocusPolicy(Qt::TabFocus);
     setColour(picTemp, QPalette::Window, QApplication::palette().color(QPalette::Button));
-    lblMessage = label(client, "lblMessage", QStringLiteral("Mesasage"), {120, 4320, 1215, 255});
-    txtMessage[5] = field(client, "txtMessage(5)", {1320, 4320, 3500, 285});
-    cmdPickPic = button(client, "cmdPickPic", QStringLiteral("Select Picture"), {5400, 4200, 1800, 300},
+    lblMessage = label(client, "lblMessage", QStringLiteral("Mesasa&ge"), {120, 4320, 1215, 255});
+    txtMessage[CalendarPage::MessageLine] = field(client, "txtMessage(5)", {1320, 4320, 3500, 285});
+    cmdPickPic = button(client, "cmdPickPic", QStringLiteral("Select Pict&ure"), {5400, 4200, 1800, 300},
                         ActionButtonColour, true);
-    cmdMsgFont = button(client, "cmdMsgFont", QStringLiteral("Messaage Font"), {3120, 4680, 1335, 300},
+    cmdMsgFont = button(client, "cmdMsgFont", QStringLiteral("Messaage F&ont"), {3120, 4680, 1335, 300},
                         FontButtonColour, false);
-    cmdDayNotes = button(client, "cmdDayNotes", QStringLiteral("Select Day Notes"), {5400, 4680, 1800, 300},
+    cmdDayNotes = button(client, "cmdDayNotes", QStringLiteral("&Select Day Notes"), {5400, 4680, 1800, 300},
                          ActionButtonColour, true);
-    cmdCalendarFont = button(client, "cmdCalendarFont", QStringLiteral("Calendar Font"), {480, 5400, 1335, 300},
+    cmdCalendarFont = button(client, "cmdCalendarFont", QStringLiteral("&Calendar Font"), {480, 5400, 1335, 300},
                              FontButtonColour, false);
-    cmdPrint = button(client, "cmdPrint", QStringLiteral("Print Calendar(s)"), {360, 5760, 1600, 495},
+    cmdPrint = button(client, "cmdPrint", QStringLiteral("&Print Calendar(s)"), {360, 5760, 1600, 495},
                       ActionButtonColour, true);
-    lblCopies = label(client, "lblCopies", QStringLiteral("Copies"), {2400, 5880, 615, 255});
+    lblCopies = label(client, "lblCopies", QStringLiteral("Cop&ies"), {2400, 5880, 615, 255});
     txtCopies = field(client, "txtCopies", {3360, 5865, 300, 285});
-    cmdExit = button(client, "cmdExit", QStringLiteral("Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
+    cmdExit = button(client, "cmdExit", QStringLiteral("&Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
 
     // A label that stands for a field names it to screen readers.
     lblYear->setBuddy(txtYear);
     lblMonth->setBuddy(txtMonth);
     lblHeader->setBuddy(txtHeader);
-    lblMessage->setBuddy(txtMessage[5]);
+    lblMessage->setBuddy(txtMessage[CalendarPage::MessageLine]);
+    lblAddress->setBuddy(txtMessage[0]);
     lblCopies->setBuddy(txtCopies);
 }
 
@@ -449,7 +487,7 @@ void frmSorvane::takeFields()
     m_page.txtCopies = txtCopies->text();
     for (size_t i = 0; i < txtMessage.size(); ++i)
         m_page.txtMessage[i] = txtMessage[i]->text();
-    Q_EMIT pageChanged();
+    Q_EMIT pageChanged(m_page);
 }
 
 void frmSorvane::showFields()
@@ -467,7 +505,7 @@ void frmSorvane::chooseFont(QString PageFonts::*font)
 {
     runGuarded(m_msgBox, [this, font] {
         storeFontChoice(SelFontName(binSelPrt, cdlSelectPrtFont, m_msgBox, this), m_page.fonts.*font);
-        Q_EMIT pageChanged();
+        Q_EMIT pageChanged(m_page);
     });
 }
 
@@ -492,7 +530,10 @@ void frmSorvane::ensureChooser()
     if (m_findFiles)
         return;
     m_findFiles = new frmFindFiles(m_secondaryMsgBox);
-    connect(m_findFiles, &frmFindFiles::handBack, this, &frmSorvane::secondaryHandedBack);
+    m_chooserFile.clear();
+    connect(m_findFiles, &frmFindFiles::fileClicked, this, &frmSorvane::chooserFileClicked);
+    connect(m_findFiles, &frmFindFiles::handBack, this, &frmSorvane::chooserHandedBack);
+    connect(m_findFiles, &frmFindFiles::cancelled, this, &frmSorvane::chooserCancelled);
 }
 
 void frmSorvane::unloadChooser()
@@ -507,7 +548,7 @@ void frmSorvane::unloadChooser()
 void frmSorvane::takePickedFile()
 {
     ensureChooser();
-    strPickedFile = trimSpaces(m_findFiles->fileName()).toString();
+    strPickedFile = trimSpaces(m_chooserFile).toString();
     if (intFileMode == FileMode::Picture)
         loadPickedPicture();
     else if (intFileMode == FileMode::DayNotes)
@@ -517,9 +558,9 @@ void frmSorvane::takePickedFile()
 
 void frmSorvane::loadPickedPicture()
 {
-    ShowPicFile(strPickedFile, m_page.picture, m_page.binSelPic, m_msgBox);
+    showRefusal(m_msgBox, ShowPicFile(strPickedFile, m_page.picture, m_page.binSelPic));
     picTemp->setPicture(m_page.picture);
-    Q_EMIT pageChanged();
+    Q_EMIT pageChanged(m_page);
 }
 
 void frmSorvane::readPickedNotesFile()
@@ -527,14 +568,7 @@ void frmSorvane::readPickedNotesFile()
     // A calendar file or an address book, known by its content, becomes the
     // page's event source; its notes are laid on whichever month is printed.
     if (isCalendarFile(strPickedFile)) {
-        const CalendarFileRead read = readCalendarFile(strPickedFile, QTimeZone::systemTimeZone());
-        if (!read.events) {
-            m_msgBox(tryAgainBox(read.problem));
-            return;
-        }
-        CalendarPage page = m_page;
-        page.events = read.events;
-        setPage(page);
+        attachCalendarFiles({strPickedFile});
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -544,7 +578,64 @@ void frmSorvane::readPickedNotesFile()
         QApplication::restoreOverrideCursor();
         setPage(page);
     });
-    ReadNotesFile(strPickedFile, page, {m_msgBox, QDate::currentDate(), QLocale()});
+    for (const Refusal &refusal : ReadNotesFile(strPickedFile, page, {QDate::currentDate(), QLocale()}))
+        showRefusal(m_msgBox, refusal);
+}
+
+// Several files are attached together, as --events does; one alone is
+// refused in its own words.
+void frmSorvane::attachCalendarFiles(const QStringList &paths)
+{
+    const QTimeZone local = QTimeZone::systemTimeZone();
+    const CalendarFileRead read =
+        paths.size() == 1 ? readCalendarFile(paths.first(), local) : readCalendarFiles(paths, local);
+    if (!read.events) {
+        const QString reason = refusalReason(*read.refusal);
+        const QString fileName = QFileInfo(read.refusal->file).fileName();
+        m_msgBox(tryAgainBox(paths.size() == 1 ? reason : fileName + QStringLiteral(": ") + reason));
+        return;
+    }
+    CalendarPage page = m_page;
+    page.events = read.events;
+    setPage(page);
+    // Once for all the files attached, after the page shows them.
+    QStringList leftOut;
+    for (const LeftOutEntries &entries : read.leftOut)
+        leftOut << QFileInfo(entries.file).fileName() + QStringLiteral(": ") + leftOutReason(entries);
+    if (!leftOut.isEmpty())
+        m_msgBox({leftOut.join(QStringLiteral("\r\n")), MsgBoxInformation, QString()});
+}
+
+void frmSorvane::chooserFileClicked(const QString &path)
+{
+    m_chooserFile = path;
+}
+
+void frmSorvane::chooserHandedBack(const QString &path)
+{
+    m_chooserFile = path;
+    secondaryHandedBack();
+}
+
+// Closing the chooser without a choice ends the return with nothing to read.
+void frmSorvane::chooserCancelled()
+{
+    m_gate.handedBack();
+}
+
+void frmSorvane::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmSorvane::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(paths);
 }
 
 void frmSorvane::deviceWindowGone()

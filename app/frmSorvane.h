@@ -10,12 +10,14 @@
 //
 //   - frmSorvane, this window, holds the page. Its fields show the page's
 //     texts; an edit goes straight into the page, and setPage() shows a
-//     whole new page in one step. pageChanged() tells whoever follows it.
+//     whole new page in one step. pageChanged() hands the page to whoever
+//     follows it.
 //   - "Select Day Notes" opens frmFindFiles (dialogs/). When the user comes
 //     back (HandBackGate decides when a return counts), Form_Activate takes
-//     the chooser's file and ReadNotesFile (input/) reads it into a copy of
-//     the page: a DAY line appends to a day of strNotes, a PIC line loads its
-//     picture through ShowPicFile; the window then shows the filled page.
+//     the file the chooser handed over and ReadNotesFile (input/) reads it
+//     into a copy of the page: a DAY line appends to a day of strNotes, a PIC
+//     line loads its picture through ShowPicFile; the window then shows the
+//     filled page. Escape or closing the chooser hands back nothing.
 //     "Select Picture" loads a picture into the page the same way. A
 //     calendar file or address book picked there instead (known by its
 //     content) becomes the page's event source (input/CalendarFile): every
@@ -24,8 +26,10 @@
 //     (surface/) current; after it has been opened, the five font buttons ask
 //     SelFontName for a face name and store it in the page's fonts.
 //   - "Page Preview" (View menu) opens PagePreview, which runs the same
-//     print job on every change of the page or the device but keeps the
-//     page to show it instead of printing it.
+//     print job on every page pageChanged() hands over and every change of
+//     device, but keeps the page to show it instead of printing it.
+//   - Files dropped on the window, or named on the command line, are opened
+//     as if picked (openFiles).
 //   - "Print Calendar(s)" hands the page to printCalendar (drawing/), which
 //     draws it on the PrintSurface (PlaceGraphic, PlaceMonth, PlaceText) and
 //     ends the document; EndDoc hands the recorded page to the current output
@@ -40,19 +44,22 @@
 
 #include "app/HandBackGate.h"
 #include "dialogs/CommonDialog.h"
+#include "page/CalendarPage.h"
 #include "platform/MsgBoxRequest.h"
-#include "surface/CalendarPage.h"
 #include "surface/PrintSurface.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <QPointer>
+#include <QSet>
+#include <QStringList>
 #include <array>
 
 class PagePreview;
 class PictureBox;
 class Printers;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -67,16 +74,38 @@ class frmSorvane : public QMainWindow
     Q_OBJECT
 
 public:
-    // What the window last asked a secondary window for.
-    enum class FileMode { None, Picture = 1, DayNotes = 2, Printer = 3 };
-
     // msgBox receives every message box of the program's windows and
     // fontChooser answers the font dialog; empty ones show the real thing.
     explicit frmSorvane(Printers &printers, MsgBoxFunction msgBox = {}, CommonDialog::FontChooser fontChooser = {},
                         QWidget *parent = nullptr);
     ~frmSorvane() override;
 
-    void Form_Load();
+    static QString helpText();
+
+    // Opens files as if each had been picked: a picture is loaded, a
+    // calendar file or address book attached (several at once, together),
+    // anything else read as a control file.
+    void openFiles(const QStringList &paths);
+
+    // The page as the fields and choices now make it.
+    const CalendarPage &page() const { return m_page; }
+    // Shows page in the fields and the picture box and makes it the page.
+    void setPage(const CalendarPage &page);
+
+Q_SIGNALS:
+    // The page changed: a field was edited, a font chosen, a picture or a
+    // control file read.
+    void pageChanged(const CalendarPage &page);
+    // Another device was made current, or its paper changed.
+    void deviceChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private Q_SLOTS:
     void Form_Activate();
     void mnuHelp_Click();
     void mnuPreview_Click();
@@ -92,37 +121,11 @@ public:
     void cmdMsgFont_Click();
     void cmdCalendarFont_Click();
 
-    static QString helpText();
-
-    // Reads the control file at path exactly as if it had been picked in
-    // the file chooser.
-    void openNotesFile(const QString &path);
-
-    // The page as the fields and choices now make it.
-    const CalendarPage &page() const { return m_page; }
-    // Shows page in the fields and the picture box and makes it the page.
-    void setPage(const CalendarPage &page);
-
-    FileMode fileMode() const { return intFileMode; }
-    // The file chooser and the output device window while they are loaded.
-    frmFindFiles *findFiles() const;
-    frmSelectPrt *selectPrt() const;
-    // The page preview while it is open.
-    PagePreview *preview() const;
-    PrintSurface &printSurface() { return m_surface; }
-
-Q_SIGNALS:
-    // The page changed: a field was edited, a font chosen, a picture or a
-    // control file read.
-    void pageChanged();
-    // Another device was made current.
-    void deviceChanged();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
 private:
+    // What the window last asked a secondary window for.
+    enum class FileMode { None, Picture = 1, DayNotes = 2, Printer = 3 };
+
+    void Form_Load();
     void setupWindow();
     void setupControls(QWidget *client);
     void setupTabOrder();
@@ -131,6 +134,7 @@ private:
     // Tells once per device why it does not print on the paper it reports.
     void showPaperNote();
     void setPaper(const QPageSize &size);
+    void setWeekStart(WeekStart weekStart);
 
     void takeFields();
     void showFields();
@@ -142,7 +146,11 @@ private:
     void takePickedFile();
     void loadPickedPicture();
     void readPickedNotesFile();
+    void attachCalendarFiles(const QStringList &paths);
 
+    void chooserFileClicked(const QString &path);
+    void chooserHandedBack(const QString &path);
+    void chooserCancelled();
     void deviceWindowGone();
     void secondaryHandedBack();
     void focusWindowChanged(QWindow *window);
@@ -153,6 +161,9 @@ private:
     FileMode intFileMode = FileMode::None;
     bool binSelPrt = false;
     CommonDialog cdlSelectPrtFont;
+    // The file the chooser last told of: the one clicked last since it was
+    // loaded, empty before.
+    QString m_chooserFile;
 
     QLabel *lblYear = nullptr;
     QLineEdit *txtYear = nullptr;
@@ -165,7 +176,7 @@ private:
     QPushButton *cmdHdrFont = nullptr;
     QFrame *Shape1 = nullptr;
     QLabel *lblAddress = nullptr;
-    std::array<QLineEdit *, 6> txtMessage{};
+    std::array<QLineEdit *, CalendarPage::LineCount + 1> txtMessage{};
     QPushButton *cmdAdrFont = nullptr;
     PictureBox *picTemp = nullptr;
     QLabel *lblMessage = nullptr;

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 #include "app/CommandLinePrint.h"
-#include "app/FirstPaintQuit.h"
 #include "app/FirstPrintWarmUp.h"
+#include "app/MessageFilter.h"
 #include "app/Version.h"
 #include "app/frmSorvane.h"
 #include "platform/FileNameBytes.h"
 #include "platform/MsgBoxRequest.h"
 #include "surface/FontSubstitutions.h"
 #include "surface/Printers.h"
+#include "surface/SystemPrinters.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -57,15 +58,6 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-// Without a login session Qt tells that it picked a runtime folder of its
-// own; a script's standard error is kept for what went wrong with the run.
-void printingMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    writeLine(stderr, qFormatLogMessage(type, context, message));
-}
-
 // Help, version and usage errors need no display and no fonts.
 int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &options)
 {
@@ -89,13 +81,13 @@ int printWithoutWindow(int argc, char **argv, const CommandLineOptions &options)
     // Printing needs fonts, not a screen.
     if (!hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(printingMessages);
+    installMessageFilter();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(applicationTitle());
     installFontSubstitutions();
 
     const CommandLineContext context{
-        [] { return Printers::fromSystem(documentsFolder()); },
+        [] { return SystemPrinters::list(documentsFolder()); },
         [](const QString &line) { writeLine(stdout, line); },
         writeError,
         QDate::currentDate(),
@@ -129,6 +121,7 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
                        .arg(QLatin1String(ProgramName)));
         return int(ExitStatus::BadUsage);
     }
+    installMessageFilter();
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MONTHLYCALENDAR_VERSION));
@@ -137,18 +130,18 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/monthly-calendar.svg")));
     installFontSubstitutions();
 
-    Printers printers = Printers::fromSystemWhenNeeded(documentsFolder());
+    Printers printers = SystemPrinters::listWhenNeeded(documentsFolder());
 
     frmSorvane window(printers);
-    FirstPaintQuit quitAfterPaint;
+    if (options.weekStart) {
+        CalendarPage page = window.page();
+        page.weekStart = *options.weekStart;
+        window.setPage(page);
+    }
     FirstPrintWarmUp warmUp(window);
-    if (qEnvironmentVariableIsSet("MONTHLYCALENDAR_QUIT_AFTER_FIRST_PAINT"))
-        window.centralWidget()->installEventFilter(&quitAfterPaint);
-    else
-        window.centralWidget()->installEventFilter(&warmUp);
+    window.centralWidget()->installEventFilter(&warmUp);
     window.show();
-    for (const QString &path : options.controlFiles)
-        window.openNotesFile(path);
+    window.openFiles(options.controlFiles);
     return app.exec();
 }
 

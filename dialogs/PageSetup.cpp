@@ -7,11 +7,26 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 
-PageSetup::PageSetup(const OutputDevice &device, QWidget *parent)
+namespace {
+
+// Items in the order of WeekStart.
+void addWeekStarts(QComboBox &box)
+{
+    const QLocale locale;
+    box.addItem(QStringLiteral("Sunday"));
+    box.addItem(QStringLiteral("Monday"));
+    box.addItem(QStringLiteral("The locale's first day (%1)").arg(locale.dayName(locale.firstDayOfWeek())));
+}
+
+} // namespace
+
+PageSetup::PageSetup(const OutputDevice &device, WeekStart weekStart, QWidget *parent)
     : QDialog(parent)
     , m_sizes(device.paperSizes())
     , m_paper(new QComboBox(this))
+    , m_weekStart(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("Page Setup"));
     setObjectName(QStringLiteral("PageSetup"));
@@ -19,6 +34,9 @@ PageSetup::PageSetup(const OutputDevice &device, QWidget *parent)
     for (const QPageSize &size : std::as_const(m_sizes))
         m_paper->addItem(size.name());
     choose(device.pageLayout().pageSize());
+    m_weekStart->setObjectName(QStringLiteral("cboWeekStart"));
+    addWeekStarts(*m_weekStart);
+    m_weekStart->setCurrentIndex(int(weekStart));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *form = new QFormLayout(this);
@@ -26,12 +44,16 @@ PageSetup::PageSetup(const OutputDevice &device, QWidget *parent)
     auto *label = new QLabel(QStringLiteral("&Paper:"), this);
     label->setBuddy(m_paper);
     form->addRow(label, m_paper);
+    auto *weekLabel = new QLabel(QStringLiteral("&Week starts on:"), this);
+    weekLabel->setBuddy(m_weekStart);
+    form->addRow(weekLabel, m_weekStart);
     form->addRow(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (m_paper->currentIndex() >= 0)
             Q_EMIT paperChosen(m_sizes[m_paper->currentIndex()]);
+        Q_EMIT weekStartChosen(WeekStart(m_weekStart->currentIndex()));
         accept();
     });
 }

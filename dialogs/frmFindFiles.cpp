@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/frmFindFiles.h"
 
+#include "dialogs/FirstArrowSelects.h"
 #include "dialogs/MsgBox.h"
 #include "dialogs/WindowLook.h"
 #include "platform/Twips.h"
@@ -9,9 +10,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStorageInfo>
 #include <QStyle>
 
@@ -86,22 +89,25 @@ void frmFindFiles::DirDirectory_Change()
 void frmFindFiles::filFilename_Click()
 {
     const QList<QListWidgetItem *> selected = filFilename->selectedItems();
-    if (!selected.isEmpty())
-        strFileName = strBasePath + selected.first()->text();
+    if (selected.isEmpty())
+        return;
+    strFileName = strBasePath + selected.first()->text();
+    Q_EMIT fileClicked(strFileName);
 }
 
 void frmFindFiles::cmdDone_Click()
 {
     hide();
     setPrompt(QStringLiteral(" "));
-    Q_EMIT handBack();
+    Q_EMIT handBack(strFileName);
 }
 
 void frmFindFiles::setPrompt(const QString &prompt)
 {
     lblSelectInfo->setText(prompt);
     // A screen reader would read the line break as a character.
-    lblSelectInfo->setAccessibleName(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    QString sentence = QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    lblSelectInfo->setAccessibleName(sentence.remove(u'&'));
 }
 
 void frmFindFiles::setDirectoryPath(const QString &path)
@@ -114,7 +120,21 @@ void frmFindFiles::setDirectoryPath(const QString &path)
 void frmFindFiles::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Q_EMIT handBack();
+    Q_EMIT cancelled();
+}
+
+bool frmFindFiles::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return on a file picks it and confirms, as clicking it and "Select".
+    if (watched == filFilename && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && filFilename->currentItem()) {
+            filFilename->currentItem()->setSelected(true);
+            cmdDone_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmFindFiles::setupWindow()
@@ -151,8 +171,10 @@ void frmFindFiles::setupControls()
     filFilename->setFont(listFont);
     filFilename->setAccessibleName(QStringLiteral("Files"));
     connect(filFilename, &QListWidget::itemSelectionChanged, this, &frmFindFiles::filFilename_Click);
+    filFilename->installEventFilter(this);
+    new FirstArrowSelects(filFilename);
 
-    cmdDone = new QPushButton(QStringLiteral("Select"), this);
+    cmdDone = new QPushButton(QStringLiteral("&Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setGeometry(twipsRect(2257, 5520, 1500, 400));
     cmdDone->setAutoDefault(true);
@@ -165,6 +187,11 @@ void frmFindFiles::setupControls()
     lblSelectInfo->setFont(dialogFont(12, true));
     lblSelectInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(lblSelectInfo, QPalette::WindowText, QColor(224, 224, 224));
+    // The caller's prompt names the file list's mnemonic.
+    lblSelectInfo->setBuddy(filFilename);
+
+    auto *cancel = new QShortcut(QKeySequence::Cancel, this);
+    connect(cancel, &QShortcut::activated, this, &QWidget::close);
 
     setTabOrder(cmdDone, drvDrive);
     setTabOrder(drvDrive, DirDirectory);

@@ -13,11 +13,13 @@ class QListWidget;
 class QPushButton;
 
 // The program's own file chooser: a drive (file-system root) list, a
-// directory list and a file list. The caller sets a prompt, shows the window
-// and later asks for fileName(), the file the user clicked last. "Select"
-// only hides the window, so the prompt and the file survive for the next
-// request. Browsing never changes the process's current
-// directory: a bare file name picked before any change names a file there.
+// directory list and a file list. The caller sets a prompt and shows the
+// window; the chooser tells it every file the user clicks and hands back the
+// last one on "Select" (or Return on a file). "Select" only hides the
+// window, so the prompt and the file survive for the next request; Escape
+// or the window manager's close unloads it and hands back nothing. Browsing
+// never changes the process's current directory: a bare file name picked
+// before any change names a file there.
 class frmFindFiles : public QWidget
 {
     Q_OBJECT
@@ -50,11 +52,16 @@ public:
     void setPrompt(const QString &prompt);
 
 Q_SIGNALS:
-    // "Select" hid the window, or it was closed: the caller takes the file.
-    void handBack();
+    // The user clicked a file: path is what fileName() now holds.
+    void fileClicked(const QString &path);
+    // "Select" hid the window: the caller takes path, the file clicked last.
+    void handBack(const QString &path);
+    // The window was closed without a choice; it is unloaded.
+    void cancelled();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setupWindow();

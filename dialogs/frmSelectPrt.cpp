@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/frmSelectPrt.h"
 
+#include "dialogs/FirstArrowSelects.h"
 #include "dialogs/HandlerGuard.h"
 #include "dialogs/WindowLook.h"
 #include "platform/Numbers.h"
@@ -19,9 +20,11 @@ namespace {
 const QColor Background(0, 64, 0);
 const QColor LabelText(255, 255, 128);
 
-QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect &geometry, QWidget *parent)
+QLabel *instructionLabel(const QString &caption, const QFont &font, const QRect &geometry, QWidget *buddy)
 {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new QLabel(caption, buddy->parentWidget());
+    // Its mnemonic leads to buddy; the "&" takes no room.
+    label->setBuddy(buddy);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setWordWrap(true);
@@ -67,7 +70,7 @@ void frmSelectPrt::setupWindow()
 
 void frmSelectPrt::setupControls()
 {
-    cmdSelFont = new QPushButton(QStringLiteral("Select Device"), this);
+    cmdSelFont = new QPushButton(QStringLiteral("Select &Device"), this);
     cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
     cmdSelFont->setGeometry(twipsRect(840, 3960, 2415, 495));
     cmdSelFont->setFont(dialogFont(9.75, true));
@@ -80,13 +83,14 @@ void frmSelectPrt::setupControls()
     lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
     lstPrinterName->setAccessibleName(QStringLiteral("Devices"));
 
-    lblProcess1 = instructionLabel(QStringLiteral("First Click on a Device from the list."),
+    lblProcess1 = instructionLabel(QStringLiteral("First &Click on a Device from the list."),
                                    windowFont(QStringLiteral("Albertus Medium"), 12, false),
-                                   twipsRect(840, 600, 2295, 735), this);
+                                   twipsRect(840, 600, 2295, 735), lstPrinterName);
     lblProcess1->setObjectName(QStringLiteral("lblProcess1"));
-    Label1 = instructionLabel(QStringLiteral("THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
-                              twipsRect(480, 3360, 1215, 735), this);
+    Label1 = instructionLabel(QStringLiteral("&THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
+                              twipsRect(480, 3360, 1215, 735), cmdSelFont);
     Label1->setObjectName(QStringLiteral("Label1"));
+    new FirstArrowSelects(lstPrinterName);
 
     setTabOrder(cmdSelFont, lstPrinterName);
     cmdSelFont->setFocus();

@@ -3,10 +3,10 @@
 
 #include "drawing/PlaceGraphic.h"
 #include "drawing/PlaceMonth.h"
+#include "page/CalendarPage.h"
+#include "page/PictureFrame.h"
 #include "platform/Dates.h"
 #include "platform/Numbers.h"
-#include "surface/CalendarPage.h"
-#include "surface/PictureFrame.h"
 #include "surface/PrintSurface.h"
 
 #include <QLocale>
@@ -39,7 +39,7 @@ void printLines(PrintSurface &surface, const CalendarPage &page)
     surface.setFontBold(false);
     surface.setFontSize(12);
     surface.setCurrentY(surface.CurrentY() + 150);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < CalendarPage::LineCount; ++i) {
         surface.setCurrentX(1000);
         surface.Print(page.txtMessage[i]);
     }
@@ -57,7 +57,7 @@ void printMessage(PrintSurface &surface, const CalendarPage &page)
     surface.setFontBold(true);
     surface.setFontSize(18);
     surface.setCurrentY(4400 - 1500);
-    printCentred(surface, page.txtMessage[5], LeftMargin);
+    printCentred(surface, page.txtMessage[CalendarPage::MessageLine], LeftMargin);
 }
 
 void printTitle(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
@@ -66,8 +66,7 @@ void printTitle(PrintSurface &surface, const CalendarPage &page, const QLocale &
     surface.setFontBold(false);
     surface.setFontSize(28);
     surface.setFontName(page.fonts.strMonthFont);
-    const QString title = MonthName(CInt(Val(page.txtMonth)), locale) + u' ' + page.txtYear;
-    printCentred(surface, title, 300);
+    printCentred(surface, monthTitle(page, locale), 300);
 }
 
 void drawFrames(PrintSurface &surface)
@@ -94,11 +93,11 @@ DayNotes notesOfMonth(const CalendarPage &page, qint16 Yr, qint16 Mt, const QLoc
     return notes;
 }
 
-// Named after the month the grid shows, so the PDF device can name its file.
-QString documentName(qint16 Yr, qint16 Mt)
+// The month the grid of a page shows, as YYYY-MM.
+QString monthOfGrid(const CalendarPage &page)
 {
-    const QDate first = monthDates(Yr, Mt).first;
-    return QStringLiteral("Calendar %1-%2").arg(first.year(), 4, 10, QChar(u'0')).arg(first.month(), 2, 10, QChar(u'0'));
+    const QDate first = monthDates(CInt(Val(page.txtYear)), CInt(Val(page.txtMonth))).first;
+    return QStringLiteral("%1-%2").arg(first.year(), 4, 10, QChar(u'0')).arg(first.month(), 2, 10, QChar(u'0'));
 }
 
 // A queue's name cannot hold a blank: its description, make and model tell
@@ -130,12 +129,25 @@ void composeAndPrint(PrintSurface &surface, const CalendarPage &page, const QLoc
 
     const qint16 Yr = CInt(year);
     const qint16 Mt = CInt(Val(page.txtMonth));
-    PlaceMonth(surface, notesOfMonth(page, Yr, Mt, locale), Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin);
-    surface.setDocumentName(documentName(Yr, Mt));
+    PlaceMonth(surface, notesOfMonth(page, Yr, Mt, locale), Yr, Mt, 600, 4550, page.fonts.strCalFont, LeftMargin,
+               locale, firstDayOfWeek(page.weekStart, locale));
+    surface.setDocumentName(documentName(page, page));
     surface.EndDoc();
 }
 
 } // namespace
+
+QString documentName(const CalendarPage &first, const CalendarPage &last)
+{
+    const QString from = monthOfGrid(first);
+    const QString to = monthOfGrid(last);
+    return from == to ? QStringLiteral("Calendar ") + from : QStringLiteral("Calendar %1 to %2").arg(from, to);
+}
+
+QString monthTitle(const CalendarPage &page, const QLocale &locale)
+{
+    return MonthName(CInt(Val(page.txtMonth)), locale) + u' ' + page.txtYear;
+}
 
 void printCalendar(PrintSurface &surface, const CalendarPage &page, const QLocale &locale)
 {

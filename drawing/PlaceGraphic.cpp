@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "drawing/PlaceGraphic.h"
 
+#include "page/Picture.h"
+#include "page/PictureFrame.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "surface/Picture.h"
-#include "surface/PictureFrame.h"
 #include "surface/PrintSurface.h"
 
 #include <QColor>

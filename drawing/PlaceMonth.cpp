@@ -6,7 +6,10 @@
 #include "platform/Numbers.h"
 #include "surface/PrintSurface.h"
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +21,8 @@ constexpr int HeadPitch = 1584;
 constexpr int DayPitch = 1580;
 constexpr float GridFontSize = 12;
 constexpr qint16 NoteWidth = 1400;
-constexpr QStringView WeekdayHeads = u"SunMonTueWedThuFriSat";
+// Widest head that stays clear of its column's left rule.
+constexpr float HeadRoom = 1400;
 
 void drawRules(PrintSurface &surface, qint16 My, qint16 bLeft)
 {
@@ -30,17 +34,45 @@ void drawRules(PrintSurface &surface, qint16 My, qint16 bLeft)
     }
 }
 
+// Column 0 shows firstDay; Qt counts Monday = 1 to Sunday = 7.
+int weekdayOfColumn(int column, Qt::DayOfWeek firstDay)
+{
+    return (firstDay - 1 + column) % 7 + 1;
+}
+
+int columnOf(QDate date, Qt::DayOfWeek firstDay)
+{
+    return (date.dayOfWeek() - firstDay + 7) % 7;
+}
+
+// The locale's short names, or its narrow ones where a short name is too
+// wide for the column in the surface's font.
+QStringList headsOf(const PrintSurface &surface, const QLocale &locale, Qt::DayOfWeek firstDay)
+{
+    QStringList heads;
+    for (int k = 0; k < 7; ++k)
+        heads.append(locale.standaloneDayName(weekdayOfColumn(k, firstDay), QLocale::ShortFormat));
+    const bool fit = std::all_of(heads.cbegin(), heads.cend(),
+                                 [&](const QString &head) { return surface.TextWidth(head) <= HeadRoom; });
+    if (fit)
+        return heads;
+    for (int k = 0; k < 7; ++k)
+        heads[k] = locale.standaloneDayName(weekdayOfColumn(k, firstDay), QLocale::NarrowFormat);
+    return heads;
+}
+
 // Heads are right-aligned on their column's edge.
-void printHeads(PrintSurface &surface, qint16 My, const QString &cFont, qint16 bLeft)
+void printHeads(PrintSurface &surface, qint16 My, const QString &cFont, qint16 bLeft, const QLocale &locale,
+                Qt::DayOfWeek firstDay)
 {
     surface.setFontName(cFont);
     surface.setFontSize(GridFontSize);
     surface.setCurrentY(addInt16(My, -20));
+    const QStringList heads = headsOf(surface, locale, firstDay);
     for (int k = 0; k < 7; ++k) {
-        const QString head = WeekdayHeads.mid(3 * k, 3).toString();
         const qint16 rightEdge = addInt16(addInt16(bLeft, 1580), mulInt16(HeadPitch, k));
-        surface.setCurrentX(rightEdge - surface.TextWidth(head));
-        surface.Print(head, PrintSurface::LineEnd::Continue);
+        surface.setCurrentX(rightEdge - surface.TextWidth(heads[k]));
+        surface.Print(heads[k], PrintSurface::LineEnd::Continue);
     }
 }
 
@@ -49,20 +81,20 @@ void printHeads(PrintSurface &surface, qint16 My, const QString &cFont, qint16 b
 MonthDates monthDates(qint16 Yr, qint16 Mt)
 {
     const QDate first = firstDayOfMonth(Yr, Mt);
-    return {first, first.daysInMonth(), Weekday(first) - 1};
+    return {first, first.daysInMonth()};
 }
 
 void PlaceMonth(PrintSurface &surface, const DayNotes &strNotes, qint16 Yr, qint16 Mt, qint16 Mx, qint16 My,
-                const QString &cFont, qint16 bLeft)
+                const QString &cFont, qint16 bLeft, const QLocale &locale, Qt::DayOfWeek firstDay)
 {
     const MonthDates month = monthDates(Yr, Mt);
     drawRules(surface, My, bLeft);
-    printHeads(surface, My, cFont, bLeft);
+    printHeads(surface, My, cFont, bLeft, locale, firstDay);
 
     const QString noteFont = QStringLiteral("Arial");
     qint16 offset = 1030;
     surface.setCurrentY(addInt16(My, 380));
-    int column = month.startColumn;
+    int column = columnOf(month.first, firstDay);
     for (int d = 1; d <= month.days; ++d) {
         surface.setCurrentX(addInt16(addInt16(offset, Mx), mulInt16(DayPitch, column)));
         surface.setFontName(cFont);

@@ -2,6 +2,7 @@
 #include "drawing/PlaceText.h"
 
 #include "drawing/WordBreak.h"
+#include "page/DayNotes.h"
 #include "surface/PrintSurface.h"
 
 #include <QList>
@@ -11,13 +12,11 @@
 namespace {
 
 constexpr float NoteFontSize = 8;
-constexpr int MaxLines = 7;
 // A word that can only be broken between grapheme clusters takes no more
 // lines than this: the day's other notes keep theirs.
 constexpr int CutShortLines = 2;
 constexpr QChar Blank = u' ';
 constexpr QChar Tab = u'\t';
-constexpr QChar LineBreakMark = u'^';
 constexpr QStringView Ellipsis = u"\u2026";
 // Longer candidates are first measured by their beginnings, the shorter
 // first: fonts of other scripts are slow to measure.
@@ -69,7 +68,7 @@ public:
     {
     }
 
-    bool isFull() const { return m_lineNumber > MaxLines; }
+    bool isFull() const { return m_lineNumber > CellLines; }
 
     void addWord(QStringView word)
     {
@@ -128,7 +127,7 @@ void NoteLines::addWideWord(QStringView word)
         newLine();
     if (isFull())
         return;
-    const int linesLeft = MaxLines - m_lineNumber + 1;
+    const int linesLeft = CellLines - m_lineNumber + 1;
     QList<qsizetype> ends = lineEnds(lead, word, linesLeft);
     // Cut short only when no line of the block would be broken at a
     // line-break opportunity: URLs and ideographs wrap over all they need.

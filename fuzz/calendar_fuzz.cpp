@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "input/CalendarFile.h"
-#include "surface/EventSource.h"
+#include "page/EventSource.h"
 
 #include <QLocale>
 #include <QTimeZone>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
     const CalendarFileRead read = readCalendarData(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), zone);
     if (!read.events) {
-        if (read.problem.isEmpty())
+        if (!read.refusal)
             std::abort();
         return 0;
     }

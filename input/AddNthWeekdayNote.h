@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/DayNotes.h"
+#include "page/DayNotes.h"
 
 #include <QtGlobal>
 

@@ -3,20 +3,18 @@
 
 namespace {
 
-constexpr int PrintedLines = 7;
-
 // Just after the first "^" of the seventh word that holds one, or -1 when
 // there are fewer such words.
 qsizetype seventhBreak(QStringView entry)
 {
     int words = 0;
-    for (qsizetype caret = entry.indexOf(u'^'); caret >= 0;) {
-        if (++words == PrintedLines)
+    for (qsizetype caret = entry.indexOf(LineBreakMark); caret >= 0;) {
+        if (++words == CellLines)
             return caret + 1;
         const qsizetype wordEnd = entry.indexOf(u' ', caret);
         if (wordEnd < 0)
             break;
-        caret = entry.indexOf(u'^', wordEnd);
+        caret = entry.indexOf(LineBreakMark, wordEnd);
     }
     return -1;
 }

@@ -10,4 +10,14 @@ void CalendarContents::append(CalendarContents &&other)
     birthdays.insert(birthdays.end(), std::make_move_iterator(other.birthdays.begin()),
                      std::make_move_iterator(other.birthdays.end()));
     calendars.insert(calendars.end(), other.calendars.begin(), other.calendars.end());
+    if (!firstLeftOut)
+        firstLeftOut = other.firstLeftOut;
+    leftOut += other.leftOut;
+}
+
+void CalendarContents::leaveOut(const Refusal &why)
+{
+    if (!firstLeftOut)
+        firstLeftOut = why;
+    ++leftOut;
 }

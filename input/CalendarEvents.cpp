@@ -2,6 +2,7 @@
 #include "input/CalendarEvents.h"
 
 #include "input/AppendNote.h"
+#include "platform/ClockTime.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -42,7 +43,7 @@ void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLo
                 notes.push_back({day.day(), -1, event.summary});
                 return;
             }
-            const QString text = locale.toString(*start, QLocale::ShortFormat) + u' ' + event.summary;
+            const QString text = hoursAndMinutes(*start, locale) + u' ' + event.summary;
             notes.push_back({day.day(), start->msecsSinceStartOfDay(), text.trimmed()});
         });
     }

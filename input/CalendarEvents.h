@@ -2,7 +2,7 @@
 #pragma once
 
 #include "input/CalendarContents.h"
-#include "surface/EventSource.h"
+#include "page/EventSource.h"
 
 #include <QTimeZone>
 

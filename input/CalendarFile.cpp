@@ -4,10 +4,10 @@
 #include "input/CalendarEvents.h"
 #include "input/CalendarFileError.h"
 #include "input/ICalendarReader.h"
+#include "input/RegularFile.h"
 #include "input/VCardReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -20,13 +20,16 @@ constexpr qint64 sniffBytes = 4096;
 
 enum class Kind { None, ICalendar, VCard };
 
-// UTF-16 files become UTF-8; UTF-8 and 8-bit files stay as they are.
+// UTF-16 files become UTF-8; UTF-8 and 8-bit files stay as they are. The
+// byte-order mark goes.
 QByteArray asUtf8(QByteArrayView data)
 {
     if (data.startsWith("\xFF\xFE"))
         return QString(QStringDecoder(QStringDecoder::Utf16LE).decode(data.sliced(2))).toUtf8();
     if (data.startsWith("\xFE\xFF"))
         return QString(QStringDecoder(QStringDecoder::Utf16BE).decode(data.sliced(2))).toUtf8();
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return data.sliced(3).toByteArray();
     return data.toByteArray();
 }
 
@@ -47,13 +50,9 @@ QByteArray asText(QByteArrayView data)
     return withLineFeeds(asUtf8(data));
 }
 
-Kind kindOf(QByteArrayView data)
+Kind kindOfText(QByteArrayView text)
 {
-    const QByteArray text = asText(data);
-    QByteArrayView rest(text);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
-    rest = rest.trimmed();
+    const QByteArrayView rest = text.trimmed();
     const qsizetype lineEnd = rest.indexOf('\n');
     const QByteArrayView firstLine = (lineEnd < 0 ? rest : rest.first(lineEnd)).trimmed();
     const auto firstLineIs = [&](QByteArrayView word) { return firstLine.compare(word, Qt::CaseInsensitive) == 0; };
@@ -67,79 +66,106 @@ Kind kindOf(QByteArrayView data)
 CalendarContents contentsOf(QByteArrayView data)
 {
     const QByteArray text = asText(data);
-    switch (kindOf(text)) {
+    CalendarContents contents;
+    switch (kindOfText(text)) {
     case Kind::ICalendar:
-        return ICalendarReader::read(text);
-    case Kind::VCard:
-        return CalendarContents{{}, VCardReader::read(text), {}};
-    case Kind::None:
+        contents = ICalendarReader::read(text);
         break;
+    case Kind::VCard:
+        contents.birthdays = VCardReader::read(text);
+        break;
+    case Kind::None:
+        throw CalendarFileError(Refusal::Reason::NotCalendar);
     }
-    throw CalendarFileError(QStringLiteral("The file is neither a calendar (iCalendar) nor an address book (vCard)."));
+    if (contents.firstLeftOut && contents.events.empty() && contents.birthdays.empty())
+        throw CalendarFileError(*contents.firstLeftOut);
+    return contents;
 }
 
-CalendarContents contentsOfFile(const QString &path)
+QByteArray fileData(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
-        throw CalendarFileError(QStringLiteral("The file cannot be read."));
+    QFile file;
+    if (!openRegularFile(file, path))
+        throw CalendarFileError(Refusal::Reason::Unreadable);
     if (file.size() > maxCalendarFileBytes)
-        throw CalendarFileError(QStringLiteral("The file is larger than 16 MB."));
+        throw CalendarFileError(Refusal::Reason::TooLarge);
     const QByteArray data = file.read(maxCalendarFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw CalendarFileError(QStringLiteral("The file cannot be read."));
+        throw CalendarFileError(Refusal::Reason::Unreadable);
     if (data.size() > maxCalendarFileBytes)
-        throw CalendarFileError(QStringLiteral("The file is larger than 16 MB."));
-    return contentsOf(data);
+        throw CalendarFileError(Refusal::Reason::TooLarge);
+    return data;
 }
 
-CalendarFileRead attach(CalendarContents contents, const QTimeZone &local)
+// The file's contents, or why it is refused, named after path.
+CalendarContents contentsOfFile(const QString &path)
 {
-    return CalendarFileRead{std::make_shared<const CalendarEvents>(std::move(contents), local), QString()};
+    try {
+        return contentsOf(fileData(path));
+    } catch (const CalendarFileError &error) {
+        Refusal refusal = error.refusal();
+        refusal.file = path;
+        throw CalendarFileError(refusal);
+    }
+}
+
+CalendarFileRead attach(CalendarContents contents, const QTimeZone &local, std::vector<LeftOutEntries> leftOut)
+{
+    return CalendarFileRead{std::make_shared<const CalendarEvents>(std::move(contents), local), std::move(leftOut),
+                            std::nullopt};
+}
+
+void noteLeftOut(const CalendarContents &contents, const QString &path, std::vector<LeftOutEntries> &leftOut)
+{
+    if (!contents.firstLeftOut)
+        return;
+    Refusal first = *contents.firstLeftOut;
+    first.file = path;
+    leftOut.push_back(LeftOutEntries{path, contents.leftOut, first});
 }
 
 } // namespace
 
 bool isCalendarData(QByteArrayView data)
 {
-    return kindOf(data) != Kind::None;
+    return kindOfText(asText(data)) != Kind::None;
 }
 
 bool isCalendarFile(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    return isCalendarData(file.read(sniffBytes));
+    QFile file;
+    return openRegularFile(file, path) && isCalendarData(file.read(sniffBytes));
 }
 
 CalendarFileRead readCalendarData(QByteArrayView data, const QTimeZone &local)
 {
     try {
-        return attach(contentsOf(data), local);
+        CalendarContents contents = contentsOf(data);
+        std::vector<LeftOutEntries> leftOut;
+        noteLeftOut(contents, QString(), leftOut);
+        return attach(std::move(contents), local, std::move(leftOut));
     } catch (const CalendarFileError &error) {
-        return CalendarFileRead{nullptr, error.problem()};
+        return CalendarFileRead{nullptr, {}, error.refusal()};
     }
 }
 
 CalendarFileRead readCalendarFile(const QString &path, const QTimeZone &local)
 {
-    try {
-        return attach(contentsOfFile(path), local);
-    } catch (const CalendarFileError &error) {
-        return CalendarFileRead{nullptr, error.problem()};
-    }
+    return readCalendarFiles({path}, local);
 }
 
 CalendarFileRead readCalendarFiles(const QStringList &paths, const QTimeZone &local)
 {
     CalendarContents all;
+    std::vector<LeftOutEntries> leftOut;
     for (const QString &path : paths) {
         try {
-            all.append(contentsOfFile(path));
+            CalendarContents contents = contentsOfFile(path);
+            noteLeftOut(contents, path, leftOut);
+            all.append(std::move(contents));
         } catch (const CalendarFileError &error) {
-            return CalendarFileRead{nullptr, QFileInfo(path).fileName() + QStringLiteral(": ") + error.problem()};
+            return CalendarFileRead{nullptr, {}, error.refusal()};
         }
     }
-    return attach(std::move(all), local);
+    return attach(std::move(all), local, std::move(leftOut));
 }

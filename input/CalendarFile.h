@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "input/LeftOutEntries.h"
+#include "input/Refusal.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class EventSource;
 class QTimeZone;
 
-// What reading calendar files gives: the events to attach to the page, or,
-// when there are none, why the files were refused.
+// What reading calendar files gives: the events to attach to the page, and
+// for each file some of whose entries cannot be read, how many were left
+// out; or, when there are no events, why the files were refused.
 struct CalendarFileRead
 {
     std::shared_ptr<const EventSource> events;
-    QString problem;
+    std::vector<LeftOutEntries> leftOut;
+    std::optional<Refusal> refusal;
 };
 
 // Whether data is an iCalendar or a vCard file, by its content: its first
@@ -26,8 +33,10 @@ bool isCalendarData(QByteArrayView data);
 // read.
 bool isCalendarFile(const QString &path);
 
-// Reads an iCalendar file or an address book, decided by content; UTF-16
-// files (with a byte-order mark) are read too. Times are shown in local.
+// Reads an iCalendar file or an address book, decided by content; UTF-8 and
+// UTF-16 files with a byte-order mark are read too. An entry that cannot be
+// read is left out; a file none of whose entries can be read is refused for
+// the first of them. Times are shown in local.
 CalendarFileRead readCalendarData(QByteArrayView data, const QTimeZone &local);
 
 // Reads the file at path, as readCalendarData. A file that cannot be read,

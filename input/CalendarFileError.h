@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include "input/Refusal.h"
+
 #include <stdexcept>
 
-// Why a calendar file or address book cannot be attached, in words for the
-// "Try again . . ." box.
+// Raised while a calendar file or address book is read: why it, or one of
+// its entries, cannot be taken.
 class CalendarFileError : public std::runtime_error
 {
 public:
-    explicit CalendarFileError(const QString &problem)
-        : std::runtime_error(problem.toStdString())
-        , m_problem(problem)
+    explicit CalendarFileError(Refusal::Reason reason, const QString &name = QString())
+        : std::runtime_error("calendar file refused")
+        , m_refusal{Refusal::Subject::Calendar, reason, QString(), name}
     {
     }
 
-    const QString &problem() const { return m_problem; }
+    explicit CalendarFileError(const Refusal &refusal)
+        : std::runtime_error("calendar file refused")
+        , m_refusal(refusal)
+    {
+    }
+
+    const Refusal &refusal() const { return m_refusal; }
 
 private:
-    QString m_problem;
+    Refusal m_refusal;
 };

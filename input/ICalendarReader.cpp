@@ -2,6 +2,7 @@
 #include "input/ICalendarReader.h"
 
 #include "input/CalendarFileError.h"
+#include "input/RuleBlanks.h"
 
 #include <QDate>
 #include <QHash>
@@ -27,11 +28,6 @@ bool isRealTime(const icaltimetype &time)
         return false;
     return time.is_date || (time.hour >= 0 && time.hour < 24 && time.minute >= 0 && time.minute < 60
                             && time.second >= 0 && time.second <= 60);
-}
-
-QString quoted(const QString &name)
-{
-    return u'"' + name + u'"';
 }
 
 // The time of a property, in the zone its TZID names: the calendar's own
@@ -145,7 +141,11 @@ public:
     void readEvents(CalendarContents &contents)
     {
         for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
-            readEvent(event, contents);
+            try {
+                readEvent(event, contents);
+            } catch (const CalendarFileError &error) {
+                contents.leaveOut(error.refusal());
+            }
             // The events are copied out; only the time zones, and the
             // calendar scales that rules point to, must stay.
             if (namesScale(event))
@@ -173,8 +173,10 @@ private:
         if (dtstart)
             read.start = zoned(m_calendar, dtstart, icalproperty_get_dtstart(dtstart));
         if (!dtstart || !isRealTime(read.start))
-            throw CalendarFileError(QStringLiteral("The event %1 has no date.").arg(quoted(read.summary)));
+            throw CalendarFileError(Refusal::Reason::EventWithoutDate, read.summary);
         read.duration = durationOf(event, read.start);
+        if (hasDroppedRule(event))
+            throw CalendarFileError(Refusal::Reason::UnreadableRule, read.summary);
         readRules(event, read);
         if (isYearlyBirthday(event, read)) {
             contents.birthdays.push_back(birthdayOf(event, read.start));
@@ -214,20 +216,34 @@ private:
         return std::max<qint64>(0, duration);
     }
 
+    // libical replaces a rule or date list it cannot parse by an error note;
+    // the event without it would print on days it does not fall on.
+    static bool hasDroppedRule(icalcomponent *event)
+    {
+        for (icalproperty *error : properties(event, ICAL_XLICERROR_PROPERTY)) {
+            const QByteArray text = icalproperty_get_xlicerror(error);
+            for (const char *name : {"RRULE", "EXRULE", "RDATE", "EXDATE"}) {
+                if (text.contains(QByteArray(" in ") + name + " property"))
+                    return true;
+            }
+        }
+        return false;
+    }
+
     static void readRules(icalcomponent *event, ICalendarEvent &read)
     {
         for (icalproperty *property : properties(event, ICAL_RRULE_PROPERTY)) {
             icalrecurrencetype rule = icalproperty_get_rrule(property);
-            const QString name = quoted(read.summary);
+            const QString &name = read.summary;
             if (rule.freq == ICAL_NO_RECURRENCE || (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until)))
-                throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
+                throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
             if (rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[1] != ICAL_RECURRENCE_ARRAY_MAX
                 || rule.by_minute[1] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[1] != ICAL_RECURRENCE_ARRAY_MAX)
-                throw CalendarFileError(QStringLiteral("The event %1 repeats more often than once a day.").arg(name));
+                throw CalendarFileError(Refusal::Reason::TooFrequent, name);
             if (rule.count > maxCount)
-                throw CalendarFileError(QStringLiteral("The event %1 repeats more than 100,000 times.").arg(name));
+                throw CalendarFileError(Refusal::Reason::TooManyRepeats, name);
             if (rule.count > 0 && !untilOfCount(rule, read.start))
-                throw CalendarFileError(QStringLiteral("The event %1 has a repetition that cannot be read.").arg(name));
+                throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
             read.ruleMonths |= monthsOf(rule, read.start);
             read.rules.push_back(rule);
         }
@@ -311,8 +327,8 @@ void checkTimeZones(icalcomponent *calendar)
                     || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX) {
                     icalproperty *tzidProperty = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
                     const char *tzid = tzidProperty ? icalproperty_get_tzid(tzidProperty) : nullptr;
-                    throw CalendarFileError(QStringLiteral("The time zone %1 cannot be read.")
-                                                .arg(quoted(QString::fromUtf8(tzid ? tzid : ""))));
+                    throw CalendarFileError(Refusal::Reason::UnreadableTimeZone,
+                                            QString::fromUtf8(tzid ? tzid : ""));
                 }
             }
         }
@@ -332,11 +348,11 @@ CalendarContents ICalendarReader::read(QByteArrayView data)
 {
     icalerror_set_errors_are_fatal(0);
     // libical reads up to the first NUL.
-    const QByteArray text = data.toByteArray();
+    const QByteArray text = withoutBlanksInRules(data);
     std::shared_ptr<icalcomponent> root(icalparser_parse_string(text.constData()), icalcomponent_free);
     const std::vector<icalcomponent *> calendars = root ? calendarsIn(root.get()) : std::vector<icalcomponent *>();
     if (calendars.empty())
-        throw CalendarFileError(QStringLiteral("The file is not a valid calendar (iCalendar)."));
+        throw CalendarFileError(Refusal::Reason::InvalidCalendar);
     CalendarContents contents;
     for (icalcomponent *calendar : calendars)
         checkTimeZones(calendar);

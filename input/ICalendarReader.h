@@ -11,9 +11,9 @@
 // the system's zone of that name). Cancelled events are left out. A yearly
 // event that is a birthday (CATEGORIES holds BIRTHDAY, or a birthday
 // calendar's own mark) becomes a birthday. Raises CalendarFileError for a
-// file that is no calendar, a time zone whose changes do not repeat yearly,
-// an event without a date, and a rule that cannot be read, repeats more
-// often than daily or more than 100,000 times.
+// file that is no calendar and a time zone whose changes do not repeat
+// yearly. An event without a date, or with a rule that cannot be read,
+// repeats more often than daily or more than 100,000 times, is left out.
 class ICalendarReader
 {
 public:

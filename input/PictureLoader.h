@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface/Picture.h"
-#include "surface/PictureFrame.h"
+#include "page/Picture.h"
+#include "page/PictureFrame.h"
 
 #include <QImage>
 #include <QSize>

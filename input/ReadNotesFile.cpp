@@ -7,10 +7,12 @@
 #include "input/NotesFileContext.h"
 #include "input/RegularFile.h"
 #include "input/ShowPicFile.h"
+#include "page/CalendarPage.h"
 #include "platform/DateReader.h"
+#include "platform/Dates.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "surface/CalendarPage.h"
+#include "platform/TrimSpaces.h"
 
 #include <QFile>
 #include <algorithm>
@@ -23,25 +25,10 @@
 
 namespace {
 
-constexpr int notesLines = 5;
 // Far beyond any calendar's notes (100,000 lines take about 3 MB); a larger
 // file is refused rather than read into memory.
 constexpr qint64 maxControlFileBytes = 64 * 1024 * 1024;
-constexpr int messageLine = 5;
 constexpr qsizetype maxCachedRules = 4096;
-
-// Lines are read as their bytes: the blank, the digits and the letters of a
-// tag are ASCII in every encoding read, and no other byte stands for them.
-QByteArrayView trimBlanks(QByteArrayView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 // The parts of a text before and after its first space; nothing when the
 // text holds no space.
@@ -104,26 +91,27 @@ public:
     NotesReader(const ControlFileText &text, CalendarPage &page, const NotesFileContext &context)
         : m_text(text)
         , m_page(page)
-        , m_context(context)
         , m_dates(context.locale, context.today)
-        , m_thisYear(context.today.year())
     {
     }
 
     void readLine(QByteArrayView line)
     {
-        const QByteArrayView trimmed = trimBlanks(line);
+        const QByteArrayView trimmed = trimSpaces(line);
         const Tag tag = tagOf(trimmed);
         if (tag == Tag::None)
             return;
         const qsizetype space = trimmed.indexOf(' ');
-        const QByteArrayView value = space < 0 ? trimmed : trimBlanks(trimmed.sliced(space + 1));
+        const QByteArrayView value = space < 0 ? trimmed : trimSpaces(trimmed.sliced(space + 1));
         try {
             handle(tag, value);
         } catch (const RuntimeError &) {
             // A number or date the line cannot hold: the line is skipped.
         }
     }
+
+    // What the picture lines refused, in file order.
+    std::vector<Refusal> takeRefusals() { return std::move(m_refusals); }
 
 private:
     void handle(Tag tag, QByteArrayView value)
@@ -136,7 +124,7 @@ private:
             takeNotesLine(value);
             break;
         case Tag::MSG:
-            m_page.txtMessage[messageLine] = m_text.decode(value);
+            m_page.txtMessage[CalendarPage::MessageLine] = m_text.decode(value);
             break;
         case Tag::DAY:
             takeDay(value);
@@ -163,7 +151,7 @@ private:
 
     void takeNotesLine(QByteArrayView value)
     {
-        if (m_notesTaken >= notesLines)
+        if (m_notesTaken >= CalendarPage::LineCount)
             return;
         m_page.txtMessage[m_notesTaken] = m_text.decode(value);
         ++m_notesTaken;
@@ -206,19 +194,24 @@ private:
         int year = 0;
         int day = 0;
         m_dates.dateOrInvalid(m_dateText).getDate(&year, nullptr, &day);
-        if (year <= 1850 || year >= m_thisYear || day >= 32)
+        const int pageYear = yearOfPage();
+        if (year <= 1850 || year >= pageYear || day >= 32)
             return;
         addNote(day - 1, [&] {
-            return m_text.decode(trimBlanks(fields->rest)) + QStringLiteral(" is ") + signedNumber(m_thisYear - year);
+            return m_text.decode(trimSpaces(fields->rest)) + QStringLiteral(" is ") + signedNumber(pageYear - year);
         });
     }
+
+    // The age is the one reached in the year the page shows when the line is
+    // read, read as the print job reads it; a year it cannot print raises.
+    int yearOfPage() const { return firstDayOfMonth(CInt(Val(m_page.txtYear.trimmed())), 1).year(); }
 
     void takeRuleDated(QByteArrayView value)
     {
         const std::optional<Fields> first = splitAtSpace(value);
         if (!first)
             return;
-        const std::optional<Fields> second = splitAtSpace(trimBlanks(first->rest));
+        const std::optional<Fields> second = splitAtSpace(trimSpaces(first->rest));
         if (!second)
             return;
         const double occurrence = numberOf(first->first);
@@ -230,7 +223,7 @@ private:
         if (!month || !rounded)
             return;
         const int day = ruleDatedDay(*weekday, *rounded, *month);
-        addNote(day, [&] { return m_text.decode(trimBlanks(second->rest)); });
+        addNote(day, [&] { return m_text.decode(trimSpaces(second->rest)); });
     }
 
     // The note is made only for a day that can still print it. A day found
@@ -273,15 +266,16 @@ private:
 
     void takePicture(QByteArrayView value)
     {
-        ShowPicFile(m_text.decode(value), m_page.picture, m_page.binSelPic, m_context.msgBox);
+        if (std::optional<Refusal> refusal = ShowPicFile(m_text.decode(value), m_page.picture, m_page.binSelPic))
+            m_refusals.push_back(std::move(*refusal));
     }
+
 
     const ControlFileText &m_text;
     CalendarPage &m_page;
-    const NotesFileContext &m_context;
+    std::vector<Refusal> m_refusals;
     int m_notesTaken = 0;
     DateReader m_dates;
-    int m_thisYear;
     // The date of a birthday line, decoded into the same room every time.
     QString m_dateText;
     std::array<std::optional<bool>, std::tuple_size_v<DayNotes>> m_full;
@@ -294,36 +288,30 @@ bool isTextFilePath(const QString &path)
     return path.size() > 1 && path.endsWith(u"txt");
 }
 
-void refuse(const NotesFileContext &context, const QString &request)
+std::vector<Refusal> refused(const QString &path, Refusal::Reason reason)
 {
-    if (context.msgBox)
-        context.msgBox(tryAgainBox(request));
+    return {Refusal{Refusal::Subject::ControlFile, reason, path, QString()}};
 }
 
 } // namespace
 
-void readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context)
+std::vector<Refusal> readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context)
 {
     const ControlFileText text(data);
     NotesReader reader(text, page, context);
     text.forEachLine([&](QByteArrayView line) { reader.readLine(line); });
+    return reader.takeRefusals();
 }
 
-void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context)
+std::vector<Refusal> ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context)
 {
-    if (!isTextFilePath(strPickedFile)) {
-        refuse(context, QStringLiteral("Select a .txt file."));
-        return;
-    }
+    if (!isTextFilePath(strPickedFile))
+        return refused(strPickedFile, Refusal::Reason::NotControlFileName);
     QFile file;
-    if (!openRegularFile(file, strPickedFile) || file.size() > maxControlFileBytes) {
-        refuse(context, QStringLiteral("The file cannot be read."));
-        return;
-    }
+    if (!openRegularFile(file, strPickedFile) || file.size() > maxControlFileBytes)
+        return refused(strPickedFile, Refusal::Reason::Unreadable);
     const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        refuse(context, QStringLiteral("The file cannot be read."));
-        return;
-    }
-    readNotesData(contents, page, context);
+    if (file.error() != QFileDevice::NoError)
+        return refused(strPickedFile, Refusal::Reason::Unreadable);
+    return readNotesData(contents, page, context);
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "input/Refusal.h"
+
 #include <QByteArrayView>
+#include <vector>
 
 class QString;
 struct CalendarPage;
@@ -9,10 +12,11 @@ struct NotesFileContext;
 
 // Reads the control file at strPickedFile into page: its fields, its notes
 // (added to what strNotes already holds) and its picture. A path that does
-// not end in "txt" (case-sensitive) or a file that cannot be read is answered
-// with a message box and changes nothing. Malformed lines are skipped
-// silently.
-void ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context);
+// not end in "txt" (case-sensitive) or a file that cannot be read is refused
+// and changes nothing. Malformed lines are skipped silently. Gives the
+// refusals in the order they came: the file's own, or those of its picture
+// lines, after which reading went on.
+std::vector<Refusal> ReadNotesFile(const QString &strPickedFile, CalendarPage &page, const NotesFileContext &context);
 
 // The reading of the file's contents, once opened.
-void readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context);
+std::vector<Refusal> readNotesData(QByteArrayView data, CalendarPage &page, const NotesFileContext &context);

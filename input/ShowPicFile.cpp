@@ -16,19 +16,20 @@ bool hasPictureExtension(const QString &path)
 
 } // namespace
 
-void ShowPicFile(const QString &strPickedFile, Picture &picTemp, bool &binSelPic, const MsgBoxFunction &msgBox)
+std::optional<Refusal> ShowPicFile(const QString &strPickedFile, Picture &picTemp, bool &binSelPic)
 {
     if (strPickedFile.size() <= 1)
-        return;
-    if (!hasPictureExtension(strPickedFile)) {
-        if (msgBox)
-            msgBox(tryAgainBox(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.")));
-        return;
-    }
+        return std::nullopt;
+    const auto refusal = [&](Refusal::Reason reason) {
+        return Refusal{Refusal::Subject::Picture, reason, strPickedFile, QString()};
+    };
+    if (!hasPictureExtension(strPickedFile))
+        return refusal(Refusal::Reason::NotPictureFileName);
     std::optional<Picture> loaded = loadPicture(strPickedFile);
     if (!loaded)
-        return;
+        return refusal(Refusal::Reason::Unreadable);
     picTemp = std::move(*loaded);
     picTemp.setFileName(QFileInfo(strPickedFile).fileName());
     binSelPic = true;
+    return std::nullopt;
 }

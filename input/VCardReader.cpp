@@ -267,14 +267,14 @@ public:
         const QString value = textValue(line);
         if (line.name == "BEGIN" && value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0) {
             if (m_inCard)
-                throw CalendarFileError(QStringLiteral("The address book has a card inside another card."));
+                throw CalendarFileError(Refusal::Reason::CardInsideCard);
             m_inCard = true;
             m_fullName.clear();
             m_name.clear();
             m_birthday.reset();
         } else if (line.name == "END" && value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0) {
             if (!m_inCard)
-                throw CalendarFileError(QStringLiteral("The address book ends a card it never began."));
+                throw CalendarFileError(Refusal::Reason::CardNeverBegun);
             m_inCard = false;
             finishCard();
         } else if (m_inCard) {
@@ -285,7 +285,7 @@ public:
     std::vector<Birthday> result()
     {
         if (m_inCard)
-            throw CalendarFileError(QStringLiteral("The address book ends inside a card."));
+            throw CalendarFileError(Refusal::Reason::CardNeverEnded);
         return std::move(m_birthdays);
     }
 

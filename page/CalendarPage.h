@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/DayNotes.h"
-#include "surface/EventSource.h"
-#include "surface/Picture.h"
+#include "page/DayNotes.h"
+#include "page/EventSource.h"
+#include "page/Picture.h"
+#include "platform/WeekStart.h"
 
 #include <QString>
 #include <array>
@@ -30,12 +31,17 @@ struct CalendarPage
     QString txtYear = QStringLiteral("2003");
     QString txtMonth = QStringLiteral("1");
     QString txtCopies = QStringLiteral("1");
+    // The lines of the block beside the picture, then the centred message
+    // line: txtMessage[0] to [LineCount - 1], and txtMessage[MessageLine].
+    static constexpr int LineCount = 5;
+    static constexpr int MessageLine = LineCount;
+
     QString txtHeader;
-    // 0 to 4: the five-line block; 5: the centred message line.
-    std::array<QString, 6> txtMessage;
+    std::array<QString, LineCount + 1> txtMessage;
 
     PageFonts fonts;
     DayNotes strNotes;
+    WeekStart weekStart = WeekStart::Sunday;
 
     // The picture prints only once one has been selected.
     bool binSelPic = false;

@@ -9,3 +9,8 @@
 using DayNotes = std::array<QString, 31>;
 
 inline const QString NoteSeparator = QStringLiteral(" ^ ");
+
+// A printed cell ends a line at every word that holds this mark, and prints
+// at most this many lines.
+inline constexpr QChar LineBreakMark = u'^';
+inline constexpr int CellLines = 7;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
 #include "platform/Twips.h"
 

@@ -2,8 +2,12 @@
 #include "surface/OutputFile.h"
 
 #include "platform/FileNameBytes.h"
+#include "platform/RemoveOnSignal.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -16,6 +20,8 @@
 namespace {
 
 constexpr mode_t NewFileMode = 0666;
+// A spare file older than this is one a killed run left behind.
+constexpr qint64 StaleSpareSeconds = 24 * 60 * 60;
 
 int openRetrying(const QByteArray &path, int flags)
 {
@@ -54,6 +60,7 @@ bool OutputFile::exists(const QString &path)
 bool OutputFile::open()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
+    removeStaleSpares();
     if (!openUnnamed(folder) && !openNamed()) {
         m_error = errno;
         return false;
@@ -156,6 +163,7 @@ bool OutputFile::openNamed()
         m_handle = openRetrying(FileNameBytes::encode(candidate), O_WRONLY | O_CREAT | O_EXCL);
         if (m_handle >= 0) {
             m_namedTemporary = candidate;
+            m_removeOnSignal = std::make_unique<RemoveOnSignal>(FileNameBytes::encode(candidate));
             return true;
         }
         if (errno != EEXIST)
@@ -176,8 +184,24 @@ bool OutputFile::linkUnder(const QString &name) const
 QString OutputFile::spareName() const
 {
     const QFileInfo target(m_path);
-    return target.absoluteDir().filePath(QStringLiteral(".%1.%2").arg(target.fileName()).arg(
+    return target.absoluteDir().filePath(QStringLiteral(".%1.%2.part").arg(target.fileName()).arg(
         QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+}
+
+// A run killed on a folder without unnamed files leaves its spare behind;
+// the next run writing there removes the user's own old ones.
+void OutputFile::removeStaleSpares() const
+{
+    static const QRegularExpression spare(QStringLiteral("^\\..+\\.[0-9a-f]{8}\\.part$"));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-StaleSpareSeconds);
+    QDirIterator entries(QFileInfo(m_path).absolutePath(), {QStringLiteral(".*.part")},
+                         QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        const QFileInfo entry = entries.nextFileInfo();
+        if (spare.match(entry.fileName()).hasMatch() && entry.ownerId() == ::getuid()
+            && entry.lastModified() < before)
+            removeFile(entry.filePath());
+    }
 }
 
 QString OutputFile::problem() const

@@ -5,6 +5,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class RemoveOnSignal;
 
 // A file that appears under its name only once it is complete. It is written
 // unnamed in the target's folder and linked under its name by commit(), so a
@@ -47,6 +50,7 @@ private:
     QString numberedName(int number) const;
     static bool renameTo(const QString &from, const QString &to);
     QString spareName() const;
+    void removeStaleSpares() const;
 
     QString m_path;
     Existing m_existing;
@@ -54,6 +58,7 @@ private:
     int m_handle = -1;
     // Where the file is written when the folder takes no unnamed files.
     QString m_namedTemporary;
+    std::unique_ptr<RemoveOnSignal> m_removeOnSignal;
     bool m_committed = false;
     // The system's error of the step that failed.
     int m_error = 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
 #include <QColor>
 #include <QList>

@@ -2,14 +2,8 @@
 #include "surface/Printers.h"
 
 #include "platform/RuntimeError.h"
-#include "surface/CupsDevice.h"
 #include "surface/OutputDevice.h"
-#include "surface/Paper.h"
-#include "surface/PdfDevice.h"
 
-#include <QLocale>
-
-#include <QPrinterInfo>
 #include <utility>
 
 Printers::Printers(std::vector<std::unique_ptr<OutputDevice>> devices, int current)
@@ -34,29 +28,6 @@ Printers Printers::only(std::unique_ptr<OutputDevice> device)
     std::vector<std::unique_ptr<OutputDevice>> devices;
     devices.push_back(std::move(device));
     return Printers(std::move(devices));
-}
-
-Printers Printers::fromSystem(const QString &pdfFolder)
-{
-    std::vector<std::unique_ptr<OutputDevice>> devices;
-    const QString defaultName = QPrinterInfo::defaultPrinterName();
-    int current = -1;
-    const QPageSize systemPaper = Paper::systemDefault(QLocale::system());
-    const QList<QPrinterInfo> cups = QPrinterInfo::availablePrinters();
-    for (const QPrinterInfo &info : cups) {
-        if (current < 0 && !defaultName.isEmpty() && info.printerName() == defaultName)
-            current = int(devices.size());
-        devices.push_back(std::make_unique<CupsDevice>(info, systemPaper));
-    }
-    if (current < 0)
-        current = int(devices.size());
-    devices.push_back(std::make_unique<PdfDevice>(pdfFolder, systemPaper));
-    return Printers(std::move(devices), current);
-}
-
-Printers Printers::fromSystemWhenNeeded(const QString &pdfFolder)
-{
-    return Printers([pdfFolder] { return fromSystem(pdfFolder); });
 }
 
 void Printers::listIfNeeded() const

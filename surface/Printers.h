@@ -24,11 +24,6 @@ public:
 
     // Just device, current: what a print of the program's own makes on.
     static Printers only(std::unique_ptr<OutputDevice> device);
-    // The CUPS destinations, then "Save as PDF" writing into pdfFolder; the
-    // CUPS default is current, else "Save as PDF".
-    static Printers fromSystem(const QString &pdfFolder);
-    // The same devices, listed when first needed.
-    static Printers fromSystemWhenNeeded(const QString &pdfFolder);
 
     int count() const;
     // Raises RuntimeError::SubscriptOutOfRange outside 0..count() - 1.

@@ -4,7 +4,7 @@
 #include "input/wmf/WmfBitmapCache.h"
 #include "input/wmf/WmfDocument.h"
 #include "input/wmf/WmfFrame.h"
-#include "surface/Picture.h"
+#include "page/Picture.h"
 
 #include <memory>
 

@@ -15,6 +15,11 @@ namespace {
 const QByteArray Club = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n"
                         "BEGIN:VEVENT\r\nUID:committee\r\nSUMMARY:Committee\r\nDTSTART;VALUE=DATE:20040309\r\n"
                         "RRULE:FREQ=MONTHLY;BYDAY=2TU\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+// An event without a date and one that repeats every no days, among good ones.
+const QByteArray Mixed = "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Choir\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\n"
+                         "SUMMARY:Chime\r\nDTSTART;VALUE=DATE:20040301\r\nRRULE:FREQ=DAILY;INTERVAL=0\r\nEND:VEVENT\r\n"
+                         "BEGIN:VEVENT\r\nSUMMARY:Fair\r\nDTSTART;VALUE=DATE:20040311\r\nEND:VEVENT\r\n"
+                         "END:VCALENDAR\r\n";
 const QByteArray Family = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Grandfather\r\nBDAY:1950-03-17\r\nEND:VCARD\r\n";
 
 class CalendarFileRequestTest : public WindowFixture
@@ -26,6 +31,7 @@ protected:
         writeFile("notes.txt", "YER 2004\r\nMON 3\r\nDAY 9 Dentist\r\n");
         writeFile("club.ics", Club);
         writeFile("family.vcf", Family);
+        writeFile("mixed.ics", Mixed);
         writeFile("broken.ics", "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Choir\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
         m_window->show();
         QCoreApplication::processEvents();
@@ -42,7 +48,7 @@ protected:
     void selectDayNotes(const QString &name)
     {
         QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
-        frmFindFiles *chooser = m_window->findFiles();
+        frmFindFiles *chooser = windowTitled<frmFindFiles>("Select Files");
         QListWidget *files = child<QListWidget>(chooser, "filFilename");
         const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
@@ -107,6 +113,16 @@ TEST_F(CalendarFileRequestTest, BadCalendarFileSaysWhyAndKeepsTheSourceAndNotes)
     EXPECT_EQ(m_boxes.front(), (MsgBoxRequest{"Try again . . .\r\nThe event \"Choir\" has no date.", 0, ""}));
     EXPECT_EQ(m_window->page().events, before.events);
     EXPECT_EQ(m_window->page().strNotes, before.strNotes);
+}
+
+TEST_F(CalendarFileRequestTest, EntriesLeftOutAreToldOnceAfterAttaching)
+{
+    selectDayNotes("notes.txt");
+    selectDayNotes("mixed.ics");
+    const MsgBoxRequest leftOut{"mixed.ics: 2 entries are left out. The first: The event \"Choir\" has no date.", 64,
+                                ""};
+    EXPECT_EQ(m_boxes, std::vector<MsgBoxRequest>{leftOut});
+    EXPECT_TRUE(printedText().contains(QStringLiteral("Fair")));
 }
 
 TEST_F(CalendarFileRequestTest, ControlFileAfterACalendarFileKeepsTheEvents)

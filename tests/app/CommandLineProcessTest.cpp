@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -141,6 +143,7 @@ const UsageRow usageRows[] = {
     {"unknown_option", {"--print", "--colour", "red"}, "Unknown option 'colour'."},
     {"month_out_of_range", {"--print", "--month", "13"}, "--month takes a month from 1 to 12"},
     {"field_without_print", {"--header", "Club"}, "--header needs --print"},
+    {"week_start_unknown", {"--print", "--week-start", "friday"}, "--week-start takes one of sunday, monday, locale"},
 };
 
 class CommandLineUsage : public CommandLineProcess, public ::testing::WithParamInterface<UsageRow>
@@ -184,6 +187,15 @@ TEST_F(CommandLineProcess, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithTheP
               QFileInfo(path(QStringLiteral("one.pdf"))).size() + 200 * 1024);
 }
 
+// Qt tells that the Hindi month's face lacks OpenType tables it does not need.
+TEST_F(CommandLineProcess, PageThatPrintsWellLeavesStandardErrorEmpty)
+{
+    m_environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("hi_IN.UTF-8"));
+    const ProgramRun result = run({"--print", "--month", "3", "--output", "hi.pdf"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.standardError, QString());
+}
+
 TEST_F(CommandLineProcess, EventsFromACalendarFileGoOnEachMonthsOwnDays)
 {
     writeFile(QStringLiteral("club.ics"),
@@ -202,6 +214,24 @@ TEST_F(CommandLineProcess, EventsFromACalendarFileGoOnEachMonthsOwnDays)
         SCOPED_TRACE(page);
         expectInCell(content, page, QStringLiteral("Committee"), days[page - 1]);
     }
+}
+
+TEST_F(CommandLineProcess, EventThatCannotBeReadIsLeftOutWithOneLine)
+{
+    writeFile(QStringLiteral("club.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Committee\r\n"
+                                          "DTSTART;VALUE=DATE:20270112\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    writeFile(QStringLiteral("mixed.ics"),
+              "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Chime\r\nDTSTART:20270104T100000Z\r\n"
+              "RRULE:FREQ=WEEKLY;INTERVAL=0\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nSUMMARY:Fair\r\n"
+              "DTSTART;VALUE=DATE:20270111\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    const ProgramRun result = run({"--print", "--year", "2027", "--month", "1", "--events", "club.ics", "--events",
+                                   "mixed.ics", "--output", "e.pdf"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.standardError, QStringLiteral("monthly-calendar: mixed.ics: warning: 1 entry is left out. The "
+                                                   "event \"Chime\" has a repetition that cannot be read.\n"));
+    const PdfReader::Content content = PdfReader::read(path(QStringLiteral("e.pdf")));
+    expectInCell(content, 1, QStringLiteral("Committee"), 12);
+    expectInCell(content, 1, QStringLiteral("Fair"), 11);
 }
 
 TEST_F(CommandLineProcess, CalendarFileThatCannotBeReadIsStatusTwoAndWritesNothing)
@@ -474,8 +504,8 @@ TEST_F(CommandLineProcess, ControlFilePrintsTheSamePageAsTheWindow)
     Printers printers(std::move(devices));
     std::vector<MsgBoxRequest> boxes;
     frmSorvane window(printers, [&](const MsgBoxRequest &request) { boxes.push_back(request); });
-    window.openNotesFile(notes);
-    window.cmdPrint_Click();
+    window.openFiles({notes});
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     ASSERT_TRUE(boxes.empty());
     const QString windowPdf = QDir(windowFolder.path()).filePath(QStringLiteral("Calendar 2004-03.pdf"));
 

@@ -43,6 +43,9 @@ const ActionRow actionRows[] = {
     {"paper_absurd", {"--print", "--paper", "custom_wall_100x100in"}, Action::Refuse, "--paper"},
     {"paper_needs_print", {"--paper", "a4"}, Action::Refuse, "needs --print"},
     {"list_printers", {"--list-printers"}, Action::ListPrinters, ""},
+    {"week_start_monday", {"--print", "--week-start", "monday"}, Action::Print, ""},
+    {"week_start_in_the_window", {"--week-start", "locale"}, Action::OpenWindow, ""},
+    {"week_start_unknown_lists_the_names", {"--week-start", "friday"}, Action::Refuse, "sunday, monday, locale"},
     {"unknown_option", {"--colour", "red"}, Action::Refuse, "Unknown option 'colour'"},
     {"missing_value", {"--print", "--year"}, Action::Refuse, "Missing value after '--year'"},
     {"field_without_print", {"--header", "Club"}, Action::Refuse, "--header needs --print"},
@@ -173,7 +176,7 @@ TEST(CommandLineTest, HelpNamesEveryOptionAndTheExitStatuses)
     const QString help = commandLineHelp();
     for (const char *option : {"--print", "--list-printers", "--year", "--month", "--months", "--header", "--line",
                                "--message", "--picture", "--font", "--copies", "--output", "--force", "--printer",
-                               "--paper", "--version", "CONTROL-FILE"})
+                               "--paper", "--week-start", "--version", "CONTROL-FILE"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("3 the page could not be made or printed")));
     EXPECT_FALSE(help.contains(QStringLiteral("-style")));

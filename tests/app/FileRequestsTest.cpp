@@ -57,7 +57,7 @@ protected:
         file.write(data);
     }
 
-    frmFindFiles &chooser() { return *m_window->findFiles(); }
+    frmFindFiles &chooser() { return *windowTitled<frmFindFiles>("Select Files"); }
 
     void pick(const QString &name)
     {
@@ -83,7 +83,7 @@ protected:
 
 TEST_F(FileRequestTest, FirstShowOnlyCopiesTheEmptyName)
 {
-    ASSERT_NE(m_window->findFiles(), nullptr);
+    ASSERT_NE(windowTitled<frmFindFiles>("Select Files"), nullptr);
     EXPECT_FALSE(chooser().isVisible());
     EXPECT_TRUE(m_boxes.empty());
 }
@@ -91,10 +91,9 @@ TEST_F(FileRequestTest, FirstShowOnlyCopiesTheEmptyName)
 TEST_F(FileRequestTest, PictureRequestShowsThePromptAndLoadsThePicture)
 {
     QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
-    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::Picture);
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(chooser().parentWidget(), nullptr);
-    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a Picture file.\r\nEither a bmp, gif, jpg or wmf.");
+    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a Picture &file.\r\nEither a bmp, gif, jpg or wmf.");
     pick("pic.bmp");
     select();
     EXPECT_FALSE(chooser().isVisible());
@@ -108,8 +107,7 @@ TEST_F(FileRequestTest, PictureRequestShowsThePromptAndLoadsThePicture)
 TEST_F(FileRequestTest, ControlFileRequestFillsTheFieldsAndNotes)
 {
     QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
-    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::DayNotes);
-    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a text Control file.\r\nA [txt] file with Field Control");
+    EXPECT_EQ(child<QLabel>(&chooser(), "lblSelectInfo")->text(), "Select a text Control &file.\r\nA [txt] file with Field Control");
     pick("notes.txt");
     select();
     EXPECT_EQ(child<QLineEdit>(m_window, "txtHeader")->text(), "My Header");
@@ -135,9 +133,9 @@ TEST_F(FileRequestTest, ReturnFromTheDeviceWindowReadsNothing)
 {
     readNotesFile();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
-    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::Printer);
-    ASSERT_NE(m_window->selectPrt(), nullptr);
-    m_window->selectPrt()->close();
+    auto *devices = windowTitled<frmSelectPrt>("Output Device Selection");
+    ASSERT_NE(devices, nullptr);
+    devices->close();
     QCoreApplication::processEvents();
     EXPECT_EQ(m_window->page().strNotes[4], "Dentist");
     EXPECT_TRUE(m_boxes.empty());
@@ -146,11 +144,11 @@ TEST_F(FileRequestTest, ReturnFromTheDeviceWindowReadsNothing)
 TEST_F(FileRequestTest, SelectPrinterTwiceKeepsOneWindowAndItsList)
 {
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
-    frmSelectPrt *first = m_window->selectPrt();
+    auto *first = windowTitled<frmSelectPrt>("Output Device Selection");
     ASSERT_NE(first, nullptr);
     const int lines = child<QListWidget>(first, "lstPrinterName")->count();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
-    EXPECT_EQ(m_window->selectPrt(), first);
+    EXPECT_EQ(windowTitled<frmSelectPrt>("Output Device Selection"), first);
     EXPECT_EQ(child<QListWidget>(first, "lstPrinterName")->count(), lines);
     EXPECT_EQ(lines, 1);
 }
@@ -211,13 +209,26 @@ TEST_F(FileRequestTest, ClosingTheFontDialogReadsNothing)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-TEST_F(FileRequestTest, ClosedChooserIsCreatedAfreshOnTheNextRequest)
+// Escape, or the window manager's close, is a cancel: the file merely
+// clicked is not read, and what the user typed stays.
+TEST_F(FileRequestTest, ClosedChooserHandsBackNothingAndIsCreatedAfreshOnTheNextRequest)
 {
-    QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
-    pick("pic.bmp");
-    chooser().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(m_window->page().binSelPic) << "closing hands back the file clicked";
+    typeInto(child<QLineEdit>(m_window, "txtHeader"), "Typed");
+    for (const bool escape : {false, true}) {
+        QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        pick("notes.txt");
+        if (escape)
+            QTest::keyClick(child<QListWidget>(&chooser(), "filFilename"), Qt::Key_Escape);
+        else
+            chooser().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        activate(m_window.get());
+        EXPECT_EQ(windowTitled<frmFindFiles>("Select Files"), nullptr) << escape;
+        EXPECT_EQ(child<QLineEdit>(m_window, "txtHeader")->text(), "Typed") << escape;
+        EXPECT_EQ(m_window->page().strNotes[4], "") << escape;
+        EXPECT_TRUE(m_boxes.empty()) << escape;
+    }
     QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
     EXPECT_EQ(chooser().fileName(), "");
     EXPECT_TRUE(chooser().isVisible());

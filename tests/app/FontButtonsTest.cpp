@@ -3,6 +3,7 @@
 #include "tests/support/Child.h"
 #include "tests/support/RowName.h"
 
+#include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
 
 #include <QPushButton>
@@ -62,7 +63,7 @@ TEST_P(FontButtonTest, StoresTheChosenFaceInItsOwnNameOnly)
 {
     const QStringList others = otherFontNames();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
-    m_window->selectPrt()->close();
+    windowTitled<frmSelectPrt>("Output Device Selection")->close();
     press();
     EXPECT_EQ(m_fontDialogs, 1);
     EXPECT_EQ(m_fontFlags, 2);
@@ -104,9 +105,9 @@ TEST_F(DeviceWindowTest, DoneLeavesAnOpenDeviceWindowRunning)
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
     EXPECT_FALSE(m_window->isVisible());
-    EXPECT_EQ(m_window->findFiles(), nullptr);
-    ASSERT_NE(m_window->selectPrt(), nullptr);
-    EXPECT_TRUE(m_window->selectPrt()->isVisible());
+    EXPECT_EQ(windowTitled<frmFindFiles>("Select Files"), nullptr);
+    ASSERT_NE(windowTitled<frmSelectPrt>("Output Device Selection"), nullptr);
+    EXPECT_TRUE(windowTitled<frmSelectPrt>("Output Device Selection")->isVisible());
 }
 
 } // namespace

@@ -23,7 +23,9 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -145,11 +147,11 @@ protected:
     {
         m_window->findChild<QAction *>("mnuPreview")->trigger();
         QCoreApplication::processEvents();
-        EXPECT_NE(m_window->preview(), nullptr);
-        return *m_window->preview();
+        EXPECT_NE(windowTitled<PagePreview>("Page Preview"), nullptr);
+        return *windowTitled<PagePreview>("Page Preview");
     }
 
-    const PageProof &proof() { return m_window->preview()->proof(); }
+    const PageProof &proof() { return windowTitled<PagePreview>("Page Preview")->proof(); }
 
     QLineEdit *field(const char *name) { return child<QLineEdit>(m_window, name); }
 
@@ -162,7 +164,7 @@ protected:
     // Picks a file in the chooser the window has just opened.
     void pick(const QString &name)
     {
-        frmFindFiles *chooser = m_window->findFiles();
+        frmFindFiles *chooser = windowTitled<frmFindFiles>("Select Files");
         QListWidget *files = child<QListWidget>(chooser, "filFilename");
         const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
@@ -256,7 +258,7 @@ TEST_F(PagePreviewTest, AFontChoiceReachesThePreview)
     openPreview();
     typeInto(field("txtHeader"), "Garden Club");
     click(m_window.get(), "cmdSelectPrt");
-    m_window->selectPrt()->close();
+    windowTitled<frmSelectPrt>("Output Device Selection")->close();
     click(m_window.get(), "cmdHdrFont");
     ASSERT_EQ(m_fontDialogs, 1);
     const std::optional<PageText> header = textItem(proof().page, "Garden Club");
@@ -270,7 +272,7 @@ TEST_F(PagePreviewTest, AControlFileReadReachesThePreview)
     readNotesFile();
     EXPECT_TRUE(hasText(proof().page, "Dentist"));
     EXPECT_TRUE(hasText(proof().page, "Garden Club"));
-    EXPECT_EQ(child<PageView>(m_window->preview(), "pageView")->accessibleDescription(), "March 2004");
+    EXPECT_EQ(child<PageView>(windowTitled<PagePreview>("Page Preview"), "pageView")->accessibleDescription(), "March 2004");
 }
 
 TEST_F(PagePreviewTest, APictureReachesThePreview)
@@ -287,15 +289,35 @@ TEST_F(PagePreviewTest, ABurstOfKeystrokesIsComposedAndDrawnOnce)
     PagePreview &preview = openPreview();
     preview.show();
     QCoreApplication::processEvents();
-    const int compositions = preview.compositions();
-    const int renders = preview.view()->renders();
+    QSignalSpy composed(&preview, &PagePreview::pageComposed);
     QLineEdit *header = field("txtHeader");
     header->setFocus();
     QTest::keyClicks(header, QString(100, u'x'));
     QCoreApplication::processEvents();
-    EXPECT_LE(preview.compositions() - compositions, 2);
-    EXPECT_LE(preview.view()->renders() - renders, 2);
+    EXPECT_GE(composed.count(), 1);
+    EXPECT_LE(composed.count(), 2);
     EXPECT_TRUE(hasText(proof().page, QString(100, u'x')));
+}
+
+// Even at its narrowest the whole toolbar shows, and its Alt keys work.
+TEST_F(PagePreviewTest, ToolbarShowsEveryButtonAndItsAltKeysZoom)
+{
+    PagePreview &preview = openPreview();
+    preview.resize(1, preview.height());
+    preview.activateWindow();
+    QCoreApplication::processEvents();
+    auto *toolBar = child<QToolBar>(&preview, "tbrZoom");
+    for (QAction *action : toolBar->actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_TRUE(toolBar->widgetForAction(action)->isVisible()) << action->text().toStdString();
+        }
+    }
+    const std::pair<Qt::Key, PageView::Fit> keys[] = {
+        {Qt::Key_W, PageView::Fit::Width}, {Qt::Key_1, PageView::Fit::None}, {Qt::Key_P, PageView::Fit::Page}};
+    for (const auto &[key, fit] : keys) {
+        QTest::keyClick(&preview, key, Qt::AltModifier);
+        EXPECT_EQ(preview.view()->fit(), fit) << key;
+    }
 }
 
 TEST_F(PagePreviewTest, MonthThirteenShowsTheErrorTextAndNoBox)
@@ -354,7 +376,7 @@ TEST_F(PagePreviewTest, DoneClosesThePreview)
     openPreview();
     click(m_window.get(), "cmdExit");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(m_window->preview(), nullptr);
+    EXPECT_EQ(windowTitled<PagePreview>("Page Preview"), nullptr);
 }
 
 TEST_F(PagePreviewTest, ZoomFitsThePageTheWidthOrShowsTheRealSize)
@@ -410,11 +432,11 @@ TEST_F(PreviewDeviceTest, ChoosingAnotherDeviceReachesThePreview)
 {
     m_window->findChild<QAction *>("mnuPreview")->trigger();
     QCoreApplication::processEvents();
-    PagePreview &preview = *m_window->preview();
+    PagePreview &preview = *windowTitled<PagePreview>("Page Preview");
     EXPECT_EQ(preview.proof().layout.pageSize().id(), QPageSize::A4);
 
     QTest::mouseClick(child<QPushButton>(m_window, "cmdSelectPrt"), Qt::LeftButton);
-    frmSelectPrt *devices = m_window->selectPrt();
+    frmSelectPrt *devices = windowTitled<frmSelectPrt>("Output Device Selection");
     QListWidget *list = child<QListWidget>(devices, "lstPrinterName");
     list->setCurrentRow(1);
     QTest::mouseClick(child<QPushButton>(devices, "cmdSelFont"), Qt::LeftButton);
@@ -423,7 +445,7 @@ TEST_F(PreviewDeviceTest, ChoosingAnotherDeviceReachesThePreview)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-TEST_F(PreviewDeviceTest, PaperChosenInPageSetupReachesThePreviewAndStaysWithItsDevice)
+TEST_F(PreviewDeviceTest, PaperAndWeekStartChosenInPageSetupReachThePreviewAndThePaperStaysWithItsDevice)
 {
     m_window->findChild<QAction *>("mnuPreview")->trigger();
     m_window->findChild<QAction *>("mnuPageSetup")->trigger();
@@ -432,9 +454,16 @@ TEST_F(PreviewDeviceTest, PaperChosenInPageSetupReachesThePreviewAndStaysWithIts
     QComboBox *paper = child<QComboBox>(setup, "cboPaper");
     EXPECT_EQ(paper->currentText(), QPageSize(QPageSize::A4).name());
     paper->setCurrentIndex(paper->findText(QPageSize(QPageSize::A5).name()));
+    child<QComboBox>(setup, "cboWeekStart")->setCurrentIndex(int(WeekStart::Monday));
     QTest::mouseClick(setup->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_window->preview()->proof().layout.pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(windowTitled<PagePreview>("Page Preview")->proof().layout.pageSize().id(), QPageSize::A5);
+    // The first column's head.
+    const auto &items = windowTitled<PagePreview>("Page Preview")->proof().page.items;
+    EXPECT_TRUE(std::any_of(items.cbegin(), items.cend(), [](const PageItem &item) {
+        const PageText *text = std::get_if<PageText>(&item);
+        return text && text->text == QStringLiteral("Mon") && text->pos.x() < 1800;
+    }));
     EXPECT_EQ(m_printers->item(1).pageLayout().pageSize().id(), QPageSize::Letter);
 }
 

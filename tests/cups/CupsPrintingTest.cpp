@@ -3,6 +3,7 @@
 #include "surface/FontSubstitutions.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
+#include "surface/SystemPrinters.h"
 #include "tests/support/RuntimeErrorAssert.h"
 
 #include <QDeadlineTimer>
@@ -143,7 +144,7 @@ CupsServer *CupsEndToEnd::server = nullptr;
 
 TEST_F(CupsEndToEnd, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
 {
-    const Printers printers = Printers::fromSystem(QDir::tempPath());
+    const Printers printers = SystemPrinters::list(QDir::tempPath());
     ASSERT_GE(printers.count(), 2);
     EXPECT_EQ(printers.item(0).DeviceName(), DefaultQueue);
     EXPECT_EQ(printers.item(printers.count() - 1).DeviceName(), QStringLiteral("Save as PDF"));
@@ -153,8 +154,8 @@ TEST_F(CupsEndToEnd, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
 
 TEST_F(CupsEndToEnd, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
 {
-    const Printers now = Printers::fromSystem(QDir::tempPath());
-    const Printers later = Printers::fromSystemWhenNeeded(QDir::tempPath());
+    const Printers now = SystemPrinters::list(QDir::tempPath());
+    const Printers later = SystemPrinters::listWhenNeeded(QDir::tempPath());
     ASSERT_EQ(later.count(), now.count());
     for (int index = 0; index < now.count(); ++index)
         EXPECT_EQ(later.item(index).DeviceName(), now.item(index).DeviceName()) << index;
@@ -163,7 +164,7 @@ TEST_F(CupsEndToEnd, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
 
 TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
 {
-    Printers printers = Printers::fromSystem(QDir::tempPath());
+    Printers printers = SystemPrinters::list(QDir::tempPath());
     PrintSurface surface(printers);
     ASSERT_EQ(surface.DeviceName(), DefaultQueue);
     const QString token = uniqueToken();
@@ -208,7 +209,7 @@ TEST_F(CupsEndToEnd, CancelledPrintLeavesNoJobAtTheServer)
 {
     const QStringList allJobs = {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")};
     const qsizetype jobsBefore = runTool(QStringLiteral("lpstat"), allJobs).split(u'\n', Qt::SkipEmptyParts).size();
-    Printers printers = Printers::fromSystem(QDir::tempPath());
+    Printers printers = SystemPrinters::list(QDir::tempPath());
     PrintSurface surface(printers);
     ASSERT_EQ(surface.DeviceName(), DefaultQueue);
     const QString token = uniqueToken();
@@ -230,7 +231,7 @@ TEST_F(CupsEndToEnd, CancelledPrintLeavesNoJobAtTheServer)
 
 TEST_F(CupsEndToEnd, QueueThatVanishedIsAPrinterError)
 {
-    Printers printers = Printers::fromSystem(QDir::tempPath());
+    Printers printers = SystemPrinters::list(QDir::tempPath());
     ASSERT_EQ(printers.item(1).DeviceName(), VanishingQueue);
     printers.setCurrent(1);
     PrintSurface surface(printers);

@@ -45,12 +45,6 @@ protected:
         window->show();
     }
 
-    void TearDown() override
-    {
-        delete window->selectPrt();
-        window.reset();
-    }
-
     void click(const char *button) { QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton); }
 
     // Picks a face in the font dialog behind a font button.

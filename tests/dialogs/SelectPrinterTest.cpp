@@ -40,19 +40,13 @@ protected:
         window->show();
     }
 
-    void TearDown() override
-    {
-        delete window->selectPrt();
-        window.reset();
-    }
-
     QString deviceFolder(int device) const { return QDir(folder.path()).filePath(QString::number(device)); }
     int filesIn(int device) const { return int(QDir(deviceFolder(device)).entryList(QDir::Files).size()); }
 
     frmSelectPrt *openDeviceWindow()
     {
         QTest::mouseClick(child<QPushButton>(window, "cmdSelectPrt"), Qt::LeftButton);
-        return window->selectPrt();
+        return windowTitled<frmSelectPrt>("Output Device Selection");
     }
 
     void chooseLine(frmSelectPrt *deviceWindow, int row)
@@ -116,7 +110,7 @@ TEST_F(SelectPrinterTest, ChosenDeviceReceivesTheNextPrint)
 TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)
 {
     chooseLine(openDeviceWindow(), 2);
-    EXPECT_EQ(window->selectPrt(), nullptr);
+    EXPECT_EQ(windowTitled<frmSelectPrt>("Output Device Selection"), nullptr);
 
     frmSelectPrt *reopened = openDeviceWindow();
     ASSERT_NE(reopened, nullptr);
@@ -125,7 +119,6 @@ TEST_F(SelectPrinterTest, NextOpeningAfterAChoiceIsANewWindowWithAFreshList)
     EXPECT_EQ(child<QListWidget>(reopened, "lstPrinterName")->item(2)->text(), QStringLiteral("  3 Desk 3"));
     EXPECT_TRUE(child<QListWidget>(reopened, "lstPrinterName")->selectedItems().isEmpty());
     EXPECT_EQ(printers->currentIndex(), 2);
-    EXPECT_EQ(window->fileMode(), frmSorvane::FileMode::Printer);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "tests/support/Child.h"
 #include "surface/PrintSurface.h"
 #include "surface/Printers.h"
+#include "surface/SystemPrinters.h"
 #include "tests/support/PdfReader.h"
 
 #include <QDeadlineTimer>
@@ -114,7 +115,7 @@ protected:
 TEST_F(SelectPrtCups, ChosenQueueReceivesTheNextPrintInsteadOfTheDefault)
 {
     QTemporaryDir pdfFolder;
-    Printers printers = Printers::fromSystem(pdfFolder.path());
+    Printers printers = SystemPrinters::list(pdfFolder.path());
     ASSERT_EQ(printers.current().DeviceName(), FirstQueue);
     std::vector<MsgBoxRequest> boxes;
 

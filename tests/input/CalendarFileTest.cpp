@@ -3,7 +3,7 @@
 #include "tests/support/RowName.h"
 
 #include "input/CalendarFile.h"
-#include "surface/EventSource.h"
+#include "page/EventSource.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -22,11 +22,18 @@ QByteArray calendarWith(const QByteArray &event)
            + "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
+// Why a file is refused, and the event or time zone it names.
+struct Why
+{
+    Refusal::Reason reason;
+    const char *name;
+};
+
 struct RefusalRow
 {
     const char *name;
     QByteArray data;
-    const char *problem;
+    Why why;
 };
 
 class RefusalTable : public ::testing::TestWithParam<RefusalRow>
@@ -37,48 +44,49 @@ TEST_P(RefusalTable, SaysWhatIsWrong)
 {
     const CalendarFileRead read = readCalendarData(GetParam().data, Berlin);
     EXPECT_EQ(read.events, nullptr);
-    EXPECT_EQ(read.problem.toStdString(), GetParam().problem);
+    const Why &why = GetParam().why;
+    EXPECT_EQ(read.refusal, (Refusal{Refusal::Subject::Calendar, why.reason, QString(), QString::fromUtf8(why.name)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, RefusalTable,
     ::testing::Values(
         RefusalRow{"PlainText", "Dear Ann,\r\nsee you on Tuesday.\r\n",
-                   "The file is neither a calendar (iCalendar) nor an address book (vCard)."},
+                   {Refusal::Reason::NotCalendar, ""}},
         RefusalRow{"CalendarNeverEnded", "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20270101\r\n",
-                   "The file is not a valid calendar (iCalendar)."},
+                   {Refusal::Reason::InvalidCalendar, ""}},
         RefusalRow{"CalendarOfGarbage", "BEGIN:VCALENDAR\r\n\x01\x02\x03garbage\r\n",
-                   "The file is not a valid calendar (iCalendar)."},
-        RefusalRow{"EventWithoutDate", calendarWith("SUMMARY:Choir\r\n"), "The event \"Choir\" has no date."},
+                   {Refusal::Reason::InvalidCalendar, ""}},
+        RefusalRow{"EventWithoutDate", calendarWith("SUMMARY:Choir\r\n"), {Refusal::Reason::EventWithoutDate, "Choir"}},
         RefusalRow{"EventWithUnreadableDate", calendarWith("SUMMARY:Choir\r\nDTSTART:next Tuesday\r\n"),
-                   "The event \"Choir\" has no date."},
+                   {Refusal::Reason::EventWithoutDate, "Choir"}},
         RefusalRow{"DateInMonth78", calendarWith("SUMMARY:Choir\r\nDTSTART;VALUE=DATE:16437851\r\n"),
-                   "The event \"Choir\" has no date."},
+                   {Refusal::Reason::EventWithoutDate, "Choir"}},
         RefusalRow{"EverySecondForACentury",
                    calendarWith("SUMMARY:Tick\r\nDTSTART:20270101T000000Z\r\n"
                                 "RRULE:FREQ=SECONDLY;UNTIL=21270101T000000Z\r\n"),
-                   "The event \"Tick\" repeats more often than once a day."},
+                   {Refusal::Reason::TooFrequent, "Tick"}},
         RefusalRow{"HourlyForEver", calendarWith("SUMMARY:Chime\r\nDTSTART:20270101T000000Z\r\nRRULE:FREQ=HOURLY\r\n"),
-                   "The event \"Chime\" repeats more often than once a day."},
+                   {Refusal::Reason::TooFrequent, "Chime"}},
         RefusalRow{"SeveralTimesADay",
                    calendarWith("SUMMARY:Pills\r\nDTSTART:20270101T080000Z\r\nRRULE:FREQ=DAILY;BYHOUR=8,20\r\n"),
-                   "The event \"Pills\" repeats more often than once a day."},
+                   {Refusal::Reason::TooFrequent, "Pills"}},
         RefusalRow{"AMillionTimes",
                    calendarWith("SUMMARY:Walk\r\nDTSTART;VALUE=DATE:20270101\r\nRRULE:FREQ=DAILY;COUNT=1000000\r\n"),
-                   "The event \"Walk\" repeats more than 100,000 times."},
+                   {Refusal::Reason::TooManyRepeats, "Walk"}},
         RefusalRow{"TimeZoneChangingHourly",
                    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIGHT\r\n"
                    "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nDTSTART:19700329T020000\r\n"
                    "RRULE:FREQ=HOURLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\n"
                    "UID:1\r\nSUMMARY:Choir\r\nDTSTART;TZID=Europe/Berlin:20270106T193000\r\nEND:VEVENT\r\n"
                    "END:VCALENDAR\r\n",
-                   "The time zone \"Europe/Berlin\" cannot be read."},
+                   {Refusal::Reason::UnreadableTimeZone, "Europe/Berlin"}},
         RefusalRow{"CardNeverEnded", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-01-15\r\n",
-                   "The address book ends inside a card."},
+                   {Refusal::Reason::CardNeverEnded, ""}},
         RefusalRow{"CardInsideACard", "BEGIN:VCARD\r\nFN:Ann\r\nBEGIN:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n",
-                   "The address book has a card inside another card."},
+                   {Refusal::Reason::CardInsideCard, ""}},
         RefusalRow{"CardEndedTwice", "BEGIN:VCARD\r\nFN:Ann\r\nEND:VCARD\r\nEND:VCARD\r\n",
-                   "The address book ends a card it never began."}),
+                   {Refusal::Reason::CardNeverBegun, ""}}),
     RowName());
 
 QByteArray utf16(const char16_t *text)
@@ -124,6 +132,33 @@ TEST(CalendarLineEnds, CarriageReturnsAloneEndLinesToo)
     }
 }
 
+TEST(CalendarByteOrderMarks, AreSkipped)
+{
+    const QString card =
+        QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zo\u00EB\r\nBDAY:1990-01-15\r\nEND:VCARD\r\n");
+    const QString calendar = QString::fromUtf8(calendarWith("SUMMARY:Choir\r\nDTSTART;VALUE=DATE:20270106\r\n"));
+    for (const auto encoding : {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const auto withMark = [&](const QString &text) {
+            return QByteArray(QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(text));
+        };
+        EXPECT_EQ(notesOfMonth(withMark(card), 2027, 1, Berlin, British), (FilledDays{{15, "Zoë is  37"}}))
+            << encoding;
+        EXPECT_EQ(notesOfMonth(withMark(calendar), 2027, 1, Berlin, British), (FilledDays{{6, "Choir"}})) << encoding;
+    }
+}
+
+// Tuesdays and Thursdays of January 2027 but the 12th and the 14th, written
+// with blanks around the separators and a value folded after a comma.
+TEST(CalendarRules, BlanksAroundSeparatorsAreIgnored)
+{
+    const QByteArray data = calendarWith("SUMMARY:Course\r\nDTSTART;VALUE=DATE:20270105\r\n"
+                                         "RRULE:FREQ=WEEKLY ;BYDAY=TU ,TH; UNTIL = 20270131\r\n"
+                                         "EXDATE;VALUE=DATE:20270112 ,\r\n 20270114\r\n");
+    EXPECT_EQ(notesOfMonth(data, 2027, 1, Berlin, British),
+              (FilledDays{
+                  {5, "Course"}, {7, "Course"}, {19, "Course"}, {21, "Course"}, {26, "Course"}, {28, "Course"}}));
+}
+
 class CalendarFileTest : public ::testing::Test
 {
 protected:
@@ -151,9 +186,9 @@ TEST_F(CalendarFileTest, OnlyRegularFilesAreLookedInto)
     ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     // Opening a pipe with no writer would wait for ever.
     EXPECT_FALSE(isCalendarFile(fifo));
-    EXPECT_EQ(readCalendarFile(fifo, Berlin).problem, "The file cannot be read.");
+    EXPECT_EQ(readCalendarFile(fifo, Berlin).refusal->reason, Refusal::Reason::Unreadable);
     EXPECT_FALSE(isCalendarFile(m_dir.path()));
-    EXPECT_EQ(readCalendarFile(m_dir.filePath("missing.ics"), Berlin).problem, "The file cannot be read.");
+    EXPECT_EQ(readCalendarFile(m_dir.filePath("missing.ics"), Berlin).refusal->reason, Refusal::Reason::Unreadable);
 }
 
 TEST_F(CalendarFileTest, HugeFileIsRefusedUnread)
@@ -164,20 +199,14 @@ TEST_F(CalendarFileTest, HugeFileIsRefusedUnread)
     EXPECT_TRUE(isCalendarFile(path));
     const CalendarFileRead read = readCalendarFile(path, Berlin);
     EXPECT_EQ(read.events, nullptr);
-    EXPECT_EQ(read.problem, "The file is larger than 16 MB.");
-}
-
-TEST_F(CalendarFileTest, Utf16AddressBookIsRead)
-{
-    const QByteArray data = utf16(u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zoë\r\nBDAY:1990-01-15\r\nEND:VCARD\r\n");
-    EXPECT_EQ(notesOfMonth(data, 2027, 1, Berlin, British), (FilledDays{{15, "Zoë is  37"}}));
+    EXPECT_EQ(read.refusal->reason, Refusal::Reason::TooLarge);
 }
 
 TEST_F(CalendarFileTest, SeveralFilesMakeOneSource)
 {
     const CalendarFileRead read = readCalendarFiles(
         {write("contacts.vcf", calendarData("contacts.vcf")), write("club.ics", calendarData("club.ics"))}, Berlin);
-    ASSERT_NE(read.events, nullptr) << read.problem.toStdString();
+    ASSERT_NE(read.events, nullptr);
     DayNotes strNotes;
     read.events->addNotes(strNotes, 2027, 1, British);
     EXPECT_EQ(strNotes[4], "Kim Lee is  27 ^ 10:00 Dentist");
@@ -186,10 +215,33 @@ TEST_F(CalendarFileTest, SeveralFilesMakeOneSource)
 
 TEST_F(CalendarFileTest, OneBadFileRefusesTheSetAndIsNamed)
 {
-    const CalendarFileRead read = readCalendarFiles(
-        {write("club.ics", calendarData("club.ics")), write("broken.vcf", "BEGIN:VCARD\r\nFN:Ann\r\n")}, Berlin);
+    const QString broken = write("broken.vcf", "BEGIN:VCARD\r\nFN:Ann\r\n");
+    const CalendarFileRead read = readCalendarFiles({write("club.ics", calendarData("club.ics")), broken}, Berlin);
     EXPECT_EQ(read.events, nullptr);
-    EXPECT_EQ(read.problem, "broken.vcf: The address book ends inside a card.");
+    EXPECT_EQ(read.refusal, (Refusal{Refusal::Subject::Calendar, Refusal::Reason::CardNeverEnded, broken, {}}));
+}
+
+TEST_F(CalendarFileTest, EntriesThatCannotBeReadAreLeftOutAndCounted)
+{
+    const QString mixed = write("mixed.ics", "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\n"
+                                             "SUMMARY:Chime\r\nDTSTART;VALUE=DATE:20270104\r\n"
+                                             "RRULE:FREQ=WEEKLY;INTERVAL=0\r\nEND:VEVENT\r\n"
+                                             "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Choir\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\n"
+                                             "UID:c\r\nSUMMARY:Fair\r\nDTSTART;VALUE=DATE:20270111\r\nEND:VEVENT\r\n"
+                                             "END:VCALENDAR\r\n");
+    const CalendarFileRead read =
+        readCalendarFiles({write("contacts.vcf", calendarData("contacts.vcf")), mixed}, Berlin);
+    ASSERT_NE(read.events, nullptr);
+    ASSERT_EQ(read.leftOut.size(), 1u);
+    EXPECT_EQ(read.leftOut[0].file, mixed);
+    EXPECT_EQ(read.leftOut[0].count, 2);
+    EXPECT_EQ(read.leftOut[0].first,
+              (Refusal{Refusal::Subject::Calendar, Refusal::Reason::UnreadableRule, mixed, "Chime"}));
+    DayNotes strNotes;
+    read.events->addNotes(strNotes, 2027, 1, British);
+    EXPECT_EQ(strNotes[3], "");
+    EXPECT_EQ(strNotes[4], "Kim Lee is  27");
+    EXPECT_EQ(strNotes[10], "Fair");
 }
 
 TEST(CalendarEvents, NotesComeAfterWhatTheDayHolds)

@@ -2,7 +2,7 @@
 #include "CalendarNotes.h"
 
 #include "input/CalendarFile.h"
-#include "surface/EventSource.h"
+#include "page/EventSource.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ FilledDays filledDays(const DayNotes &strNotes)
 FilledDays notesOfMonth(const QByteArray &data, int year, int month, const QTimeZone &zone, const QLocale &locale)
 {
     const CalendarFileRead read = readCalendarData(data, zone);
-    EXPECT_TRUE(read.events) << read.problem.toStdString();
+    EXPECT_TRUE(read.events);
     DayNotes strNotes;
     if (read.events)
         read.events->addNotes(strNotes, year, month, locale);

@@ -41,5 +41,6 @@ void NotesFileFixture::readText(const QByteArray &contents)
 
 void NotesFileFixture::read(const QString &path)
 {
-    ReadNotesFile(path, page, {[this](const MsgBoxRequest &box) { boxes.push_back(box); }, today, locale});
+    const std::vector<Refusal> read = ReadNotesFile(path, page, {today, locale});
+    refusals.insert(refusals.end(), read.begin(), read.end());
 }

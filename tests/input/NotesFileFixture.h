@@ -2,14 +2,15 @@
 #pragma once
 
 #include "input/NotesFileContext.h"
-#include "surface/CalendarPage.h"
+#include "input/Refusal.h"
+#include "page/CalendarPage.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
 
 // A page as the control-file reader fills it, starting from year 2004 and
-// month 3, with today fixed at 8 December 2026, a US locale, message boxes
+// month 3, with today fixed at 8 December 2026, a US locale, refusals
 // recorded, and a scratch folder for control files and pictures.
 class NotesFileFixture : public ::testing::Test
 {
@@ -30,7 +31,7 @@ protected:
     QString &txtMonth = page.txtMonth;
     DayNotes &strNotes = page.strNotes;
     QLocale locale{QLocale::English, QLocale::UnitedStates};
-    std::vector<MsgBoxRequest> boxes;
+    std::vector<Refusal> refusals;
     QTemporaryDir dir;
 
 private:

@@ -71,7 +71,7 @@ TEST_P(WorkedExampleTest, LineHasItsEffect)
         file += QString::fromLatin1(exampleLines[line]).arg(dir.path()).toUtf8() + "\r\n";
     readText(file);
     EXPECT_EQ(GetParam().field(fields()), QString::fromUtf8(GetParam().expected));
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(refusals.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleStep{"MessageLine", 6, [](const Fields &f) { return f.message[5]; }, "Happy Spring"},
         ExampleStep{"DayLine", 7, [](const Fields &f) { return f.notes[16]; }, "Planting day"},
         ExampleStep{"BirthdayLine", 8, [](const Fields &f) { return f.notes[16]; },
-                    "Planting day ^ Grandfather is  76"},
+                    "Planting day ^ Grandfather is  54"},
         ExampleStep{"RuleDatedLine", 9, [](const Fields &f) { return f.notes[8]; }, "Committee"},
         ExampleStep{"PictureLine", 10,
                     [](const Fields &f) { return u"%1x%2"_s.arg(f.picture.width()).arg(f.picture.height()); },
@@ -97,7 +97,7 @@ TEST_F(ReadNotesFileTest, WorkedExampleWritesNothingElse)
     readText("YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings at the hall\r\nNOT Bring a plate\r\n"
              "MSG Happy Spring\r\nDAY 17 Planting day\r\nBIR 3/17/1950 Grandfather\r\nDTM 2 3 Committee\r\n");
     DayNotes expected;
-    expected[16] = u"Planting day ^ Grandfather is  76"_s;
+    expected[16] = u"Planting day ^ Grandfather is  54"_s;
     expected[8] = u"Committee"_s;
     EXPECT_EQ(strNotes, expected);
     EXPECT_EQ(txtMessage[2], u"");
@@ -232,7 +232,7 @@ TEST_P(NoteLineTest, NotesTheDayOrSkips)
     EXPECT_EQ(strNotes, expected);
     EXPECT_EQ(txtYear, u"2004");
     EXPECT_EQ(txtMonth, u"3");
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(refusals.empty());
 }
 
 const NoteLineCase dayCases[] = {
@@ -255,20 +255,20 @@ INSTANTIATE_TEST_SUITE_P(DayLines, NoteLineTest, ::testing::ValuesIn(dayCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 const NoteLineCase birthdayCases[] = {
-    {"Born1851Taken", "BIR 6/2/1851 Ancestor", 2, "Ancestor is  175"},
+    {"Born1851Taken", "BIR 6/2/1851 Ancestor", 2, "Ancestor is  153"},
     {"Born1850Skipped", "BIR 6/2/1850 Ancestor", 0, ""},
-    {"BornThisYearSkipped", "BIR 1/5/2026 Baby", 0, ""},
-    {"BornLastYearTaken", "BIR 1/5/2025 Baby", 5, "Baby is  1"},
-    {"BornInFutureSkipped", "BIR 1/5/2030 Nobody", 0, ""},
-    {"OtherMonthLandsOnItsDay", "BIR 12/25/1960 Uncle Joe", 25, "Uncle Joe is  66"},
-    {"NameTrimmed", "BIR 3/17/1950    Gran   ", 17, "Gran is  76"},
+    {"BornInThePagesYearSkipped", "BIR 1/5/2004 Baby", 0, ""},
+    {"BornTheYearBeforeThePageTaken", "BIR 1/5/2003 Baby", 5, "Baby is  1"},
+    {"BornAfterThePageBeforeTodaySkipped", "BIR 1/5/2025 Baby", 0, ""},
+    {"OtherMonthLandsOnItsDay", "BIR 12/25/1960 Uncle Joe", 25, "Uncle Joe is  44"},
+    {"NameTrimmed", "BIR 3/17/1950    Gran   ", 17, "Gran is  54"},
     {"NoYearIsThisYearSkipped", "BIR 3/17 Gran", 0, ""},
     {"DayFirstDateSkippedUnderUs", "BIR 17/3/1950 Gran", 0, ""},
     {"NotADateSkipped", "BIR someday Gran", 0, ""},
     {"NegativeYearSkipped", "BIR 1/1/-5 Gran", 0, ""},
     {"NameMissingSkipped", "BIR 3/17/1950", 0, ""},
-    {"IsoDate", "BIR 1950-03-17 Gran", 17, "Gran is  76"},
-    {"TwoDigitYear", "BIR 3/17/50 Gran", 17, "Gran is  76"},
+    {"IsoDate", "BIR 1950-03-17 Gran", 17, "Gran is  54"},
+    {"TwoDigitYear", "BIR 3/17/50 Gran", 17, "Gran is  54"},
 };
 
 INSTANTIATE_TEST_SUITE_P(BirthdayLines, NoteLineTest, ::testing::ValuesIn(birthdayCases),
@@ -295,20 +295,43 @@ const NoteLineCase ruleDatedCases[] = {
 INSTANTIATE_TEST_SUITE_P(RuleDatedLines, NoteLineTest, ::testing::ValuesIn(ruleDatedCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Today is 8 December 2026: the age is the one reached in the page's year,
+// whichever side of today it lies, read from the year box as it stands.
+TEST_F(ReadNotesFileTest, BirthdayAgeIsReachedInThePagesYear)
+{
+    const struct
+    {
+        const char *name;
+        const char *year;
+        const char *note;
+    } rows[] = {
+        {"PastPage", "2004", "Gran is  54"},      {"ThisYear", "2026", "Gran is  76"},
+        {"JanuaryNextYear", "2027", "Gran is  77"}, {"FarFuture", "2090", "Gran is  140"},
+        {"TwoDigitYear", "27", "Gran is  77"},    {"BirthYear", "1950", ""},
+        {"BeforeBirth", "1901", ""},              {"YearNotPrintable", "12345", ""},
+    };
+    for (const auto &row : rows) {
+        strNotes = DayNotes();
+        txtYear = QString::fromLatin1(row.year);
+        readText("BIR 3/17/1950 Gran\n");
+        EXPECT_EQ(strNotes[16], QString::fromLatin1(row.note)) << row.name;
+    }
+}
+
+TEST_F(ReadNotesFileTest, BirthdayAgeFollowsAYearLineBeforeIt)
+{
+    readText("BIR 3/17/1950 Early\nYER 2030\nBIR 3/17/1950 Late\n");
+    EXPECT_EQ(strNotes[16], u"Early is  54 ^ Late is  80");
+}
+
 TEST_F(ReadNotesFileTest, BirthdayDatesFollowTheLocale)
 {
     locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     readText("BIR 17/3/1950 Gran\nBIR 3/17/1950 Skipped\nBIR 4/12/1980 Aunt\n");
     DayNotes expected;
-    expected[16] = u"Gran is  76"_s;
-    expected[3] = u"Aunt is  46"_s;
+    expected[16] = u"Gran is  54"_s;
+    expected[3] = u"Aunt is  24"_s;
     EXPECT_EQ(strNotes, expected);
-}
-
-TEST_F(ReadNotesFileTest, BirthdayUnderUsLocale)
-{
-    readText("BIR 4/12/1980 Aunt\n");
-    EXPECT_EQ(strNotes[11], u"Aunt is  46");
 }
 
 TEST_F(ReadNotesFileTest, NotesOfOneDayJoinInFileOrder)
@@ -340,7 +363,7 @@ TEST_F(ReadNotesFileTest, SameFileTwiceDoublesEveryNote)
     read(path);
     read(path);
     EXPECT_EQ(strNotes[2], u"Bins ^ Bins");
-    EXPECT_EQ(strNotes[16], u"Gran is  76 ^ Gran is  76");
+    EXPECT_EQ(strNotes[16], u"Gran is  54 ^ Gran is  54");
     EXPECT_EQ(strNotes[5], u"Market ^ Market");
 }
 
@@ -350,7 +373,7 @@ TEST_F(ReadNotesFileTest, DayKeepsWhatItsCellCanPrint)
 {
     readText("DAY 9 one\nDAY 9 two\nBIR 3/9/1950 Gran\nDTM 2 3 Committee\nDAY 9 five\nDAY 9 six\n"
              "DAY 9 seven\nDAY 9 eight\nDAY 9 nine\nDAY 10 other\n");
-    const QString kept = u"one ^ two ^ Gran is  76 ^ Committee ^ five ^ six ^ seven ^"_s;
+    const QString kept = u"one ^ two ^ Gran is  54 ^ Committee ^ five ^ six ^ seven ^"_s;
     EXPECT_EQ(strNotes[8], kept);
     EXPECT_EQ(strNotes[9], u"other");
     readText("DAY 9 again\n");
@@ -385,41 +408,41 @@ TEST_F(ReadNotesFileTest, PictureLinesLoadTheirPictureAndReadingGoesOn)
 TEST_F(ReadNotesFileTest, PictureThatCannotBeLoadedKeepsTheOneBefore)
 {
     const QString first = writePicture(u"first.bmp"_s, QSize(30, 20));
-    readText("PIC " + first.toUtf8() + "\nPIC " + dir.filePath(u"missing.jpg"_s).toUtf8() + "\n");
+    const QString missing = dir.filePath(u"missing.jpg"_s);
+    readText("PIC " + first.toUtf8() + "\nPIC " + missing.toUtf8() + "\n");
     EXPECT_EQ(fields().picture, QSize(30, 20));
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(refusals, (std::vector<Refusal>{{Refusal::Subject::Picture, Refusal::Reason::Unreadable, missing, {}}}));
 }
 
 struct RefusedPathCase
 {
     const char *name;
     const char *path;
-    const char *request;
+    Refusal::Reason reason;
 };
 
 class RefusedPathTest : public ReadNotesFileTest, public ::testing::WithParamInterface<RefusedPathCase>
 {
 };
 
-TEST_P(RefusedPathTest, ShowsTheMessageAndReadsNothing)
+TEST_P(RefusedPathTest, IsRefusedAndNothingIsRead)
 {
     writeFile(u"NOTES.TXT"_s, "HDR read\n");
     const Fields before = fields();
     const QString path = QString::fromUtf8(GetParam().path);
-    read(path.startsWith(u'/') || path.size() <= 1 ? path : dir.filePath(path));
+    const QString given = path.startsWith(u'/') || path.size() <= 1 ? path : dir.filePath(path);
+    read(given);
     EXPECT_EQ(fields(), before);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], (MsgBoxRequest{QStringLiteral("Try again . . .\r\n") + QString::fromUtf8(GetParam().request),
-                                       0, QString()}));
+    EXPECT_EQ(refusals, (std::vector<Refusal>{{Refusal::Subject::ControlFile, GetParam().reason, given, {}}}));
 }
 
 const RefusedPathCase refusedPathCases[] = {
-    {"UpperCaseExtension", "NOTES.TXT", "Select a .txt file."},
-    {"OtherExtension", "notes.csv", "Select a .txt file."},
-    {"Empty", "", "Select a .txt file."},
-    {"OneCharacter", "t", "Select a .txt file."},
-    {"Missing", "/nonexistent/notes.txt", "The file cannot be read."},
-    {"Folder", "/tmp/..txt/../", "Select a .txt file."},
+    {"UpperCaseExtension", "NOTES.TXT", Refusal::Reason::NotControlFileName},
+    {"OtherExtension", "notes.csv", Refusal::Reason::NotControlFileName},
+    {"Empty", "", Refusal::Reason::NotControlFileName},
+    {"OneCharacter", "t", Refusal::Reason::NotControlFileName},
+    {"Missing", "/nonexistent/notes.txt", Refusal::Reason::Unreadable},
+    {"Folder", "/tmp/..txt/../", Refusal::Reason::NotControlFileName},
 };
 
 INSTANTIATE_TEST_SUITE_P(Paths, RefusedPathTest, ::testing::ValuesIn(refusedPathCases),
@@ -429,8 +452,8 @@ TEST_F(ReadNotesFileTest, FolderNamedLikeATextFileCannotBeRead)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.txt"_s));
     read(dir.filePath(u"folder.txt"_s));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, u"Try again . . .\r\nThe file cannot be read.");
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].reason, Refusal::Reason::Unreadable);
 }
 
 TEST_F(ReadNotesFileTest, FileBeyond64MegabytesCannotBeRead)
@@ -439,8 +462,8 @@ TEST_F(ReadNotesFileTest, FileBeyond64MegabytesCannotBeRead)
     ASSERT_TRUE(QFile::resize(path, 64 * 1024 * 1024 + 1));
     read(path);
     EXPECT_EQ(txtHeader, u"");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, u"Try again . . .\r\nThe file cannot be read.");
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].reason, Refusal::Reason::Unreadable);
 }
 
 TEST_F(ReadNotesFileTest, BlankAndCommentLinesChangeNothing)
@@ -450,7 +473,7 @@ TEST_F(ReadNotesFileTest, BlankAndCommentLinesChangeNothing)
     const Fields before = fields();
     readText("\r\n   \r\n' a comment\r\n# another\r\nREM DAY 4 no\r\nHD\r\nH\r\nX\r\n\r\n");
     EXPECT_EQ(fields(), before);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(refusals.empty());
     EXPECT_FALSE(page.binSelPic);
 }
 
@@ -459,7 +482,7 @@ TEST_F(ReadNotesFileTest, EmptyFileChangesNothing)
     const Fields before = fields();
     readText("");
     EXPECT_EQ(fields(), before);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(refusals.empty());
 }
 
 struct EncodingCase

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QObject>
 #include <QTest>
@@ -16,6 +17,20 @@ Control *child(const Window &window, const QString &name)
     if (!found)
         ADD_FAILURE() << "no control named " << name.toStdString();
     return found;
+}
+
+// A window of the program found by its title, as a user finds it on the
+// screen; nullptr when none is loaded. Closed windows go once deferred
+// deletes have run.
+template<typename Window = QWidget>
+Window *windowTitled(const QString &title)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *found = qobject_cast<Window *>(window);
+        if (found && window->windowTitle() == title)
+            return found;
+    }
+    return nullptr;
 }
 
 // Replaces a field's text by typing, as the user does.

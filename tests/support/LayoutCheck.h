@@ -28,9 +28,12 @@ inline void expectReadableLayout(const QWidget *area)
             if (label->wordWrap())
                 EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "last words cut off";
             else
-                EXPECT_LE(metrics.boundingRect(QRect(), 0, label->text()).width(), label->contentsRect().width());
+                EXPECT_LE(metrics.boundingRect(QRect(), Qt::TextShowMnemonic, label->text()).width(),
+                          label->contentsRect().width());
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
-            EXPECT_LT(metrics.horizontalAdvance(button->text()), button->width()) << "caption cut off";
+            // The mnemonic's "&" is not drawn.
+            EXPECT_LT(metrics.horizontalAdvance(QString(button->text()).remove(u'&')), button->width())
+                << "caption cut off";
         }
         for (const QWidget *other : controls) {
             if (other == control || other->isHidden() || !takesInput(control) || !takesInput(other))
