@@ -29,7 +29,7 @@ namespace {
 // Column rules of the grid are 1583 twips apart: 79.15 pt.
 constexpr double ColumnPoints = 1583.0 / 20;
 
-class CommandLineProcess : public ::testing::Test
+class CommandLineProcessTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -121,7 +121,7 @@ protected:
     QProcessEnvironment m_environment;
 };
 
-TEST_F(CommandLineProcess, HelpAndVersionNeedNoDisplay)
+TEST_F(CommandLineProcessTest, HelpAndVersionNeedNoDisplay)
 {
     const ProgramRun help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
@@ -140,17 +140,17 @@ struct UsageRow
 };
 
 const UsageRow usageRows[] = {
-    {"unknown_option", {"--print", "--colour", "red"}, "Unknown option 'colour'."},
-    {"month_out_of_range", {"--print", "--month", "13"}, "--month takes a month from 1 to 12"},
-    {"field_without_print", {"--header", "Club"}, "--header needs --print"},
-    {"week_start_unknown", {"--print", "--week-start", "friday"}, "--week-start takes one of sunday, monday, locale"},
+    {"UnknownOption", {"--print", "--colour", "red"}, "Unknown option 'colour'."},
+    {"MonthOutOfRange", {"--print", "--month", "13"}, "--month takes a month from 1 to 12"},
+    {"FieldWithoutPrint", {"--header", "Club"}, "--header needs --print"},
+    {"WeekStartUnknown", {"--print", "--week-start", "friday"}, "--week-start takes one of sunday, monday, locale"},
 };
 
-class CommandLineUsage : public CommandLineProcess, public ::testing::WithParamInterface<UsageRow>
+class CommandLineUsageTest : public CommandLineProcessTest, public ::testing::WithParamInterface<UsageRow>
 {
 };
 
-TEST_P(CommandLineUsage, BadUsageIsStatusOneAndWritesNothing)
+TEST_P(CommandLineUsageTest, BadUsageIsStatusOneAndWritesNothing)
 {
     const UsageRow &row = GetParam();
     const ProgramRun result = run(row.arguments);
@@ -161,9 +161,9 @@ TEST_P(CommandLineUsage, BadUsageIsStatusOneAndWritesNothing)
     EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(u' ').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUsage, ::testing::ValuesIn(usageRows), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUsageTest, ::testing::ValuesIn(usageRows), RowName());
 
-TEST_F(CommandLineProcess, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithThePictureStoredOnce)
+TEST_F(CommandLineProcessTest, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithThePictureStoredOnce)
 {
     writePicture(QStringLiteral("tulips.jpg"), QSize(1600, 1200));
     const ProgramRun result = run({"--print", "--year", "2027", "--header", "Garden Club", "--picture", "tulips.jpg",
@@ -188,7 +188,7 @@ TEST_F(CommandLineProcess, AYearWithHeaderAndPictureIsTwelvePagesInOrderWithTheP
 }
 
 // Qt tells that the Hindi month's face lacks OpenType tables it does not need.
-TEST_F(CommandLineProcess, PageThatPrintsWellLeavesStandardErrorEmpty)
+TEST_F(CommandLineProcessTest, PageThatPrintsWellLeavesStandardErrorEmpty)
 {
     m_environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("hi_IN.UTF-8"));
     const ProgramRun result = run({"--print", "--month", "3", "--output", "hi.pdf"});
@@ -196,7 +196,7 @@ TEST_F(CommandLineProcess, PageThatPrintsWellLeavesStandardErrorEmpty)
     EXPECT_EQ(result.standardError, QString());
 }
 
-TEST_F(CommandLineProcess, EventsFromACalendarFileGoOnEachMonthsOwnDays)
+TEST_F(CommandLineProcessTest, EventsFromACalendarFileGoOnEachMonthsOwnDays)
 {
     writeFile(QStringLiteral("club.ics"),
               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n"
@@ -216,7 +216,7 @@ TEST_F(CommandLineProcess, EventsFromACalendarFileGoOnEachMonthsOwnDays)
     }
 }
 
-TEST_F(CommandLineProcess, EventThatCannotBeReadIsLeftOutWithOneLine)
+TEST_F(CommandLineProcessTest, EventThatCannotBeReadIsLeftOutWithOneLine)
 {
     writeFile(QStringLiteral("club.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Committee\r\n"
                                           "DTSTART;VALUE=DATE:20270112\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
@@ -234,7 +234,7 @@ TEST_F(CommandLineProcess, EventThatCannotBeReadIsLeftOutWithOneLine)
     expectInCell(content, 1, QStringLiteral("Fair"), 11);
 }
 
-TEST_F(CommandLineProcess, CalendarFileThatCannotBeReadIsStatusTwoAndWritesNothing)
+TEST_F(CommandLineProcessTest, CalendarFileThatCannotBeReadIsStatusTwoAndWritesNothing)
 {
     writeFile(QStringLiteral("broken.ics"), "BEGIN:VCALENDAR\r\nnot a calendar\r\n");
     const ProgramRun result = run({"--print", "--month", "1", "--events", "broken.ics", "--output", "e.pdf"});
@@ -243,7 +243,7 @@ TEST_F(CommandLineProcess, CalendarFileThatCannotBeReadIsStatusTwoAndWritesNothi
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("e.pdf"))));
 }
 
-TEST_F(CommandLineProcess, MonthsRunOverTheNewYearWithCopiesOfTheWholeDocument)
+TEST_F(CommandLineProcessTest, MonthsRunOverTheNewYearWithCopiesOfTheWholeDocument)
 {
     const ProgramRun result = run({"--print", "--months", "2027-12..2028-01", "--copies", "2", "--output", "m.pdf"});
     ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
@@ -258,7 +258,7 @@ TEST_F(CommandLineProcess, MonthsRunOverTheNewYearWithCopiesOfTheWholeDocument)
     EXPECT_EQ(titleOf(content, 4, QStringLiteral("2028")), january);
 }
 
-TEST_F(CommandLineProcess, ControlFilesPrintOnePageEachInTheOrderGivenWithTheirNotesInTheirCells)
+TEST_F(CommandLineProcessTest, ControlFilesPrintOnePageEachInTheOrderGivenWithTheirNotesInTheirCells)
 {
     writeFile(QStringLiteral("march.txt"), "YER 2004\r\nMON 3\r\nHDR Garden Club Calendar\r\nNOT Meetings\r\n"
                                            "DAY 17 Planting\r\nDTM 2 3 Committee\r\n");
@@ -282,7 +282,7 @@ TEST_F(CommandLineProcess, ControlFilesPrintOnePageEachInTheOrderGivenWithTheirN
     EXPECT_FALSE(find(content, 2, QStringLiteral("Picnic")));
 }
 
-TEST_F(CommandLineProcess, OptionsWinOverTheControlFile)
+TEST_F(CommandLineProcessTest, OptionsWinOverTheControlFile)
 {
     writeFile(QStringLiteral("notes.txt"), "YER 2004\nMON 3\nHDR FileHeader\nNOT FileLineOne\nNOT FileLineTwo\n"
                                            "MSG FileMessage\nDAY 17 Planting\n");
@@ -302,7 +302,7 @@ TEST_F(CommandLineProcess, OptionsWinOverTheControlFile)
     EXPECT_TRUE(fonts.readAllStandardOutput().contains("LiberationMono"));
 }
 
-TEST_F(CommandLineProcess, PagesCarryRealGlyphsWithoutADisplay)
+TEST_F(CommandLineProcessTest, PagesCarryRealGlyphsWithoutADisplay)
 {
     const ProgramRun result = run({"--print", "--year", "2027", "--month", "2", "--output", "f.pdf"});
     ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
@@ -326,21 +326,21 @@ struct UnreadableRow
 };
 
 const UnreadableRow unreadableRows[] = {
-    {"missing_control_file", {"--print", "missing.txt", "--output", "u.pdf"},
+    {"MissingControlFile", {"--print", "missing.txt", "--output", "u.pdf"},
      "monthly-calendar: missing.txt: The file cannot be read.\n"},
-    {"control_file_in_capitals", {"--print", "NOTES.TXT", "--output", "u.pdf"},
+    {"ControlFileInCapitals", {"--print", "NOTES.TXT", "--output", "u.pdf"},
      "monthly-calendar: NOTES.TXT: Select a .txt file.\n"},
-    {"missing_picture", {"--print", "--picture", "missing.jpg", "--output", "u.pdf"},
+    {"MissingPicture", {"--print", "--picture", "missing.jpg", "--output", "u.pdf"},
      "monthly-calendar: missing.jpg: The file cannot be read.\n"},
-    {"picture_of_another_kind", {"--print", "--picture", "tulips.png", "--output", "u.pdf"},
+    {"PictureOfAnotherKind", {"--print", "--picture", "tulips.png", "--output", "u.pdf"},
      "monthly-calendar: tulips.png: Select a .gif, .bmp, .wmf OR .jpg file.\n"},
 };
 
-class CommandLineUnreadable : public CommandLineProcess, public ::testing::WithParamInterface<UnreadableRow>
+class CommandLineUnreadableTest : public CommandLineProcessTest, public ::testing::WithParamInterface<UnreadableRow>
 {
 };
 
-TEST_P(CommandLineUnreadable, InputThatCannotBeReadIsStatusTwoAndNoFile)
+TEST_P(CommandLineUnreadableTest, InputThatCannotBeReadIsStatusTwoAndNoFile)
 {
     const UnreadableRow &row = GetParam();
     writeFile(QStringLiteral("NOTES.TXT"), "HDR Capitals\n");
@@ -351,9 +351,9 @@ TEST_P(CommandLineUnreadable, InputThatCannotBeReadIsStatusTwoAndNoFile)
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("u.pdf"))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUnreadable, ::testing::ValuesIn(unreadableRows), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, CommandLineUnreadableTest, ::testing::ValuesIn(unreadableRows), RowName());
 
-TEST_F(CommandLineProcess, PictureLineOfAnotherKindWarnsAndThePagePrintsWithoutIt)
+TEST_F(CommandLineProcessTest, PictureLineOfAnotherKindWarnsAndThePagePrintsWithoutIt)
 {
     writeFile(QStringLiteral("notes.txt"), "HDR Still printed\nPIC tulips.png\n");
     const ProgramRun result = run({"--print", "notes.txt", "--output", "w.pdf"});
@@ -365,7 +365,7 @@ TEST_F(CommandLineProcess, PictureLineOfAnotherKindWarnsAndThePagePrintsWithoutI
     EXPECT_TRUE(content.images.isEmpty());
 }
 
-TEST_F(CommandLineProcess, OneUnreadableFileOfManySendsNothing)
+TEST_F(CommandLineProcessTest, OneUnreadableFileOfManySendsNothing)
 {
     writeFile(QStringLiteral("good.txt"), "MON 2\n");
     const ProgramRun result = run({"--print", "good.txt", "missing.txt"});
@@ -375,7 +375,7 @@ TEST_F(CommandLineProcess, OneUnreadableFileOfManySendsNothing)
     EXPECT_TRUE(QDir(path(QStringLiteral("home/Documents"))).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST_F(CommandLineProcess, ExistingOutputIsLeftAsItWasUnlessForced)
+TEST_F(CommandLineProcessTest, ExistingOutputIsLeftAsItWasUnlessForced)
 {
     const QString existing = writeFile(QStringLiteral("keep.pdf"), "the user's own file");
     const ProgramRun refused = run({"--print", "--output", "keep.pdf"});
@@ -392,7 +392,7 @@ TEST_F(CommandLineProcess, ExistingOutputIsLeftAsItWasUnlessForced)
     EXPECT_EQ(filesLeft(), QStringList({"keep.pdf"})) << filesLeft().join(u' ').toStdString();
 }
 
-TEST_F(CommandLineProcess, OutputNameThatIsNotUtf8IsTakenByteForByte)
+TEST_F(CommandLineProcessTest, OutputNameThatIsNotUtf8IsTakenByteForByte)
 {
     // QProcess would hand the name over as UTF-8; a shell hands over its bytes.
     QProcess shell;
@@ -408,7 +408,7 @@ TEST_F(CommandLineProcess, OutputNameThatIsNotUtf8IsTakenByteForByte)
     EXPECT_EQ(filesLeft(), QStringList());
 }
 
-TEST_F(CommandLineProcess, RunKilledHalfwayLeavesNoFile)
+TEST_F(CommandLineProcessTest, RunKilledHalfwayLeavesNoFile)
 {
     writePicture(QStringLiteral("tulips.jpg"), QSize(800, 600));
     QProcess process;
@@ -438,7 +438,7 @@ TEST_F(CommandLineProcess, RunKilledHalfwayLeavesNoFile)
     EXPECT_EQ(filesLeft(), QStringList({"tulips.jpg"})) << filesLeft().join(u' ').toStdString();
 }
 
-TEST_F(CommandLineProcess, WithoutOutputTheDocumentGoesToTheDefaultDevice)
+TEST_F(CommandLineProcessTest, WithoutOutputTheDocumentGoesToTheDefaultDevice)
 {
     const ProgramRun result = run({"--print", "--months", "2027-01..2027-03"});
     ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
@@ -451,14 +451,14 @@ TEST_F(CommandLineProcess, WithoutOutputTheDocumentGoesToTheDefaultDevice)
     EXPECT_EQ(again.standardOutput, path(QStringLiteral("home/Documents/Calendar 2027-01 to 2027-03 (2).pdf\n")));
 }
 
-TEST_F(CommandLineProcess, ListPrintersShowsTheDevicesAsTheDeviceWindowDoes)
+TEST_F(CommandLineProcessTest, ListPrintersShowsTheDevicesAsTheDeviceWindowDoes)
 {
     const ProgramRun result = run({"--list-printers"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.standardOutput, QStringLiteral("  1 Save as PDF (paper: a4)\n"));
 }
 
-TEST_F(CommandLineProcess, OutputThatCannotBeWrittenNamesTheFileAndWhy)
+TEST_F(CommandLineProcessTest, OutputThatCannotBeWrittenNamesTheFileAndWhy)
 {
     ASSERT_TRUE(QFile::link(path(QStringLiteral("gone.pdf")), path(QStringLiteral("dangling.pdf"))));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.pdf")));
@@ -478,7 +478,7 @@ TEST_F(CommandLineProcess, OutputThatCannotBeWrittenNamesTheFileAndWhy)
     }
 }
 
-TEST_F(CommandLineProcess, PrinterThatDoesNotExistIsStatusThree)
+TEST_F(CommandLineProcessTest, PrinterThatDoesNotExistIsStatusThree)
 {
     const ProgramRun result = run({"--print", "--printer", "Office"});
     EXPECT_EQ(result.exitCode, 3);
@@ -486,7 +486,7 @@ TEST_F(CommandLineProcess, PrinterThatDoesNotExistIsStatusThree)
 }
 
 // The worked example, printed from the command line and through the window.
-TEST_F(CommandLineProcess, ControlFilePrintsTheSamePageAsTheWindow)
+TEST_F(CommandLineProcessTest, ControlFilePrintsTheSamePageAsTheWindow)
 {
     writePicture(QStringLiteral("tulips.jpg"), QSize(1200, 900));
     const QString notes = writeFile(

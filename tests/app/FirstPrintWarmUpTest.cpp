@@ -91,10 +91,10 @@ TEST_P(FirstPrintWarmUpTest, RunsOnceAfterFirstPaintUnseenAndLeavesTheRealPrintA
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstPrintWarmUp, FirstPrintWarmUpTest,
-                         ::testing::Values(WarmUpRow{"start_values", "2003", "1", "1"},
-                                           WarmUpRow{"many_copies", "2010", "12", "500"},
-                                           WarmUpRow{"month_that_cannot_print", "2003", "13", "1"},
-                                           WarmUpRow{"empty_fields", "", "", ""}),
+                         ::testing::Values(WarmUpRow{"StartValues", "2003", "1", "1"},
+                                           WarmUpRow{"ManyCopies", "2010", "12", "500"},
+                                           WarmUpRow{"MonthThatCannotPrint", "2003", "13", "1"},
+                                           WarmUpRow{"EmptyFields", "", "", ""}),
                          RowName());
 
 } // namespace

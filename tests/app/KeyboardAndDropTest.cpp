@@ -108,11 +108,11 @@ struct DropRow
 };
 
 const DropRow dropRows[] = {
-    {"picture", "pic.bmp", true, [](const CalendarPage &page) { return page.binSelPic; }},
-    {"control_file", "notes.txt", true, [](const CalendarPage &page) { return page.txtHeader == "From File"; }},
-    {"calendar_file", "party.ics", true, [](const CalendarPage &page) { return page.events != nullptr; }},
-    {"address_book", "people.vcf", true, [](const CalendarPage &page) { return page.events != nullptr; }},
-    {"unknown", "letter.odt", false, [](const CalendarPage &page) {
+    {"Picture", "pic.bmp", true, [](const CalendarPage &page) { return page.binSelPic; }},
+    {"ControlFile", "notes.txt", true, [](const CalendarPage &page) { return page.txtHeader == "From File"; }},
+    {"CalendarFile", "party.ics", true, [](const CalendarPage &page) { return page.events != nullptr; }},
+    {"AddressBook", "people.vcf", true, [](const CalendarPage &page) { return page.events != nullptr; }},
+    {"Unknown", "letter.odt", false, [](const CalendarPage &page) {
          return page.binSelPic || !page.txtHeader.isEmpty() || page.events;
      }},
 };

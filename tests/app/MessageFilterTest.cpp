@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(MessageFilter, KeepsOnlyMessagesOfRunsThatGoRightOffStandardError)
+TEST(MessageFilterTest, KeepsOnlyMessagesOfRunsThatGoRightOffStandardError)
 {
     const std::tuple<QtMsgType, const char *, bool> rows[] = {
         {QtWarningMsg, "  OpenType support missing for \"Liberation Sans\", script 11", true},

@@ -242,7 +242,7 @@ TEST_P(PreviewMatchesPdfTest, ImageEqualsTheRasterisedPdf)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PreviewMatchesPdfTest,
-                         testing::Values(PictureRow{"jpeg", "photo.jpg"}, PictureRow{"wmf", "clipart.wmf"}),
+                         testing::Values(PictureRow{"Jpeg", "photo.jpg"}, PictureRow{"Wmf", "clipart.wmf"}),
                          RowName());
 
 TEST_F(PagePreviewTest, AFieldEditReachesThePreview)

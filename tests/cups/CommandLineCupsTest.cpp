@@ -18,7 +18,7 @@ const QString OtherQueue = QStringLiteral("calendar-other");
 
 // A private cupsd with two cups-pdf queues, the first the default, for the
 // program run from the command line.
-class CommandLineCups : public ::testing::Test
+class CommandLineCupsTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -105,12 +105,12 @@ protected:
     QTemporaryDir m_home;
 };
 
-QTemporaryDir *CommandLineCups::folder = nullptr;
-QString *CommandLineCups::startError = nullptr;
-QString CommandLineCups::server;
-QString CommandLineCups::pdfOut;
+QTemporaryDir *CommandLineCupsTest::folder = nullptr;
+QString *CommandLineCupsTest::startError = nullptr;
+QString CommandLineCupsTest::server;
+QString CommandLineCupsTest::pdfOut;
 
-TEST_F(CommandLineCups, ListPrintersShowsTheQueuesThenPdf)
+TEST_F(CommandLineCupsTest, ListPrintersShowsTheQueuesThenPdf)
 {
     const ProgramRun result = run({QStringLiteral("--list-printers")});
     EXPECT_EQ(result.exitCode, 0);
@@ -119,7 +119,7 @@ TEST_F(CommandLineCups, ListPrintersShowsTheQueuesThenPdf)
                   .arg(Queue, OtherQueue));
 }
 
-TEST_F(CommandLineCups, PrinterTakesSeveralMonthsAsOneJobWithCollatedCopies)
+TEST_F(CommandLineCupsTest, PrinterTakesSeveralMonthsAsOneJobWithCollatedCopies)
 {
     const int year = uniqueYear();
     const ProgramRun result = run({"--print", "--printer", OtherQueue, "--months",
@@ -142,7 +142,7 @@ struct QueuePaper
     bool scaled;
 };
 
-TEST_F(CommandLineCups, EachQueuePrintsOnItsOwnPaperWithTheWholePageOnIt)
+TEST_F(CommandLineCupsTest, EachQueuePrintsOnItsOwnPaperWithTheWholePageOnIt)
 {
     const QString picture = m_home.filePath(QStringLiteral("tulips.bmp"));
     QImage image(120, 90, QImage::Format_RGB32);
@@ -183,7 +183,7 @@ TEST_F(CommandLineCups, EachQueuePrintsOnItsOwnPaperWithTheWholePageOnIt)
     }
 }
 
-TEST_F(CommandLineCups, WithoutPrinterTheDefaultQueuePrints)
+TEST_F(CommandLineCupsTest, WithoutPrinterTheDefaultQueuePrints)
 {
     const int year = uniqueYear();
     const ProgramRun result = run({"--print", "--year", QString::number(year), "--month", "6"});

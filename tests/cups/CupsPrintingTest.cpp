@@ -87,7 +87,7 @@ private:
     QString m_pdfOut;
 };
 
-class CupsEndToEnd : public ::testing::Test
+class CupsEndToEndTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -140,9 +140,9 @@ protected:
     static CupsServer *server;
 };
 
-CupsServer *CupsEndToEnd::server = nullptr;
+CupsServer *CupsEndToEndTest::server = nullptr;
 
-TEST_F(CupsEndToEnd, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
+TEST_F(CupsEndToEndTest, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
 {
     const Printers printers = SystemPrinters::list(QDir::tempPath());
     ASSERT_GE(printers.count(), 2);
@@ -152,7 +152,7 @@ TEST_F(CupsEndToEnd, SystemPrintersListCupsQueuesThenPdfWithTheDefaultCurrent)
     EXPECT_GT(printers.current().resolution(), 0);
 }
 
-TEST_F(CupsEndToEnd, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
+TEST_F(CupsEndToEndTest, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
 {
     const Printers now = SystemPrinters::list(QDir::tempPath());
     const Printers later = SystemPrinters::listWhenNeeded(QDir::tempPath());
@@ -162,7 +162,7 @@ TEST_F(CupsEndToEnd, SystemPrintersListedWhenNeededAreTheSameInTheSameOrder)
     EXPECT_EQ(later.currentIndex(), now.currentIndex());
 }
 
-TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
+TEST_F(CupsEndToEndTest, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
 {
     Printers printers = SystemPrinters::list(QDir::tempPath());
     PrintSurface surface(printers);
@@ -205,7 +205,7 @@ TEST_F(CupsEndToEnd, PrintedPageCarriesTheTextAtItsPlaceInEveryCopy)
     }
 }
 
-TEST_F(CupsEndToEnd, CancelledPrintLeavesNoJobAtTheServer)
+TEST_F(CupsEndToEndTest, CancelledPrintLeavesNoJobAtTheServer)
 {
     const QStringList allJobs = {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")};
     const qsizetype jobsBefore = runTool(QStringLiteral("lpstat"), allJobs).split(u'\n', Qt::SkipEmptyParts).size();
@@ -229,7 +229,7 @@ TEST_F(CupsEndToEnd, CancelledPrintLeavesNoJobAtTheServer)
     EXPECT_TRUE(QDir(server->pdfOut()).entryList({QStringLiteral("*%1*").arg(token)}, QDir::Files).isEmpty());
 }
 
-TEST_F(CupsEndToEnd, QueueThatVanishedIsAPrinterError)
+TEST_F(CupsEndToEndTest, QueueThatVanishedIsAPrinterError)
 {
     Printers printers = SystemPrinters::list(QDir::tempPath());
     ASSERT_EQ(printers.item(1).DeviceName(), VanishingQueue);

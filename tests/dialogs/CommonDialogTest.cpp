@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CommonDialog, ShowFontOpensQtsModalDialogListingScalableFonts)
+TEST(CommonDialogTest, ShowFontOpensQtsModalDialogListingScalableFonts)
 {
     QWidget owner;
     FontDialogUser user([](QFontDialog *dialog) { pickFace(dialog, QStringLiteral("Liberation Serif")); });
@@ -23,7 +23,7 @@ TEST(CommonDialog, ShowFontOpensQtsModalDialogListingScalableFonts)
     EXPECT_EQ(user.owner, &owner);
 }
 
-TEST(CommonDialog, FontNameIsTheFaceOnlyWhateverSizeAndStyle)
+TEST(CommonDialogTest, FontNameIsTheFaceOnlyWhateverSizeAndStyle)
 {
     FontDialogUser user([](QFontDialog *dialog) { pickFace(dialog, QStringLiteral("Liberation Mono")); });
     CommonDialog cdl;
@@ -34,7 +34,7 @@ TEST(CommonDialog, FontNameIsTheFaceOnlyWhateverSizeAndStyle)
     EXPECT_EQ(cdl.FontName, QStringLiteral("Liberation Mono"));
 }
 
-TEST(CommonDialog, CancelWithCancelErrorThrows)
+TEST(CommonDialogTest, CancelWithCancelErrorThrows)
 {
     FontDialogUser user([](QFontDialog *dialog) { dialog->reject(); });
     CommonDialog cdl;
@@ -45,7 +45,7 @@ TEST(CommonDialog, CancelWithCancelErrorThrows)
     EXPECT_EQ(cdl.FontName, QStringLiteral("Arial"));
 }
 
-TEST(CommonDialog, CancelWithoutCancelErrorKeepsFontName)
+TEST(CommonDialogTest, CancelWithoutCancelErrorKeepsFontName)
 {
     FontDialogUser user([](QFontDialog *dialog) { dialog->reject(); });
     CommonDialog cdl;

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(RunGuarded, ReportsTheErrorAndStopsTheHandler)
+TEST(RunGuardedTest, ReportsTheErrorAndStopsTheHandler)
 {
     std::vector<MsgBoxRequest> boxes;
     bool reachedAfterError = false;
@@ -22,7 +22,7 @@ TEST(RunGuarded, ReportsTheErrorAndStopsTheHandler)
     EXPECT_EQ(effectiveTitle(boxes[0]), u"Monthly Calendar");
 }
 
-TEST(RunGuarded, ShowsNothingWhenTheHandlerFinishes)
+TEST(RunGuardedTest, ShowsNothingWhenTheHandlerFinishes)
 {
     std::vector<MsgBoxRequest> boxes;
     int runs = 0;
@@ -31,7 +31,7 @@ TEST(RunGuarded, ShowsNothingWhenTheHandlerFinishes)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST(RunGuarded, ReportsTypeMismatchWithItsNumber)
+TEST(RunGuardedTest, ReportsTypeMismatchWithItsNumber)
 {
     std::vector<MsgBoxRequest> boxes;
     runGuarded([&](const MsgBoxRequest &box) { boxes.push_back(box); },

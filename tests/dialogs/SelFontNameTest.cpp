@@ -46,7 +46,7 @@ struct Recorder
     }
 };
 
-TEST(SelFontName, RefusesBeforeTheDeviceWindowWasOpened)
+TEST(SelFontNameTest, RefusesBeforeTheDeviceWindowWasOpened)
 {
     ScriptedUser user{QStringLiteral("Liberation Serif")};
     CommonDialog dialog(user.chooser());
@@ -61,7 +61,7 @@ TEST(SelFontName, RefusesBeforeTheDeviceWindowWasOpened)
     EXPECT_EQ(strHdrFont, QStringLiteral("Arial"));
 }
 
-TEST(SelFontName, OpensTheDialogForPrinterFontsOnceTheDeviceWindowWasOpened)
+TEST(SelFontNameTest, OpensTheDialogForPrinterFontsOnceTheDeviceWindowWasOpened)
 {
     ScriptedUser user{QStringLiteral("Liberation Serif")};
     CommonDialog dialog(user.chooser());
@@ -74,7 +74,7 @@ TEST(SelFontName, OpensTheDialogForPrinterFontsOnceTheDeviceWindowWasOpened)
     EXPECT_TRUE(recorder.boxes.empty());
 }
 
-TEST(SelFontName, CancelKeepsTheNameSilently)
+TEST(SelFontNameTest, CancelKeepsTheNameSilently)
 {
     ScriptedUser user{std::nullopt};
     CommonDialog dialog(user.chooser());
@@ -91,7 +91,7 @@ TEST(SelFontName, CancelKeepsTheNameSilently)
 
 // The shared instance keeps the name of an earlier choice; a later cancel
 // must not hand it out again as if it had been chosen.
-TEST(SelFontName, CancelAfterAnEarlierChoiceIsStillCancel)
+TEST(SelFontNameTest, CancelAfterAnEarlierChoiceIsStillCancel)
 {
     ScriptedUser user{QStringLiteral("Liberation Mono")};
     CommonDialog dialog(user.chooser());
@@ -103,7 +103,7 @@ TEST(SelFontName, CancelAfterAnEarlierChoiceIsStillCancel)
     EXPECT_EQ(SelFontName(true, dialog, recorder.function(), nullptr), QStringLiteral("Cancel"));
 }
 
-TEST(SelFontName, AnyFailureOfTheDialogIsCancel)
+TEST(SelFontNameTest, AnyFailureOfTheDialogIsCancel)
 {
     CommonDialog dialog([](QWidget *, qint32) -> std::optional<QString> {
         throw std::runtime_error("no font database");
@@ -126,11 +126,11 @@ void PrintTo(const FaceCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class SelFontNameFace : public testing::TestWithParam<FaceCase>
+class SelFontNameFaceTest : public testing::TestWithParam<FaceCase>
 {
 };
 
-TEST_P(SelFontNameFace, StoresTheChosenFaceUnlessItSaysCancel)
+TEST_P(SelFontNameFaceTest, StoresTheChosenFaceUnlessItSaysCancel)
 {
     ScriptedUser user{GetParam().chosenFace};
     CommonDialog dialog(user.chooser());
@@ -143,7 +143,7 @@ TEST_P(SelFontNameFace, StoresTheChosenFaceUnlessItSaysCancel)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Faces, SelFontNameFace,
+    Faces, SelFontNameFaceTest,
     testing::Values(FaceCase{"OrdinaryFace", QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Serif")},
                     FaceCase{"CapitalCancelInside", QStringLiteral("Anti Cancel Sans"), QStringLiteral("Arial")},
                     FaceCase{"LowerCaseCancel", QStringLiteral("Uncancelled Sans"), QStringLiteral("Uncancelled Sans")}),
@@ -161,11 +161,11 @@ void PrintTo(const StoreCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class StoreFontChoice : public testing::TestWithParam<StoreCase>
+class StoreFontChoiceTest : public testing::TestWithParam<StoreCase>
 {
 };
 
-TEST_P(StoreFontChoice, StoresOnlyResultsWithoutCancel)
+TEST_P(StoreFontChoiceTest, StoresOnlyResultsWithoutCancel)
 {
     QString fontName = QStringLiteral("Arial");
     storeFontChoice(GetParam().result, fontName);
@@ -173,7 +173,7 @@ TEST_P(StoreFontChoice, StoresOnlyResultsWithoutCancel)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Results, StoreFontChoice,
+    Results, StoreFontChoiceTest,
     testing::Values(StoreCase{"FaceName", QStringLiteral("DejaVu Sans"), true},
                     StoreCase{"FaceWithBlanksAndDigits", QStringLiteral("Noto Sans CJK 2"), true},
                     StoreCase{"LiteralCancel", QStringLiteral("Cancel"), false},

@@ -46,7 +46,7 @@ ToolResult runTool(const QString &tool, const QStringList &arguments)
     return result;
 }
 
-class SelectPrtCups : public testing::Test
+class SelectPrtCupsTest : public testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -112,7 +112,7 @@ protected:
     static inline QString startError;
 };
 
-TEST_F(SelectPrtCups, ChosenQueueReceivesTheNextPrintInsteadOfTheDefault)
+TEST_F(SelectPrtCupsTest, ChosenQueueReceivesTheNextPrintInsteadOfTheDefault)
 {
     QTemporaryDir pdfFolder;
     Printers printers = SystemPrinters::list(pdfFolder.path());

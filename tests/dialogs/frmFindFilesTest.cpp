@@ -241,7 +241,7 @@ TEST_F(FindFilesTest, DriveListStartsAtTheVolumeHoldingTheCurrentDirectory)
     EXPECT_EQ(child<QComboBox>(chooser, "drvDrive")->currentText(), volume);
 }
 
-TEST(FindFilesRoots, SlashComesFirstAndOnlyOnce)
+TEST(FindFilesRootsTest, SlashComesFirstAndOnlyOnce)
 {
     const QStringList roots = frmFindFiles::fileSystemRoots();
     ASSERT_FALSE(roots.isEmpty());

@@ -109,16 +109,16 @@ void PrintTo(const LineCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class DeviceLine : public testing::TestWithParam<LineCase>
+class DeviceLineTest : public testing::TestWithParam<LineCase>
 {
 };
 
-TEST_P(DeviceLine, PositionRightAlignedInThreeCharactersThenBlankThenName)
+TEST_P(DeviceLineTest, PositionRightAlignedInThreeCharactersThenBlankThenName)
 {
     EXPECT_EQ(frmSelectPrt::deviceLine(GetParam().position, QStringLiteral("Office")), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, DeviceLine,
+INSTANTIATE_TEST_SUITE_P(Positions, DeviceLineTest,
                          testing::Values(LineCase{"First", 1, QStringLiteral("  1 Office")},
                                          LineCase{"Ninth", 9, QStringLiteral("  9 Office")},
                                          LineCase{"Tenth", 10, QStringLiteral(" 10 Office")},
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DeviceLine,
                                          LineCase{"FiveDigits", 12345, QStringLiteral("12345 Office")}),
                          RowName());
 
-TEST(DeviceLineName, NameIsKeptAsItIs)
+TEST(DeviceLineNameTest, NameIsKeptAsItIs)
 {
     EXPECT_EQ(frmSelectPrt::deviceLine(2, QStringLiteral(" 7 Color  Laser ")), QStringLiteral("  2  7 Color  Laser "));
 }
@@ -146,11 +146,11 @@ void PrintTo(const ListCase &row, std::ostream *os)
     *os << row.name;
 }
 
-class SelectPrtList : public SelectPrtTest, public testing::WithParamInterface<ListCase>
+class SelectPrtListTest : public SelectPrtTest, public testing::WithParamInterface<ListCase>
 {
 };
 
-TEST_P(SelectPrtList, FormLoadListsEveryDeviceInCollectionOrderWithNothingSelected)
+TEST_P(SelectPrtListTest, FormLoadListsEveryDeviceInCollectionOrderWithNothingSelected)
 {
     open(GetParam().deviceCount);
     const QStringList listed = lines(*child<QListWidget>(window, "lstPrinterName"));
@@ -163,7 +163,7 @@ TEST_P(SelectPrtList, FormLoadListsEveryDeviceInCollectionOrderWithNothingSelect
     EXPECT_TRUE(child<QListWidget>(window, "lstPrinterName")->selectedItems().isEmpty());
 }
 
-TEST_P(SelectPrtList, EachLineMakesItsOwnDeviceCurrent)
+TEST_P(SelectPrtListTest, EachLineMakesItsOwnDeviceCurrent)
 {
     const int count = GetParam().deviceCount;
     printers = std::make_unique<Printers>(makePrinters(folder.path(), count));
@@ -190,7 +190,7 @@ TEST_P(SelectPrtList, EachLineMakesItsOwnDeviceCurrent)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Collections, SelectPrtList,
+    Collections, SelectPrtListTest,
     testing::Values(ListCase{"OneDevice", 1, {QStringLiteral("  1 Device 1")}},
                     ListCase{"ThreeDevices",
                              3,

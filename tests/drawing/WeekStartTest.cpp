@@ -38,7 +38,7 @@ const Page &printMonth(PrintTarget &target, int month, WeekStart start, const QL
 // Read back from the PDF (10 pt in): shaped scripts come back in
 // compatibility characters, some marks lost, right-to-left letters in any
 // order.
-TEST(WeekdayHeads, AreTheLocalesDayNamesInTheirColumns)
+TEST(WeekdayHeadsTest, AreTheLocalesDayNamesInTheirColumns)
 {
     for (const char *name : {"en_US", "C", "de_DE", "fr_FR", "ja_JP", "ar_EG", "hi_IN"}) {
         const QLocale locale(QString::fromLatin1(name));
@@ -63,7 +63,7 @@ TEST(WeekdayHeads, AreTheLocalesDayNamesInTheirColumns)
 
 // Each day under the head of its weekday, the next row after the last
 // column; each note in the cell of the day it had on a Sunday-first page.
-TEST(WeekStart, EveryDayOf2027SitsUnderItsWeekdayAndEveryNoteKeepsItsDate)
+TEST(WeekStartTest, EveryDayOf2027SitsUnderItsWeekdayAndEveryNoteKeepsItsDate)
 {
     for (int month = 1; month <= 12; ++month) {
         QMap<QString, int> sundayNotes;

@@ -118,7 +118,7 @@ const UndefinedCase undefinedCases[] = {
 INSTANTIATE_TEST_SUITE_P(Undefined, AddNthWeekdayNoteUndefinedTest, ::testing::ValuesIn(undefinedCases),
                          RowName());
 
-TEST(AddNthWeekdayNote, JoinsNotesOfOneDayInCallOrder)
+TEST(AddNthWeekdayNoteOrderTest, JoinsNotesOfOneDayInCallOrder)
 {
     DayNotes notes;
     notes[8] = u"Planting day"_s;

@@ -54,7 +54,7 @@ const KeptCase keptCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Notes, AppendNoteTest, ::testing::ValuesIn(keptCases), RowName());
 
-TEST(AppendNote, DayOutsideTheTableStoresNothing)
+TEST(AppendNoteEntryTest, DayOutsideTheTableStoresNothing)
 {
     DayNotes strNotes;
     EXPECT_FALSE(appendNote(strNotes, -1, u"a"_s));
@@ -62,7 +62,7 @@ TEST(AppendNote, DayOutsideTheTableStoresNothing)
     EXPECT_EQ(strNotes, DayNotes());
 }
 
-TEST(AppendNote, FullEntryIsOneWithSevenBreakingWords)
+TEST(AppendNoteEntryTest, FullEntryIsOneWithSevenBreakingWords)
 {
     EXPECT_FALSE(isFullEntry(u"a ^ b ^ c ^ d ^ e ^ f ^ g"));
     EXPECT_TRUE(isFullEntry(u"a ^ b ^ c ^ d ^ e ^ f ^ g ^"));

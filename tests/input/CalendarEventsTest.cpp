@@ -22,11 +22,11 @@ struct MonthRow
     FilledDays expected;
 };
 
-class CalendarMonthTable : public ::testing::TestWithParam<MonthRow>
+class CalendarMonthTest : public ::testing::TestWithParam<MonthRow>
 {
 };
 
-TEST_P(CalendarMonthTable, EveryEventAndBirthdayLandsOnItsDay)
+TEST_P(CalendarMonthTest, EveryEventAndBirthdayLandsOnItsDay)
 {
     const MonthRow &row = GetParam();
     EXPECT_EQ(notesOfMonth(calendarData(QString::fromLatin1(row.file)), row.year, row.month, row.zone, row.locale),
@@ -34,7 +34,7 @@ TEST_P(CalendarMonthTable, EveryEventAndBirthdayLandsOnItsDay)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, CalendarMonthTable,
+    Files, CalendarMonthTest,
     ::testing::Values(
         // Weekly choir without the 20th (EXDATE) and moved from the 13th to
         // the 14th; committee on the second Tuesday; a New York call that is
@@ -129,14 +129,14 @@ struct AgeRow
     const char *note;
 };
 
-class AgeTable : public ::testing::TestWithParam<AgeRow>
+class AgeTest : public ::testing::TestWithParam<AgeRow>
 {
 };
 
 // The age is reached in the year printed. The years lie on both sides of any
 // day the tests run on, so an age taken from the clock fails some row; none
 // is given up to the year of birth.
-TEST_P(AgeTable, FollowsTheYearPrinted)
+TEST_P(AgeTest, FollowsTheYearPrinted)
 {
     const AgeRow &row = GetParam();
     const FilledDays expected = *row.note ? FilledDays{{15, row.note}} : FilledDays{};
@@ -148,7 +148,7 @@ TEST_P(AgeTable, FollowsTheYearPrinted)
     EXPECT_EQ(notesOfMonth(event, row.year, 3, Berlin, British), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Years, AgeTable,
+INSTANTIATE_TEST_SUITE_P(Years, AgeTest,
                          ::testing::Values(AgeRow{"LongBefore", 1900, ""}, AgeRow{"YearBefore", 1989, ""},
                                            AgeRow{"YearOfBirth", 1990, ""}, AgeRow{"First", 1991, "Ann is  1"},
                                            AgeRow{"Thirtysixth", 2026, "Ann is  36"},
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Years, AgeTable,
                          RowName());
 
 // A yearly rule by weekday without a month reaches beyond its start's month.
-TEST(CalendarEvents, YearlyWeekdayRulesReachEveryMonthTheyFallIn)
+TEST(CalendarEventsTest, YearlyWeekdayRulesReachEveryMonthTheyFallIn)
 {
     const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Twentieth\r\n"
                             "DTSTART;VALUE=DATE:20250106\r\nRRULE:FREQ=YEARLY;BYDAY=20MO\r\nEND:VEVENT\r\n"
@@ -169,7 +169,7 @@ TEST(CalendarEvents, YearlyWeekdayRulesReachEveryMonthTheyFallIn)
 
 // The rule's calendar scale is kept while the rule is stepped, long after the
 // file was read.
-TEST(CalendarEvents, RuleOfACalendarScaleIsKept)
+TEST(CalendarEventsTest, RuleOfACalendarScaleIsKept)
 {
     const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:leap\r\nSUMMARY:Leap day\r\n"
                             "DTSTART;VALUE=DATE:20240229\r\nRRULE:RSCALE=GREGORIAN;FREQ=YEARLY;SKIP=FORWARD\r\n"

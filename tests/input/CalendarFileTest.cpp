@@ -36,11 +36,11 @@ struct RefusalRow
     Why why;
 };
 
-class RefusalTable : public ::testing::TestWithParam<RefusalRow>
+class RefusalTest : public ::testing::TestWithParam<RefusalRow>
 {
 };
 
-TEST_P(RefusalTable, SaysWhatIsWrong)
+TEST_P(RefusalTest, SaysWhatIsWrong)
 {
     const CalendarFileRead read = readCalendarData(GetParam().data, Berlin);
     EXPECT_EQ(read.events, nullptr);
@@ -49,7 +49,7 @@ TEST_P(RefusalTable, SaysWhatIsWrong)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    BadInput, RefusalTable,
+    BadInput, RefusalTest,
     ::testing::Values(
         RefusalRow{"PlainText", "Dear Ann,\r\nsee you on Tuesday.\r\n",
                    {Refusal::Reason::NotCalendar, ""}},
@@ -102,17 +102,17 @@ struct KindRow
     bool calendar;
 };
 
-class KindTable : public ::testing::TestWithParam<KindRow>
+class KindTest : public ::testing::TestWithParam<KindRow>
 {
 };
 
-TEST_P(KindTable, DecidedByContentAlone)
+TEST_P(KindTest, DecidedByContentAlone)
 {
     EXPECT_EQ(isCalendarData(GetParam().data), GetParam().calendar);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Content, KindTable,
+    Content, KindTest,
     ::testing::Values(KindRow{"Calendar", "BEGIN:VCALENDAR\r\n", true},
                       KindRow{"AddressBook", "BEGIN:VCARD\r\n", true},
                       KindRow{"LowerCaseAfterBomAndBlankLines", "\xEF\xBB\xBF\r\n\r\n  begin:vcard\r\n", true},
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindRow{"Empty", "", false}),
     RowName());
 
-TEST(CalendarLineEnds, CarriageReturnsAloneEndLinesToo)
+TEST(CalendarLineEndsTest, CarriageReturnsAloneEndLinesToo)
 {
     for (const char *file : {"club.ics", "contacts.vcf"}) {
         const QByteArray data = calendarData(QString::fromLatin1(file));
@@ -132,7 +132,7 @@ TEST(CalendarLineEnds, CarriageReturnsAloneEndLinesToo)
     }
 }
 
-TEST(CalendarByteOrderMarks, AreSkipped)
+TEST(CalendarByteOrderMarksTest, AreSkipped)
 {
     const QString card =
         QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zo\u00EB\r\nBDAY:1990-01-15\r\nEND:VCARD\r\n");
@@ -149,7 +149,7 @@ TEST(CalendarByteOrderMarks, AreSkipped)
 
 // Tuesdays and Thursdays of January 2027 but the 12th and the 14th, written
 // with blanks around the separators and a value folded after a comma.
-TEST(CalendarRules, BlanksAroundSeparatorsAreIgnored)
+TEST(CalendarRulesTest, BlanksAroundSeparatorsAreIgnored)
 {
     const QByteArray data = calendarWith("SUMMARY:Course\r\nDTSTART;VALUE=DATE:20270105\r\n"
                                          "RRULE:FREQ=WEEKLY ;BYDAY=TU ,TH; UNTIL = 20270131\r\n"
@@ -244,7 +244,7 @@ TEST_F(CalendarFileTest, EntriesThatCannotBeReadAreLeftOutAndCounted)
     EXPECT_EQ(strNotes[10], "Fair");
 }
 
-TEST(CalendarEvents, NotesComeAfterWhatTheDayHolds)
+TEST(CalendarEventsTest, NotesComeAfterWhatTheDayHolds)
 {
     const CalendarFileRead read = readCalendarData(calendarData("club.ics"), Berlin);
     ASSERT_NE(read.events, nullptr);
@@ -254,7 +254,7 @@ TEST(CalendarEvents, NotesComeAfterWhatTheDayHolds)
     EXPECT_EQ(strNotes[29], "Planting day ^ Ski trip ^ 22:00 Party");
 }
 
-TEST(CalendarEvents, AllDayEventsAndBirthdaysComeBeforeTimedOnes)
+TEST(CalendarEventsTest, AllDayEventsAndBirthdaysComeBeforeTimedOnes)
 {
     const QByteArray data = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
                             "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Late\r\nDTSTART:20270105T200000\r\nEND:VEVENT\r\n"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "input/ControlFileText.h"
+#include "tests/support/RowName.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -36,14 +37,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"BeyondUnicode", "\xF4\x90\x80\x80", false},
                       Utf8Case{"TruncatedAtEnd", "ok \xE2\x82", false},
                       Utf8Case{"LineEndInsideSequence", "\xE2\r\n\xAC", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
-TEST(ControlFileText, Windows1252MapsItsOwnPunctuation)
+TEST(ControlFileTextTest, Windows1252MapsItsOwnPunctuation)
 {
     EXPECT_EQ(ControlFileText::fromWindows1252("\x80\x93\x94\x99\xE9\x81"), u"\u20AC\u201C\u201D\u2122\u00E9\u0081");
 }
 
-TEST(ControlFileText, LastLineWithoutEndIsRead)
+TEST(ControlFileTextTest, LastLineWithoutEndIsRead)
 {
     QStringList lines;
     const ControlFileText text("a\r\nb\n\nc");
@@ -72,7 +73,7 @@ QList<QByteArray> linesByTheRule(const QByteArray &bytes)
 
 // Line ends fall anywhere among control bytes, tabs and bytes close to CR
 // and LF, within and across the words a line is searched by.
-TEST(ControlFileText, LinesEndWhereverTheirEndsFall)
+TEST(ControlFileTextTest, LinesEndWhereverTheirEndsFall)
 {
     const char pieces[] = {'a', ' ', '\t', '\x01', '\x0B', '\x0C', '\x0E', '\x8D', '\x8A', '\r', '\n'};
     QRandomGenerator random(15);

@@ -5,7 +5,7 @@
 
 // The weekly choir at 19:30 Berlin time, never with the seconds of the C
 // locale's short time.
-TEST(EventTimes, HoursAndMinutesInTheLocalesClock)
+TEST(EventTimesTest, HoursAndMinutesInTheLocalesClock)
 {
     for (const auto &[name, note] : {std::pair{"C", "19:30 Choir"}, std::pair{"en_US", "7:30 PM Choir"},
                                      std::pair{"de_DE", "19:30 Choir"}, std::pair{"ja_JP", "19:30 Choir"}}) {

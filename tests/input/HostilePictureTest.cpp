@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 // The fuzzer's hostile seeds are refused before they are decoded.
-TEST(HostileRasterSeeds, AreRefused)
+TEST(HostileRasterSeedsTest, AreRefused)
 {
     for (const char *name : {"progressive-claiming-8190.jpg", "screen-8000.gif", "run-length-8000.bmp"}) {
         QFile file(QStringLiteral(FUZZ_CORPUS "/picture/") + QString::fromLatin1(name));

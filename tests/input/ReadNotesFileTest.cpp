@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "NotesFileFixture.h"
+#include "tests/support/RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleStep{"PictureLine", 10,
                     [](const Fields &f) { return u"%1x%2"_s.arg(f.picture.width()).arg(f.picture.height()); },
                     "48x36"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(ReadNotesFileTest, WorkedExampleWritesNothingElse)
 {
@@ -205,7 +206,7 @@ const FieldRangeCase fieldRangeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(YearAndMonth, FieldRangeTest, ::testing::ValuesIn(fieldRangeCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 // One line's effect on the notes table: the day that gets the note, or 0
 // when the line is skipped.
@@ -252,7 +253,7 @@ const NoteLineCase dayCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(DayLines, NoteLineTest, ::testing::ValuesIn(dayCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 const NoteLineCase birthdayCases[] = {
     {"Born1851Taken", "BIR 6/2/1851 Ancestor", 2, "Ancestor is  153"},
@@ -272,7 +273,7 @@ const NoteLineCase birthdayCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(BirthdayLines, NoteLineTest, ::testing::ValuesIn(birthdayCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 // March 2004 begins on a Monday.
 const NoteLineCase ruleDatedCases[] = {
@@ -293,7 +294,7 @@ const NoteLineCase ruleDatedCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(RuleDatedLines, NoteLineTest, ::testing::ValuesIn(ruleDatedCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 // Today is 8 December 2026: the age is the one reached in the page's year,
 // whichever side of today it lies, read from the year box as it stands.
@@ -446,7 +447,7 @@ const RefusedPathCase refusedPathCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Paths, RefusedPathTest, ::testing::ValuesIn(refusedPathCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST_F(ReadNotesFileTest, FolderNamedLikeATextFileCannotBeRead)
 {
@@ -536,7 +537,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"Utf16BigEndian", withMark(QStringConverter::Utf16BE)},
         EncodingCase{"Utf32LittleEndian", withMark(QStringConverter::Utf32LE)},
         EncodingCase{"Utf32BigEndian", withMark(QStringConverter::Utf32BE)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(ReadNotesFileTest, BlankLinesBetweenLineEndsAreSkipped)
 {

@@ -91,12 +91,12 @@ struct RuleRow
     const char *rule;
 };
 
-class RecurrenceStepsTable : public ::testing::TestWithParam<RuleRow>
+class RecurrenceStepsTest : public ::testing::TestWithParam<RuleRow>
 {
 };
 
 // Over four years and in every month of them, from every kind of start.
-TEST_P(RecurrenceStepsTable, SameOccurrencesAsLibical)
+TEST_P(RecurrenceStepsTest, SameOccurrencesAsLibical)
 {
     const icalrecurrencetype rule = icalrecurrencetype_from_string(GetParam().rule);
     for (const auto &[start, quick] : starts()) {
@@ -122,7 +122,7 @@ TEST_P(RecurrenceStepsTable, SameOccurrencesAsLibical)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, RecurrenceStepsTable,
+    Rules, RecurrenceStepsTest,
     ::testing::Values(RuleRow{"Daily", "FREQ=DAILY"}, RuleRow{"EveryThirdDay", "FREQ=DAILY;INTERVAL=3"},
                       RuleRow{"Workdays", "FREQ=DAILY;BYDAY=MO,TU,WE,TH,FR"},
                       RuleRow{"DailyInTwoMonths", "FREQ=DAILY;BYMONTH=2,7"},

@@ -160,7 +160,7 @@ const RefusedNameCase refusedNames[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Names, RefusedNameTest, ::testing::ValuesIn(refusedNames),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST_F(ShowPicFileTest, EmptyOrOneCharacterPathIsPassedOver)
 {
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"GifWithoutResolution", "dot.gif", [] { return onePixelGif; }, QSizeF(15, 15)},
         LoadCase{"ContentDecidesNotTheName", "really-a-bmp.jpg", [] { return encoded(testImage(40, 20, 96), "BMP"); },
                  QSizeF(600, 300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 struct FailedLoadCase
 {
@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedLoadCase{"BmpDeclaringHugeSize", "huge.bmp", [] { return bmpDeclaring(30000, 30000); }},
                       FailedLoadCase{"GifDeclaringHugeSize", "huge.gif", [] { return gifDeclaringHuge(); }},
                       FailedLoadCase{"JpgDeclaringHugeSize", "huge.jpg", [] { return jpegDeclaringHuge(); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(ShowPicFileTest, MissingFileIsPassedOverSilently)
 {
@@ -276,14 +276,14 @@ struct KeptSizeCase
     QSize kept;
 };
 
-class PictureLoaderKeptSize : public testing::TestWithParam<KeptSizeCase>
+class PictureLoaderKeptSizeTest : public testing::TestWithParam<KeptSizeCase>
 {
 };
 
 // A JPEG keeps the largest exact fraction of its pixels that still covers
 // its frame on the page at 600 dpi (at most 1192 x 1334); other pictures are
 // reduced to that size.
-TEST_P(PictureLoaderKeptSize, CoversThePrintedSizeAtTheLeastCost)
+TEST_P(PictureLoaderKeptSizeTest, CoversThePrintedSizeAtTheLeastCost)
 {
     const KeptSizeCase &row = GetParam();
     QByteArray bytes = encoded(testImage(row.source.width(), row.source.height(), 96), row.format);
@@ -296,7 +296,7 @@ TEST_P(PictureLoaderKeptSize, CoversThePrintedSizeAtTheLeastCost)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PictureLoader, PictureLoaderKeptSize,
+    PictureLoader, PictureLoaderKeptSizeTest,
     testing::Values(KeptSizeCase{"landscapeJpegHalved", {4000, 3000}, "JPEG", {2000, 1500}},
                     KeptSizeCase{"portraitJpegHalved", {3000, 4000}, "JPEG", {1500, 2000}},
                     KeptSizeCase{"wideJpegQuartered", {6400, 1600}, "JPEG", {1600, 400}},
@@ -307,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 // Decoded into memory of the loader's own: every pixel is the reader's.
-TEST(PictureLoader, LargePhotoHasTheDecodersPixels)
+TEST(PictureLoaderTest, LargePhotoHasTheDecodersPixels)
 {
     QImage photo(3000, 2000, QImage::Format_RGB32);
     for (int y = 0; y < photo.height(); ++y) {
@@ -328,7 +328,7 @@ TEST(PictureLoader, LargePhotoHasTheDecodersPixels)
     EXPECT_TRUE(decoded->image == expected);
 }
 
-TEST(PictureLoader, LargeHighResolutionPhotoKeepsItsOwnSize)
+TEST(PictureLoaderTest, LargeHighResolutionPhotoKeepsItsOwnSize)
 {
     QByteArray jpeg = encoded(testImage(3000, 4000, 300), "JPEG");
     QBuffer buffer(&jpeg);
@@ -340,7 +340,7 @@ TEST(PictureLoader, LargeHighResolutionPhotoKeepsItsOwnSize)
     EXPECT_NEAR(decoded->sizeTwips.height(), 19200, 1.0);
 }
 
-TEST(PictureLoader, SmallPictureKeepsEveryPixel)
+TEST(PictureLoaderTest, SmallPictureKeepsEveryPixel)
 {
     QByteArray bmp = encoded(testImage(300, 200, 96), "BMP");
     QBuffer buffer(&bmp);
@@ -352,7 +352,7 @@ TEST(PictureLoader, SmallPictureKeepsEveryPixel)
 
 // A GIF that declares 16 x 12 pixels but decodes to a 16 x 12300 screen: what
 // is kept must stay within the bound all the same.
-TEST(PictureLoader, ReaderThatIgnoresTheScaledSizeIsStillBounded)
+TEST(PictureLoaderTest, ReaderThatIgnoresTheScaledSizeIsStillBounded)
 {
     QByteArray gif = QByteArray::fromBase64(
         "R0lGODlhEAAMMPEAAD5COD+TNDQln12PUyH5BAAAAAAALAAAAAAQAAwAAAIwlA0xI+CyDhKKuSvbjfvcDQyf94nh8wGasyzpC55wKYrBPTv3"

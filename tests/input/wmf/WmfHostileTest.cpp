@@ -99,7 +99,7 @@ TEST_P(WmfFarGeometryTest, ShowsWhatLiesInTheFrame)
     EXPECT_EQ(failedCheck(image, GetParam().check), QString());
 }
 
-TEST(WmfFarGeometry, DashedLinesShowInTheFrame)
+TEST(WmfDashedLinesTest, DashedLinesShowInTheFrame)
 {
     const QImage image = playOnImage(dashedLinesThroughTheFrame());
     int drawn = 0;
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Polylines of the most points a record holds; the last, blue, lies past
 // the drawing budget and is not drawn.
-TEST(WmfWorkBudget, StopsDrawingPastTheBudget)
+TEST(WmfWorkBudgetTest, StopsDrawingPastTheBudget)
 {
     constexpr int points = 65535;
     const int polylines = int(WmfPlayer::MaxWork / points) + 1;
@@ -144,7 +144,7 @@ TEST(WmfWorkBudget, StopsDrawingPastTheBudget)
 
 // Drawn twice, a bitmap is decoded once and kept: the second draw gives the
 // same pixels.
-TEST(WmfBitmapReuse, SecondDrawMatchesTheFirst)
+TEST(WmfBitmapReuseTest, SecondDrawMatchesTheFirst)
 {
     const std::shared_ptr<const WmfPicture> picture = WmfPicture::fromData(stretchedBitmaps());
     ASSERT_TRUE(picture);
@@ -161,7 +161,7 @@ TEST(WmfBitmapReuse, SecondDrawMatchesTheFirst)
 
 // The fuzzer's hostile seeds are real metafiles: they load and play, and
 // what lies in the frame shows.
-TEST(WmfHostileSeeds, LoadAndPlay)
+TEST(WmfHostileSeedsTest, LoadAndPlay)
 {
     for (const char *name : {"dashed-full-range.wmf", "huge-pen-ellipses.wmf", "stretched-run-length.wmf",
                              "full-range-polyline.wmf"}) {

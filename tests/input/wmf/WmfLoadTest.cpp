@@ -93,7 +93,7 @@ class WmfLoadTest : public testing::TestWithParam<LoadCase>
 {
 };
 
-TEST_P(WmfLoadTest, loadsOnlyWellFormedMetafiles)
+TEST_P(WmfLoadTest, LoadsOnlyWellFormedMetafiles)
 {
     EXPECT_EQ(WmfPicture::fromData(GetParam().data()) != nullptr, GetParam().loads);
 }
@@ -151,7 +151,7 @@ class WmfSizeTest : public testing::TestWithParam<SizeCase>
 {
 };
 
-TEST_P(WmfSizeTest, sizeComesFromHeaderOrWindow)
+TEST_P(WmfSizeTest, SizeComesFromHeaderOrWindow)
 {
     const auto picture = WmfPicture::fromData(GetParam().data());
     ASSERT_NE(picture, nullptr);
@@ -238,7 +238,7 @@ class WmfHostileTest : public testing::TestWithParam<HostileCase>
 {
 };
 
-TEST_P(WmfHostileTest, survivesAndKeepsDrawing)
+TEST_P(WmfHostileTest, SurvivesAndKeepsDrawing)
 {
     WmfWriter writer;
     writer.brush(0, Red).select(0).pen(5, 0, Qt::black).select(1);
@@ -252,7 +252,7 @@ TEST_P(WmfHostileTest, survivesAndKeepsDrawing)
 INSTANTIATE_TEST_SUITE_P(Records, WmfHostileTest, testing::ValuesIn(hostileCases()),
                          RowName());
 
-TEST(WmfPictureTest, drawsStretchedIntoTargetOfAnyPainter)
+TEST(WmfPictureTest, DrawsStretchedIntoTargetOfAnyPainter)
 {
     WmfWriter writer;
     writer.brush(0, Red).select(0).pen(5, 0, Qt::black).select(1).rectangle(QRect(0, 0, 50, 50));

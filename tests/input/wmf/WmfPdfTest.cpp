@@ -53,7 +53,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(WmfPdfTest, textStaysTextAtItsPlace)
+TEST_F(WmfPdfTest, TextStaysTextAtItsPlace)
 {
     const QString bbox = run("pdftotext", {"-bbox", printToPdf(), "-"});
     const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">Sharp<)re");
@@ -67,7 +67,7 @@ TEST_F(WmfPdfTest, textStaysTextAtItsPlace)
     EXPECT_NEAR(match.captured(4).toDouble() - match.captured(2).toDouble(), 12 * 1.15, 2.5);
 }
 
-TEST_F(WmfPdfTest, shapesStayVectors)
+TEST_F(WmfPdfTest, ShapesStayVectors)
 {
     const QString images = run("pdfimages", {"-list", printToPdf()});
     EXPECT_EQ(images.count('\n'), 2) << images.toStdString();

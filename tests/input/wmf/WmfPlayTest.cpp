@@ -400,7 +400,7 @@ class WmfPlayTest : public testing::TestWithParam<PlayCase>
 {
 };
 
-TEST_P(WmfPlayTest, drawsExpectedPixels)
+TEST_P(WmfPlayTest, DrawsExpectedPixels)
 {
     const QImage image = playOnImage(GetParam().metafile());
     ASSERT_FALSE(image.isNull()) << "metafile was refused";
@@ -422,7 +422,7 @@ QByteArray strokesPastFrame(quint16 penStyle, qint16 penWidth)
     return square(writer);
 }
 
-TEST(PictureFrame, leavesThePageAroundTheFrameAlone)
+TEST(PictureFrameTest, LeavesThePageAroundTheFrameAlone)
 {
     for (const QByteArray &metafile : {strokesPastFrame(SolidPen, 60), strokesPastFrame(DashPen, 3)}) {
         QImage page(200, 200, QImage::Format_RGB32);
