@@ -5,6 +5,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -51,13 +52,16 @@ const FontKind FontKinds[] = {
 
 struct Parser
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
 
     Parser()
     {
-        parser.setApplicationDescription(QStringLiteral(
+        parser.setApplicationDescription(tr(
             "Prints one-page monthly calendars. Without --print the window opens with the\n"
             "files named: control files read into it, calendar files and address books\n"
             "attached, pictures loaded.\n"
@@ -69,37 +73,36 @@ struct Parser
             "Exit status: 0 printed, 1 bad usage, 2 an input could not be read,\n"
             "3 the page could not be made or printed."));
         parser.addPositionalArgument(QStringLiteral("control-files"),
-                                     QStringLiteral("Day-notes control files (.txt), one page each."),
+                                     tr("Day-notes control files (.txt), one page each."),
                                      QStringLiteral("[CONTROL-FILE...]"));
         parser.addOptions({
-            {Print, QStringLiteral("Print without a window.")},
-            {ListPrinters, QStringLiteral("List the output devices, as \"Select Printer\" does.")},
-            {Year, QStringLiteral("Year of the page; alone, one page for each of its months."), QStringLiteral("Y")},
-            {Month, QStringLiteral("Month of the page, 1 to 12."), QStringLiteral("M")},
-            {Months, QStringLiteral("One page per month, e.g. 2027-01..2027-12."), QStringLiteral("FROM..TO")},
-            {Header, QStringLiteral("Header line."), QStringLiteral("TEXT")},
-            {Line, QStringLiteral("One of the five lines under the header; up to five, in order."),
-             QStringLiteral("TEXT")},
-            {Message, QStringLiteral("Centred message line."), QStringLiteral("TEXT")},
-            {PictureOption, QStringLiteral("Picture to print (gif, bmp, wmf or jpg)."), QStringLiteral("FILE")},
+            {Print, tr("Print without a window.")},
+            {ListPrinters, tr("List the output devices, as \"Select Printer\" does.")},
+            {Year, tr("Year of the page; alone, one page for each of its months."), QStringLiteral("Y")},
+            {Month, tr("Month of the page, 1 to 12."), QStringLiteral("M")},
+            {Months, tr("One page per month, e.g. 2027-01..2027-12."), QStringLiteral("FROM..TO")},
+            {Header, tr("Header line."), QStringLiteral("TEXT")},
+            {Line, tr("One of the five lines under the header; up to five, in order."), QStringLiteral("TEXT")},
+            {Message, tr("Centred message line."), QStringLiteral("TEXT")},
+            {PictureOption, tr("Picture to print (gif, bmp, wmf or jpg)."), QStringLiteral("FILE")},
             {Events,
-             QStringLiteral("Calendar file (.ics) or address book (.vcf) whose events and birthdays go on every "
-                            "page; may be given several times."),
+             tr("Calendar file (.ics) or address book (.vcf) whose events and birthdays go on every "
+                "page; may be given several times."),
              QStringLiteral("FILE")},
-            {Font, QStringLiteral("Typeface of one kind of text: month, header, address, message or calendar."),
+            {Font, tr("Typeface of one kind of text: month, header, address, message or calendar."),
              QStringLiteral("KIND=FAMILY")},
-            {Copies, QStringLiteral("Number of copies (1 to 999)."), QStringLiteral("N")},
-            {Output, QStringLiteral("Write the pages into this PDF file."), QStringLiteral("FILE.pdf")},
-            {Force, QStringLiteral("Let --output replace an existing file.")},
-            {Printer, QStringLiteral("Print on this device (see --list-printers)."), QStringLiteral("NAME")},
+            {Copies, tr("Number of copies (1 to 999)."), QStringLiteral("N")},
+            {Output, tr("Write the pages into this PDF file."), QStringLiteral("FILE.pdf")},
+            {Force, tr("Let --output replace an existing file.")},
+            {Printer, tr("Print on this device (see --list-printers)."), QStringLiteral("NAME")},
             {PaperOption,
-             QStringLiteral("Paper to print on: a4, letter, legal, a5 ... or a PWG name such as "
-                            "na_letter_8.5x11in. Without it, a printer prints on its own paper and a PDF "
-                            "on the system's (PAPERSIZE, /etc/papersize, LC_PAPER)."),
+             tr("Paper to print on: a4, letter, legal, a5 ... or a PWG name such as "
+                "na_letter_8.5x11in. Without it, a printer prints on its own paper and a PDF "
+                "on the system's (PAPERSIZE, /etc/papersize, LC_PAPER)."),
              QStringLiteral("NAME")},
             {WeekStartOption,
-             QStringLiteral("First column of the grid: sunday (the default), monday, or locale for the "
-                            "locale's own first weekday."),
+             tr("First column of the grid: sunday (the default), monday, or locale for the "
+                "locale's own first weekday."),
              QStringLiteral("DAY")},
         });
     }
@@ -115,23 +118,23 @@ struct QtOption
 };
 
 const QtOption QtOptions[] = {
-    {"platform", "NAME", "Platform plugin: xcb, wayland, offscreen ..."},
-    {"platformtheme", "NAME", "Platform theme."},
-    {"platformpluginpath", "PATH", "Folder of further platform plugins."},
-    {"plugin", "NAME", "Further input plugin to load."},
-    {"style", "NAME", "Widget style: fusion, windows ..."},
-    {"stylesheet", "FILE", "Style sheet for the windows."},
-    {"reverse", nullptr, "Lays the windows out right to left."},
-    {"qwindowgeometry", "GEOMETRY", "Size and place of the main window."},
-    {"qwindowtitle", "TITLE", "Title of the main window."},
-    {"qwindowicon", "FILE", "Icon of the windows."},
-    {"session", "ID", "Session to restore."},
-    {"display", "DISPLAY", "X display to open the window on."},
-    {"name", "NAME", "Name under which X resources are looked up."},
-    {"widgetcount", nullptr, "Tells how many widgets are left at the end."},
-    {"nograb", nullptr, "Never grabs the mouse or the keyboard."},
-    {"dograb", nullptr, "Grabs even where -nograb is implied."},
-    {"sync", nullptr, "Talks to the X server synchronously."},
+    {"platform", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Platform plugin: xcb, wayland, offscreen ...")},
+    {"platformtheme", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Platform theme.")},
+    {"platformpluginpath", "PATH", QT_TRANSLATE_NOOP("CommandLine", "Folder of further platform plugins.")},
+    {"plugin", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Further input plugin to load.")},
+    {"style", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Widget style: fusion, windows ...")},
+    {"stylesheet", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Style sheet for the windows.")},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Lays the windows out right to left.")},
+    {"qwindowgeometry", "GEOMETRY", QT_TRANSLATE_NOOP("CommandLine", "Size and place of the main window.")},
+    {"qwindowtitle", "TITLE", QT_TRANSLATE_NOOP("CommandLine", "Title of the main window.")},
+    {"qwindowicon", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Icon of the windows.")},
+    {"session", "ID", QT_TRANSLATE_NOOP("CommandLine", "Session to restore.")},
+    {"display", "DISPLAY", QT_TRANSLATE_NOOP("CommandLine", "X display to open the window on.")},
+    {"name", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Name under which X resources are looked up.")},
+    {"widgetcount", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Tells how many widgets are left at the end.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse or the keyboard.")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Grabs even where -nograb is implied.")},
+    {"sync", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Talks to the X server synchronously.")},
 };
 
 // The Qt option an argument names, "-style", "--style" and "-style=x" alike.
@@ -171,11 +174,11 @@ QStringList withoutQtOptions(const QStringList &arguments)
 
 QString qtOptionsHelp()
 {
-    QString help = QStringLiteral("\nQt options, taken by every Qt program:\n");
+    QString help = QCoreApplication::translate("CommandLine", "\nQt options, taken by every Qt program:\n");
     for (const QtOption &option : QtOptions) {
         const QString usage = QLatin1Char('-') + QLatin1String(option.name) +
                               (option.value ? QLatin1Char(' ') + QLatin1String(option.value) : QString());
-        help += QStringLiteral("  %1%2\n").arg(usage, -28).arg(QLatin1String(option.help));
+        help += QStringLiteral("  %1%2\n").arg(usage, -28).arg(QCoreApplication::translate("CommandLine", option.help));
     }
     return help;
 }

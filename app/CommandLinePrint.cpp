@@ -17,6 +17,7 @@
 #include "surface/PdfFileDevice.h"
 #include "surface/PrintSurface.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimeZone>
 
@@ -42,7 +43,9 @@ ExitStatus CommandLinePrint::listPrinters(const CommandLineContext &context)
 ExitStatus CommandLinePrint::run()
 {
     if (!m_options.output.isEmpty() && !m_options.force && OutputFile::exists(m_options.output)) {
-        m_context.toError(QStringLiteral("%1: The file already exists; --force replaces it.").arg(m_options.output));
+        m_context.toError(
+            QCoreApplication::translate("CommandLinePrint", "%1: The file already exists; --force replaces it.")
+                .arg(m_options.output));
         return ExitStatus::PrintFailed;
     }
     const std::optional<QList<CalendarPage>> pages = makePages();
@@ -157,7 +160,7 @@ OutputDevice *CommandLinePrint::findDevice()
         if (m_systemPrinters->item(index).DeviceName() == m_options.printer)
             return &m_systemPrinters->item(index);
     }
-    report(m_options.printer, QStringLiteral("The device is not available."));
+    report(m_options.printer, QCoreApplication::translate("CommandLinePrint", "The device is not available."));
     return nullptr;
 }
 
@@ -165,13 +168,13 @@ bool CommandLinePrint::choosePaper(OutputDevice &device) const
 {
     if (!m_options.paper) {
         if (!device.paperNote().isEmpty())
-            m_context.toError(QStringLiteral("warning: ") + device.paperNote());
+            m_context.toError(QCoreApplication::translate("CommandLinePrint", "warning: ") + device.paperNote());
         return true;
     }
     device.setPaper(*m_options.paper);
     if (device.pageLayout().pageSize().isEquivalentTo(*m_options.paper))
         return true;
-    m_context.toError(QStringLiteral("%1: The device cannot print on %2.")
+    m_context.toError(QCoreApplication::translate("CommandLinePrint", "%1: The device cannot print on %2.")
                           .arg(device.DeviceName(), Paper::nameOf(*m_options.paper)));
     return false;
 }
@@ -189,7 +192,9 @@ ExitStatus CommandLinePrint::print(const QList<CalendarPage> &pages, OutputDevic
     } catch (const RuntimeError &error) {
         if (error.cause().isEmpty())
             report(QString(),
-                   QStringLiteral("Run-time error '%1': %2").arg(int(error.number())).arg(error.description()));
+                   QCoreApplication::translate("CommandLinePrint", "Run-time error '%1': %2")
+                       .arg(int(error.number()))
+                       .arg(error.description()));
         else
             m_context.toError(error.cause());
         return ExitStatus::PrintFailed;
@@ -203,7 +208,7 @@ void CommandLinePrint::report(const QString &source, const QString &reason, bool
 {
     QString line = reason;
     if (warning)
-        line.prepend(QStringLiteral("warning: "));
+        line.prepend(QCoreApplication::translate("CommandLinePrint", "warning: "));
     if (!source.isEmpty())
         line.prepend(source + QStringLiteral(": "));
     m_context.toError(line);

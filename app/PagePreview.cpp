@@ -28,8 +28,8 @@ PagePreview::PagePreview(const CalendarPage &page, const PrintSurface &surface, 
     , m_view(new PageView(this))
 {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("Page Preview"));
-    setAccessibleName(QStringLiteral("Page Preview"));
+    setWindowTitle(tr("Page Preview"));
+    setAccessibleName(tr("Page Preview"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -68,14 +68,14 @@ void PagePreview::setupToolBar()
 {
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("tbrZoom"));
-    toolBar->setAccessibleName(QStringLiteral("Zoom"));
+    toolBar->setAccessibleName(tr("Zoom"));
     layout()->addWidget(toolBar);
 
     auto *fits = new QActionGroup(this);
     fits->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    m_fitPage = toolBar->addAction(QStringLiteral("Fit &Page"), m_view, &PageView::fitPage);
-    m_fitWidth = toolBar->addAction(QStringLiteral("Fit &Width"), m_view, &PageView::fitWidth);
-    m_actualSize = toolBar->addAction(QStringLiteral("&100 %"), this, [this] { m_view->setZoom(1); });
+    m_fitPage = toolBar->addAction(tr("Fit &Page"), m_view, &PageView::fitPage);
+    m_fitWidth = toolBar->addAction(tr("Fit &Width"), m_view, &PageView::fitWidth);
+    m_actualSize = toolBar->addAction(tr("&100 %"), this, [this] { m_view->setZoom(1); });
     m_fitPage->setObjectName(QStringLiteral("mnuFitPage"));
     m_fitWidth->setObjectName(QStringLiteral("mnuFitWidth"));
     m_actualSize->setObjectName(QStringLiteral("mnuActualSize"));
@@ -87,13 +87,13 @@ void PagePreview::setupToolBar()
     m_fitPage->setChecked(true);
 
     toolBar->addSeparator();
-    QAction *zoomOut = toolBar->addAction(QStringLiteral("Zoom &Out"), this, [this] { m_view->zoomBy(-1); });
+    QAction *zoomOut = toolBar->addAction(tr("Zoom &Out"), this, [this] { m_view->zoomBy(-1); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    QAction *zoomIn = toolBar->addAction(QStringLiteral("Zoom &In"), this, [this] { m_view->zoomBy(1); });
+    QAction *zoomIn = toolBar->addAction(tr("Zoom &In"), this, [this] { m_view->zoomBy(1); });
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     m_zoomLabel = new QLabel(toolBar);
     m_zoomLabel->setObjectName(QStringLiteral("lblZoom"));
-    m_zoomLabel->setMinimumWidth(m_zoomLabel->fontMetrics().horizontalAdvance(QStringLiteral(" Zoom 000 % ")));
+    m_zoomLabel->setMinimumWidth(m_zoomLabel->fontMetrics().horizontalAdvance(tr(" Zoom 000 % ")));
     m_zoomLabel->setAlignment(Qt::AlignCenter);
     toolBar->addWidget(m_zoomLabel);
     showZoom();
@@ -139,7 +139,7 @@ void PagePreview::compose()
 void PagePreview::showZoom()
 {
     const int percent = int(std::lround(m_view->zoom() * 100));
-    m_zoomLabel->setText(QStringLiteral("Zoom %1 %").arg(percent));
+    m_zoomLabel->setText(tr("Zoom %1 %").arg(percent));
     const bool actual = m_view->fit() == PageView::Fit::None && percent == 100;
     m_fitPage->setChecked(m_view->fit() == PageView::Fit::Page);
     m_fitWidth->setChecked(m_view->fit() == PageView::Fit::Width);

@@ -22,7 +22,7 @@ PageView::PageView(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
     setObjectName(QStringLiteral("pageView"));
-    setAccessibleName(QStringLiteral("Page preview"));
+    setAccessibleName(tr("Page preview"));
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);

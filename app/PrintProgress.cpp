@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PrintProgress.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 PrintProgress::PrintProgress(QWidget *window, std::chrono::milliseconds showAfter)
@@ -40,14 +41,15 @@ QProgressDialog *PrintProgress::dialog() const
 
 QString PrintProgress::labelText(int copy, int copies)
 {
-    return QStringLiteral("Printing copy %1 of %2").arg(copy).arg(copies);
+    return QCoreApplication::translate("PrintProgress", "Printing copy %1 of %2").arg(copy).arg(copies);
 }
 
 void PrintProgress::showDialog(int copies)
 {
     // Modal to the window, so that nothing there starts another print while
     // this one lets events through.
-    m_dialog = new QProgressDialog(QString(), QStringLiteral("Cancel"), 0, copies, m_window);
+    m_dialog = new QProgressDialog(QString(), QCoreApplication::translate("PrintProgress", "Cancel"), 0, copies,
+                                   m_window);
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(0);
     m_dialog->setAutoClose(false);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/frmSorvane.h"
 
+#include "app/ControlFileWriter.h"
 #include "app/PagePreview.h"
 #include "app/PictureBox.h"
 #include "app/PrintProgress.h"
 #include "app/RefusalWords.h"
+#include "app/RememberedPage.h"
+#include "dialogs/CalendarFilesList.h"
 #include "dialogs/SelFontName.h"
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
@@ -28,6 +31,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,16 +39,27 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStringList>
+#include <QThread>
 #include <QTimeZone>
 #include <QUrl>
 #include <QWindow>
+#include <exception>
+#include <memory>
 
 namespace {
+
+// What a calendar read off the window's thread hands back.
+struct CalendarReading
+{
+    CalendarFileRead read;
+    std::exception_ptr error;
+};
 
 // The local files of a drop when every one is of a kind the window opens;
 // otherwise none, and the drop is refused.
@@ -144,14 +159,14 @@ frmSorvane::~frmSorvane()
 QString frmSorvane::helpText()
 {
     return QStringList{
-        QStringLiteral(" 1. Enter the Year."),
-        QStringLiteral(" 2. Select the Fonts."),
-        QStringLiteral("     -Set the Font Size large to see it better."),
-        QStringLiteral("     -The actual size is preset . . ."),
-        QStringLiteral(" 3. Select a Picture. "),
-        QStringLiteral(" 4. Enter Text for each field. "),
-        QStringLiteral(" 5. Print a copy. "),
-        QStringLiteral(" 6. If OK, set number of copies and print"),
+        tr(" 1. Enter the Year."),
+        tr(" 2. Select the Fonts."),
+        tr("     -Set the Font Size large to see it better."),
+        tr("     -The actual size is preset . . ."),
+        tr(" 3. Select a Picture. "),
+        tr(" 4. Enter Text for each field. "),
+        tr(" 5. Print a copy. "),
+        tr(" 6. If OK, set number of copies and print"),
     }
         .join(QStringLiteral("\r\n"));
 }
@@ -171,7 +186,7 @@ void frmSorvane::openFiles(const QStringList &paths)
                 readPickedNotesFile();
         }
         if (!calendars.isEmpty())
-            attachCalendarFiles(calendars);
+            attachCalendarFiles(m_sources.calendarFilesWith(calendars));
     });
 }
 
@@ -198,7 +213,7 @@ void frmSorvane::Form_Activate()
 void frmSorvane::mnuHelp_Click()
 {
     runGuarded(m_msgBox, [this] {
-        m_msgBox({helpText(), MsgBoxInformation, QStringLiteral(" Calendar Help")});
+        m_msgBox({helpText(), MsgBoxInformation, tr(" Calendar Help")});
     });
 }
 
@@ -228,6 +243,124 @@ void frmSorvane::mnuPageSetup_Click()
         connect(setup, &PageSetup::weekStartChosen, this, &frmSorvane::setWeekStart);
         setup->open();
     });
+}
+
+RememberedPage frmSorvane::remembered() const
+{
+    RememberedPage remembered;
+    remembered.page = m_page;
+    if (m_page.binSelPic)
+        remembered.picturePath = m_page.picture.filePath();
+    remembered.calendarFiles = m_sources.calendarFiles();
+    remembered.controlFile = m_sources.controlFile();
+    remembered.recentControlFiles = m_sources.recentControlFiles();
+    return remembered;
+}
+
+// Files gone since are left out without a word.
+void frmSorvane::restore(const RememberedPage &remembered)
+{
+    setPage(remembered.textsOn(m_page));
+    QStringList recent = remembered.recentControlFiles;
+    recent.removeIf([](const QString &path) { return !QFileInfo(path).isFile(); });
+    m_sources.setRecentControlFiles(recent);
+    if (QFileInfo(remembered.controlFile).isFile())
+        m_sources.useControlFile(remembered.controlFile);
+}
+
+void frmSorvane::mnuNewPage_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        if (m_typedSincePrint
+            && QMessageBox::question(this, applicationCaption(),
+                                     tr("Start a new page? What was typed since the last print is lost."))
+                   != QMessageBox::Yes)
+            return;
+        CalendarPage page;
+        page.weekStart = m_page.weekStart;
+        m_sources.forgetPage();
+        m_typedSincePrint = false;
+        setPage(page);
+    });
+}
+
+void frmSorvane::mnuSaveControlFile_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        QFileDialog dialog(this, tr("Save Control File"), QString(), tr("Control files (*.txt)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        if (!m_sources.controlFile().isEmpty())
+            dialog.selectFile(m_sources.controlFile());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QString path = dialog.selectedFiles().constFirst();
+        // Only a name the reader takes can be opened again.
+        if (!path.endsWith(u"txt")) {
+            m_msgBox(tryAgainBox(refusalReason(Refusal{Refusal::Subject::ControlFile,
+                                                       Refusal::Reason::NotControlFileName, path, QString()})));
+            return;
+        }
+        if (const std::optional<QString> problem = ControlFileWriter::write(path, m_page)) {
+            m_msgBox({tr("The control file was not saved.") + QStringLiteral("\r\n") + *problem, MsgBoxOkOnly,
+                      QString()});
+            return;
+        }
+        m_sources.useControlFile(path);
+    });
+}
+
+// The notes come again from the file alone.
+void frmSorvane::mnuRereadDayNotes_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        if (m_sources.controlFile().isEmpty())
+            return;
+        CalendarPage page = m_page;
+        page.strNotes.fill(QString());
+        setPage(page);
+        strPickedFile = m_sources.controlFile();
+        readPickedNotesFile();
+    });
+}
+
+void frmSorvane::mnuCalendarFiles_Click()
+{
+    runGuarded(m_msgBox, [this] {
+        auto *list = new CalendarFilesList(m_sources.calendarFiles(), this);
+        list->setAttribute(Qt::WA_DeleteOnClose);
+        connect(list, &CalendarFilesList::detachRequested, this, &frmSorvane::detachCalendarFile);
+        list->open();
+    });
+}
+
+// The files left are read again together; the last one detached takes the
+// events with it.
+void frmSorvane::detachCalendarFile(const QString &path)
+{
+    QStringList rest = m_sources.calendarFiles();
+    rest.removeAll(path);
+    m_sources.setCalendarFiles(rest);
+    if (!rest.isEmpty()) {
+        attachCalendarFiles(rest);
+        return;
+    }
+    CalendarPage page = m_page;
+    page.events.reset();
+    setPage(page);
+}
+
+void frmSorvane::showFileMenu()
+{
+    mnuRereadDayNotes->setEnabled(!m_sources.controlFile().isEmpty());
+    mnuCalendarFiles->setEnabled(!m_sources.calendarFiles().isEmpty());
+    mnuRecentControlFiles->clear();
+    for (const QString &path : m_sources.recentControlFiles()) {
+        QString caption = path;
+        QAction *open = mnuRecentControlFiles->addAction(caption.replace(u'&', QStringLiteral("&&")));
+        connect(open, &QAction::triggered, this, [this, path] { openFiles({path}); });
+    }
+    mnuRecentControlFiles->setEnabled(!m_sources.recentControlFiles().isEmpty());
 }
 
 void frmSorvane::setPaper(const QPageSize &size)
@@ -267,6 +400,7 @@ void frmSorvane::cmdPrint_Click()
 {
     runGuarded(m_msgBox, [this] {
         binSelPrt = false;
+        m_typedSincePrint = false;
         showPaperNote();
         PrintProgress progress(this);
         m_surface.setProgress(progress.hook());
@@ -293,7 +427,7 @@ void frmSorvane::cmdSelectPrt_Click()
 void frmSorvane::cmdPickPic_Click()
 {
     runGuarded(m_msgBox, [this] {
-        requestFile(FileMode::Picture, QStringLiteral("Select a Picture &file.\r\nEither a bmp, gif, jpg or wmf."));
+        requestFile(FileMode::Picture, tr("Select a Picture &file.\r\nEither a bmp, gif, jpg or wmf."));
     });
 }
 
@@ -301,7 +435,7 @@ void frmSorvane::cmdDayNotes_Click()
 {
     runGuarded(m_msgBox, [this] {
         requestFile(FileMode::DayNotes,
-                    QStringLiteral("Select a text Control &file.\r\nA [txt] file with Field Control"));
+                    tr("Select a text Control &file.\r\nA [txt] file with Field Control"));
     });
 }
 
@@ -355,7 +489,7 @@ void frmSorvane::closeEvent(QCloseEvent *event)
 
 void frmSorvane::setupWindow()
 {
-    setWindowTitle(u' ' + applicationTitle());
+    setWindowTitle(u' ' + applicationCaption());
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(8085), twipsToPixels(6660));
@@ -366,23 +500,24 @@ void frmSorvane::setupWindow()
     setAcceptDrops(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setupControls(client);
+    mirrorForRightToLeft(client);
     setupTabOrder();
     showFields();
 }
 
 void frmSorvane::setupControls(QWidget *client)
 {
-    lblYear = label(client, "lblYear", QStringLiteral("&Year (yyyy)"), {120, 550, 1005, 255});
+    lblYear = label(client, "lblYear", tr("&Year (yyyy)"), {120, 550, 1005, 255});
     txtYear = field(client, "txtYear", {1320, 550, 1215, 285});
-    txtYear->setAccessibleDescription(QStringLiteral("four digits"));
-    lblMonth = label(client, "lblMonth", QStringLiteral("&Month (mm)"), {2880, 550, 1095, 255});
+    txtYear->setAccessibleDescription(tr("four digits"));
+    lblMonth = label(client, "lblMonth", tr("&Month (mm)"), {2880, 550, 1095, 255});
     txtMonth = field(client, "txtMonth", {4200, 550, 855, 285});
-    cmdYrFont = button(client, "cmdYrFont", QStringLiteral("Mon&th Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
-    cmdSelectPrt = button(client, "cmdSelectPrt", QStringLiteral("Se&lect Printer"), {5400, 120, 1800, 300},
+    cmdYrFont = button(client, "cmdYrFont", tr("Mon&th Font"), {5400, 550, 1335, 300}, FontButtonColour, false);
+    cmdSelectPrt = button(client, "cmdSelectPrt", tr("Se&lect Printer"), {5400, 120, 1800, 300},
                           ActionButtonColour, true);
-    lblHeader = label(client, "lblHeader", QStringLiteral("H&eader"), {120, 1080, 1005, 255});
+    lblHeader = label(client, "lblHeader", tr("H&eader"), {120, 1080, 1005, 255});
     txtHeader = field(client, "txtHeader", {1320, 1110, 3500, 285});
-    cmdHdrFont = button(client, "cmdHdrFont", QStringLiteral("Heade&r Font"), {5400, 1080, 1335, 300},
+    cmdHdrFont = button(client, "cmdHdrFont", tr("Heade&r Font"), {5400, 1080, 1335, 300},
                         FontButtonColour, false);
 
     Shape1 = place(new QFrame(client), "Shape1", {0, 1515, 5175, 2700});
@@ -390,34 +525,34 @@ void frmSorvane::setupControls(QWidget *client)
     Shape1->setLineWidth(1);
     Shape1->lower();
 
-    lblAddress = label(client, "lblAddress", QStringLiteral("&Notes"), {120, 1560, 1005, 255});
+    lblAddress = label(client, "lblAddress", tr("&Notes"), {120, 1560, 1005, 255});
     const int messageTops[] = {1680, 2145, 2670, 3240, 3720};
     for (int i = 0; i < CalendarPage::LineCount; ++i) {
         const QByteArray name = "txtMessage(" + QByteArray::number(i) + ")";
         txtMessage[i] = field(client, name.constData(), {1320, messageTops[i], 3500, 285});
         // One "Notes" label stands over all five lines.
-        txtMessage[i]->setAccessibleName(QStringLiteral("Line %1").arg(i + 1));
+        txtMessage[i]->setAccessibleName(tr("Line %1").arg(i + 1));
     }
-    cmdAdrFont = button(client, "cmdAdrFont", QStringLiteral("&Address Font"), {5400, 1800, 1335, 300},
+    cmdAdrFont = button(client, "cmdAdrFont", tr("&Address Font"), {5400, 1800, 1335, 300},
                         FontButtonColour, false);
     picTemp = place(new PictureBox(client), "picTemp", {5280, 2400, 1935, 1695});
     picTemp->setFocusPolicy(Qt::TabFocus);
     setColour(picTemp, QPalette::Window, QApplication::palette().color(QPalette::Button));
-    lblMessage = label(client, "lblMessage", QStringLiteral("Mesasa&ge"), {120, 4320, 1215, 255});
+    lblMessage = label(client, "lblMessage", tr("Mesasa&ge"), {120, 4320, 1215, 255});
     txtMessage[CalendarPage::MessageLine] = field(client, "txtMessage(5)", {1320, 4320, 3500, 285});
-    cmdPickPic = button(client, "cmdPickPic", QStringLiteral("Select Pict&ure"), {5400, 4200, 1800, 300},
+    cmdPickPic = button(client, "cmdPickPic", tr("Select Pict&ure"), {5400, 4200, 1800, 300},
                         ActionButtonColour, true);
-    cmdMsgFont = button(client, "cmdMsgFont", QStringLiteral("Messaage F&ont"), {3120, 4680, 1335, 300},
+    cmdMsgFont = button(client, "cmdMsgFont", tr("Messaage F&ont"), {3120, 4680, 1335, 300},
                         FontButtonColour, false);
-    cmdDayNotes = button(client, "cmdDayNotes", QStringLiteral("&Select Day Notes"), {5400, 4680, 1800, 300},
+    cmdDayNotes = button(client, "cmdDayNotes", tr("&Select Day Notes"), {5400, 4680, 1800, 300},
                          ActionButtonColour, true);
-    cmdCalendarFont = button(client, "cmdCalendarFont", QStringLiteral("&Calendar Font"), {480, 5400, 1335, 300},
+    cmdCalendarFont = button(client, "cmdCalendarFont", tr("&Calendar Font"), {480, 5400, 1335, 300},
                              FontButtonColour, false);
-    cmdPrint = button(client, "cmdPrint", QStringLiteral("&Print Calendar(s)"), {360, 5760, 1600, 495},
+    cmdPrint = button(client, "cmdPrint", tr("&Print Calendar(s)"), {360, 5760, 1600, 495},
                       ActionButtonColour, true);
-    lblCopies = label(client, "lblCopies", QStringLiteral("Cop&ies"), {2400, 5880, 615, 255});
+    lblCopies = label(client, "lblCopies", tr("Cop&ies"), {2400, 5880, 615, 255});
     txtCopies = field(client, "txtCopies", {3360, 5865, 300, 285});
-    cmdExit = button(client, "cmdExit", QStringLiteral("&Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
+    cmdExit = button(client, "cmdExit", tr("&Done"), {5640, 5760, 1215, 495}, ActionButtonColour, true);
 
     // A label that stands for a field names it to screen readers.
     lblYear->setBuddy(txtYear);
@@ -443,21 +578,46 @@ void frmSorvane::setupTabOrder()
 
 void frmSorvane::setupMenu()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPageSetup = mnuFile->addAction(QStringLiteral("Page Set&up\u2026"));
+    setupFileMenu(mnuFile);
+    mnuPageSetup = mnuFile->addAction(tr("Page Set&up\u2026"));
     mnuPageSetup->setObjectName(QStringLiteral("mnuPageSetup"));
-    QMenu *mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuPreview = mnuView->addAction(QStringLiteral("Page &Preview"));
+    mnuPreview = mnuView->addAction(tr("Page &Preview"));
     mnuPreview->setObjectName(QStringLiteral("mnuPreview"));
     mnuPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addAction(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+void frmSorvane::setupFileMenu(QMenu *mnuFile)
+{
+    const auto add = [mnuFile](const QString &caption, const char *name) {
+        QAction *action = mnuFile->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mnuNewPage = add(tr("&New Page"), "mnuNewPage");
+    mnuOpenControlFile = add(tr("&Open Control File\u2026"), "mnuOpenControlFile");
+    mnuRecentControlFiles = mnuFile->addMenu(tr("Recen&t Control Files"));
+    mnuRecentControlFiles->setObjectName(QStringLiteral("mnuRecentControlFiles"));
+    mnuSaveControlFile = add(tr("&Save Control File\u2026"), "mnuSaveControlFile");
+    mnuRereadDayNotes = add(tr("&Reread Day Notes"), "mnuRereadDayNotes");
+    mnuFile->addSeparator();
+    mnuCalendarFiles = add(tr("Calendar &Files\u2026"), "mnuCalendarFiles");
+    mnuFile->addSeparator();
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmSorvane::showFileMenu);
 }
 
 void frmSorvane::connectHandlers()
 {
+    connect(mnuNewPage, &QAction::triggered, this, &frmSorvane::mnuNewPage_Click);
+    connect(mnuOpenControlFile, &QAction::triggered, this, &frmSorvane::cmdDayNotes_Click);
+    connect(mnuSaveControlFile, &QAction::triggered, this, &frmSorvane::mnuSaveControlFile_Click);
+    connect(mnuRereadDayNotes, &QAction::triggered, this, &frmSorvane::mnuRereadDayNotes_Click);
+    connect(mnuCalendarFiles, &QAction::triggered, this, &frmSorvane::mnuCalendarFiles_Click);
     connect(mnuPageSetup, &QAction::triggered, this, &frmSorvane::mnuPageSetup_Click);
     connect(mnuPreview, &QAction::triggered, this, &frmSorvane::mnuPreview_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmSorvane::mnuHelp_Click);
@@ -481,6 +641,7 @@ void frmSorvane::connectHandlers()
 // The one place where the fields and the page meet.
 void frmSorvane::takeFields()
 {
+    m_typedSincePrint = true;
     m_page.txtYear = txtYear->text();
     m_page.txtMonth = txtMonth->text();
     m_page.txtHeader = txtHeader->text();
@@ -568,7 +729,7 @@ void frmSorvane::readPickedNotesFile()
     // A calendar file or an address book, known by its content, becomes the
     // page's event source; its notes are laid on whichever month is printed.
     if (isCalendarFile(strPickedFile)) {
-        attachCalendarFiles({strPickedFile});
+        attachCalendarFiles(m_sources.calendarFilesWith({strPickedFile}));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -578,23 +739,58 @@ void frmSorvane::readPickedNotesFile()
         QApplication::restoreOverrideCursor();
         setPage(page);
     });
-    for (const Refusal &refusal : ReadNotesFile(strPickedFile, page, {QDate::currentDate(), QLocale()}))
+    const std::vector<Refusal> refusals = ReadNotesFile(strPickedFile, page, {QDate::currentDate(), QLocale()});
+    for (const Refusal &refusal : refusals)
         showRefusal(m_msgBox, refusal);
+    if (refusals.empty() || refusals.front().subject != Refusal::Subject::ControlFile)
+        m_sources.useControlFile(strPickedFile);
 }
 
-// Several files are attached together, as --events does; one alone is
-// refused in its own words.
+// Several files are attached together, as --events does. They are read off
+// the window's thread, under the busy cursor; of reads that overlap, the
+// files attached last win.
 void frmSorvane::attachCalendarFiles(const QStringList &paths)
 {
     const QTimeZone local = QTimeZone::systemTimeZone();
-    const CalendarFileRead read =
-        paths.size() == 1 ? readCalendarFile(paths.first(), local) : readCalendarFiles(paths, local);
+    const int readNumber = ++m_calendarReads;
+    const auto reading = std::make_shared<CalendarReading>();
+    QThread *reader = QThread::create([paths, local, reading] {
+        try {
+            reading->read =
+                paths.size() == 1 ? readCalendarFile(paths.first(), local) : readCalendarFiles(paths, local);
+        } catch (...) {
+            reading->error = std::current_exception();
+        }
+    });
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    // The cursor comes back even when the window is gone.
+    connect(reader, &QThread::finished, reader, &QApplication::restoreOverrideCursor);
+    connect(reader, &QThread::finished, this, [this, paths, reading, readNumber] {
+        if (readNumber != m_calendarReads)
+            return;
+        runGuarded(m_msgBox, [&] {
+            if (reading->error)
+                std::rethrow_exception(reading->error);
+            showCalendarRead(paths, reading->read);
+        });
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
+}
+
+// One file alone is refused in its own words.
+void frmSorvane::showCalendarRead(const QStringList &paths, const CalendarFileRead &read)
+{
     if (!read.events) {
         const QString reason = refusalReason(*read.refusal);
         const QString fileName = QFileInfo(read.refusal->file).fileName();
-        m_msgBox(tryAgainBox(paths.size() == 1 ? reason : fileName + QStringLiteral(": ") + reason));
+        // The one file just picked needs no name; one among several does.
+        const bool alone = paths.size() == m_sources.calendarFiles().size() + 1
+                        && !m_sources.calendarFiles().contains(read.refusal->file);
+        m_msgBox(tryAgainBox(alone ? reason : fileName + QStringLiteral(": ") + reason));
         return;
     }
+    m_sources.setCalendarFiles(paths);
     CalendarPage page = m_page;
     page.events = read.events;
     setPage(page);

@@ -30,6 +30,11 @@
 //     device, but keeps the page to show it instead of printing it.
 //   - Files dropped on the window, or named on the command line, are opened
 //     as if picked (openFiles).
+//   - The "File" menu saves the page as a control file (ControlFileWriter),
+//     opens, rereads and lists control files and calendar files (PageSources
+//     knows where the page came from), and starts a new page. PageKeeper
+//     stores what the window shows when the program ends and shows it again
+//     at the next start (remembered(), restore()).
 //   - "Print Calendar(s)" hands the page to printCalendar (drawing/), which
 //     draws it on the PrintSurface (PlaceGraphic, PlaceMonth, PlaceText) and
 //     ends the document; EndDoc hands the recorded page to the current output
@@ -43,6 +48,7 @@
 // box and the window keeps all the user's work.
 
 #include "app/HandBackGate.h"
+#include "app/PageSources.h"
 #include "dialogs/CommonDialog.h"
 #include "page/CalendarPage.h"
 #include "platform/MsgBoxRequest.h"
@@ -55,6 +61,7 @@
 #include <array>
 
 class PagePreview;
+struct RememberedPage;
 class PictureBox;
 class Printers;
 class QAction;
@@ -63,11 +70,14 @@ class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QWindow;
 class frmFindFiles;
 class frmSelectPrt;
 class QPageSize;
+
+struct CalendarFileRead;
 
 class frmSorvane : public QMainWindow
 {
@@ -92,6 +102,11 @@ public:
     // Shows page in the fields and the picture box and makes it the page.
     void setPage(const CalendarPage &page);
 
+    // What the window shows and where it came from, to be kept for the next
+    // run; restore() shows its texts and fonts and knows its files again.
+    RememberedPage remembered() const;
+    void restore(const RememberedPage &remembered);
+
 Q_SIGNALS:
     // The page changed: a field was edited, a font chosen, a picture or a
     // control file read.
@@ -110,6 +125,10 @@ private Q_SLOTS:
     void mnuHelp_Click();
     void mnuPreview_Click();
     void mnuPageSetup_Click();
+    void mnuNewPage_Click();
+    void mnuSaveControlFile_Click();
+    void mnuRereadDayNotes_Click();
+    void mnuCalendarFiles_Click();
     void cmdExit_Click();
     void cmdPrint_Click();
     void cmdSelectPrt_Click();
@@ -130,6 +149,7 @@ private:
     void setupControls(QWidget *client);
     void setupTabOrder();
     void setupMenu();
+    void setupFileMenu(QMenu *mnuFile);
     void connectHandlers();
     // Tells once per device why it does not print on the paper it reports.
     void showPaperNote();
@@ -147,6 +167,9 @@ private:
     void loadPickedPicture();
     void readPickedNotesFile();
     void attachCalendarFiles(const QStringList &paths);
+    void showCalendarRead(const QStringList &paths, const CalendarFileRead &read);
+    void detachCalendarFile(const QString &path);
+    void showFileMenu();
 
     void chooserFileClicked(const QString &path);
     void chooserHandedBack(const QString &path);
@@ -157,6 +180,8 @@ private:
     HandBackGate::Role roleOf(QWindow *window) const;
 
     CalendarPage m_page;
+    // Calendar reads started; only the latest one's result is shown.
+    int m_calendarReads = 0;
     QString strPickedFile;
     FileMode intFileMode = FileMode::None;
     bool binSelPrt = false;
@@ -189,6 +214,12 @@ private:
     QLineEdit *txtCopies = nullptr;
     QPushButton *cmdExit = nullptr;
     QAction *mnuPageSetup = nullptr;
+    QAction *mnuNewPage = nullptr;
+    QAction *mnuOpenControlFile = nullptr;
+    QAction *mnuSaveControlFile = nullptr;
+    QAction *mnuRereadDayNotes = nullptr;
+    QAction *mnuCalendarFiles = nullptr;
+    QMenu *mnuRecentControlFiles = nullptr;
     QAction *mnuPreview = nullptr;
     QAction *mnuHelp = nullptr;
 
@@ -206,4 +237,7 @@ private:
     // The Printers selection the window last told its followers about.
     quint64 m_deviceSelection = 0;
     bool m_centred = false;
+    PageSources m_sources;
+    // Whether a field was typed in since the last print.
+    bool m_typedSincePrint = false;
 };

@@ -3,6 +3,9 @@
 #include "app/CommandLinePrint.h"
 #include "app/FirstPrintWarmUp.h"
 #include "app/MessageFilter.h"
+#include "app/PageKeeper.h"
+#include "app/QuitOnSignal.h"
+#include "app/UiLanguage.h"
 #include "app/Version.h"
 #include "app/frmSorvane.h"
 #include "platform/FileNameBytes.h"
@@ -62,6 +65,7 @@ QString documentsFolder()
 int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &options)
 {
     QCoreApplication app(argc, argv);
+    const UiLanguage language(QLocale::system().uiLanguages(), UiLanguage::folder());
     switch (options.action) {
     case CommandLineOptions::Action::ShowHelp:
         std::fputs(commandLineHelp(options.helpAll).toLocal8Bit().constData(), stdout);
@@ -71,7 +75,8 @@ int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &optio
         return int(ExitStatus::Printed);
     default:
         writeError(options.usageError);
-        writeLine(stderr, QStringLiteral("Try '%1 --help' for more information.").arg(QLatin1String(ProgramName)));
+        writeLine(stderr, QCoreApplication::translate("main", "Try '%1 --help' for more information.")
+                              .arg(QLatin1String(ProgramName)));
         return int(ExitStatus::BadUsage);
     }
 }
@@ -83,6 +88,7 @@ int printWithoutWindow(int argc, char **argv, const CommandLineOptions &options)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     installMessageFilter();
     QGuiApplication app(argc, argv);
+    const UiLanguage language(QLocale::system().uiLanguages(), UiLanguage::folder());
     QGuiApplication::setApplicationName(applicationTitle());
     installFontSubstitutions();
 
@@ -123,6 +129,9 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
     }
     installMessageFilter();
     QApplication app(argc, argv);
+    const UiLanguage language(QLocale::system().uiLanguages(), UiLanguage::folder());
+    if (language.rightToLeft())
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MONTHLYCALENDAR_VERSION));
     // Wayland matches the window to its menu entry by this name.
@@ -138,6 +147,12 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
         page.weekStart = *options.weekStart;
         window.setPage(page);
     }
+    // The page of the last run, kept again whichever way this one ends.
+    PageKeeper keeper(window, printers, PageSettings());
+    keeper.restore();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &keeper, &PageKeeper::store);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &keeper, &PageKeeper::store);
+    const QuitOnSignal quitOnTerminate;
     FirstPrintWarmUp warmUp(window);
     window.centralWidget()->installEventFilter(&warmUp);
     window.show();

@@ -6,9 +6,11 @@
 #include "input/wmf/WmfPicture.h"
 #include "page/CalendarPage.h"
 #include "surface/PdfDevice.h"
+#include "input/CalendarFile.h"
 #include "surface/Printers.h"
 
 #include "ClipArt.h"
+#include "HostileCalendars.h"
 #include "FullPage.h"
 #include "LargePhoto.h"
 #include "ProcessUsage.h"
@@ -24,9 +26,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -161,9 +165,8 @@ void BM_PreviewCompose(benchmark::State &state)
 BENCHMARK(BM_PreviewCompose)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A key typed into the header until the preview shows the new page.
-void BM_PreviewKeystrokeToRepaint(benchmark::State &state)
+void keystrokesToRepaint(benchmark::State &state, PreviewFixture &fixture)
 {
-    PreviewFixture fixture(photo());
     QLineEdit *header = fixture.window().findChild<QLineEdit *>(QStringLiteral("txtHeader"));
     header->setFocus();
     std::vector<double> milliseconds;
@@ -185,10 +188,34 @@ void BM_PreviewKeystrokeToRepaint(benchmark::State &state)
     state.counters["median_ms"] = percentile(milliseconds, 50);
     state.counters["p95_ms"] = percentile(milliseconds, 95);
 }
+
+void BM_PreviewKeystrokeToRepaint(benchmark::State &state)
+{
+    PreviewFixture fixture(photo());
+    keystrokesToRepaint(state, fixture);
+}
 BENCHMARK(BM_PreviewKeystrokeToRepaint)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(200);
+
+// The same with 180,000 events attached: the month's notes are laid once.
+void BM_PreviewKeystrokeWithLargeCalendar(benchmark::State &state)
+{
+    PreviewFixture fixture(photo());
+    CalendarPage page = fixture.window().page();
+    for (const HostileCalendar &calendar : hostileCalendars()) {
+        if (calendar.name == std::string_view("DailyEventsFor500Years"))
+            page.events = readCalendarData(calendar.make(), QTimeZone::systemTimeZone()).events;
+    }
+    fixture.window().setPage(page);
+    fixture.settle();
+    keystrokesToRepaint(state, fixture);
+}
+BENCHMARK(BM_PreviewKeystrokeWithLargeCalendar)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(100);
 
 // A paper chosen in "Page Setup" until the preview shows the page on it.
 void BM_PageSetupToRepaint(benchmark::State &state)

@@ -20,9 +20,10 @@ namespace {
 const std::vector<std::string> Offscreen = {"QT_QPA_PLATFORM=offscreen"};
 
 // The program and the floor end themselves once they have first painted.
-ChildRun startToFirstPaint(const char *program)
+ChildRun startToFirstPaint(const char *program, const char *language = "LANGUAGE=en")
 {
-    return runProgram({program}, {"QT_QPA_PLATFORM=offscreen", std::string("LD_PRELOAD=") + QUIT_ON_FIRST_PAINT});
+    return runProgram({program},
+                      {"QT_QPA_PLATFORM=offscreen", std::string("LD_PRELOAD=") + QUIT_ON_FIRST_PAINT, language});
 }
 
 void StartToFirstPaint(benchmark::State &state)
@@ -53,6 +54,31 @@ void StartToFirstPaint(benchmark::State &state)
     state.counters["peak_MB"] = peakMegabytes;
 }
 BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// The same start with the German translation and Qt's loaded, beside the
+// English start in turn.
+void StartInGermanBesideEnglish(benchmark::State &state)
+{
+    std::vector<double> english, german, englishCpu, germanCpu;
+    for (auto _ : state) {
+        const ChildRun source = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM);
+        const ChildRun translated = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM, "LANGUAGE=de");
+        if (!source.done || !translated.done) {
+            state.SkipWithError("a start failed");
+            return;
+        }
+        state.SetIterationTime(translated.seconds);
+        english.push_back(source.seconds * 1000);
+        german.push_back(translated.seconds * 1000);
+        englishCpu.push_back(source.cpuSeconds * 1000);
+        germanCpu.push_back(translated.cpuSeconds * 1000);
+    }
+    state.counters["english_ms"] = median(english);
+    state.counters["german_ms"] = median(german);
+    state.counters["ratio"] = median(german) / median(english);
+    state.counters["cpu_ratio"] = median(germanCpu) / median(englishCpu);
+}
+BENCHMARK(StartInGermanBesideEnglish)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
 
 // Milliseconds of the first print and of a reprint, in wall time and in the
 // window thread's CPU time, as the probe prints them.

@@ -2,8 +2,10 @@
 #include "input/CalendarFile.h"
 #include "page/EventSource.h"
 
+#include "ChildRun.h"
 #include "Files.h"
 #include "ProcessUsage.h"
+#include "Statistics.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -84,6 +86,39 @@ QByteArray calendar(int events)
     return file + "END:VCALENDAR\r\n";
 }
 
+// Events that all repeat, weekly, monthly and yearly, each a third counted,
+// until a date and open, in Berlin (the file's zone), New York and Tokyo;
+// or the same events once each.
+QByteArray recurringCalendar(int events, bool repeating = true)
+{
+    static const QByteArray rules[] = {"FREQ=WEEKLY;BYDAY=MO,TH", "FREQ=MONTHLY;BYDAY=2TU", "FREQ=YEARLY;BYMONTH=6"};
+    static const QByteArray ends[] = {";COUNT=40", ";UNTIL=20301231T000000Z", ""};
+    static const QByteArray zones[] = {"Europe/Berlin", "America/New_York", "Asia/Tokyo"};
+    QByteArray file = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Bench//EN\r\n" + BerlinZone;
+    for (int i = 0; i < events; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const QByteArray date = number(2020 + i % 7, 4) + number(1 + i % 12, 2) + number(1 + i % 28, 2);
+        file += "BEGIN:VEVENT\r\nUID:repeat-" + n + "@example.com\r\nSUMMARY:Meeting " + n + "\r\nDTSTART;TZID="
+                + zones[(i / 9) % 3] + ':' + date + "T0" + QByteArray::number(i % 10) + "3000\r\n"
+                + (repeating ? "RRULE:" + rules[i % 3] + ends[(i / 3) % 3] + "\r\n" : QByteArray()) + "END:VEVENT\r\n";
+    }
+    return file + "END:VCALENDAR\r\n";
+}
+
+// Rules with a COUNT, as calendar programs write them.
+QByteArray countedCalendar(int events)
+{
+    static const QByteArray rules[] = {"FREQ=DAILY;COUNT=30", "FREQ=WEEKLY;BYDAY=TU;COUNT=52",
+                                       "FREQ=MONTHLY;BYMONTHDAY=15;COUNT=24", "FREQ=YEARLY;COUNT=10"};
+    QByteArray file = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Bench//EN\r\n" + BerlinZone;
+    for (int i = 0; i < events; ++i) {
+        const QByteArray date = number(2020 + i % 7, 4) + number(1 + i % 12, 2) + number(1 + i % 28, 2);
+        file += "BEGIN:VEVENT\r\nUID:count-" + QByteArray::number(i) + "\r\nSUMMARY:Course\r\nDTSTART;TZID=Europe/Berlin:"
+                + date + "T180000\r\nRRULE:" + rules[i % 4] + "\r\nEND:VEVENT\r\n";
+    }
+    return file + "END:VCALENDAR\r\n";
+}
+
 void BM_ReadAddressBook(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -128,9 +163,57 @@ void BM_NotesOfMonth(benchmark::State &state)
     state.counters["peakRssMB"] = peakMegabytes();
 }
 
+void BM_ReadCountedRules(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = writtenFile(dir, QStringLiteral("courses.ics"), countedCalendar(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCalendarFile(path, Berlin));
+}
+
+// The program printing one month with 10,000 repeating events and 5,000
+// contacts attached, beside it printing the same page without them and
+// with the same events once each.
+void BM_RecurringMonthBesidePlainPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const std::string calendar = writtenFile(dir, QStringLiteral("repeats.ics"), recurringCalendar(10000)).toStdString();
+    const std::string contacts = writtenFile(dir, QStringLiteral("contacts.vcf"), addressBook(5000)).toStdString();
+    const std::string out = dir.filePath(QStringLiteral("out.pdf")).toStdString();
+    const std::vector<std::string> page = {MONTHLY_CALENDAR_PROGRAM, "--print", "--year", "2027", "--month", "6",
+                                           "--force", "--output", out};
+    const std::string once = writtenFile(dir, QStringLiteral("once.ics"), recurringCalendar(10000, false)).toStdString();
+    std::vector<std::string> withEvents = page;
+    withEvents.insert(withEvents.end(), {"--events", calendar, "--events", contacts});
+    std::vector<std::string> withSingleEvents = page;
+    withSingleEvents.insert(withSingleEvents.end(), {"--events", once, "--events", contacts});
+    const std::vector<std::string> variables = {"QT_QPA_PLATFORM=offscreen", "HOME=" + dir.path().toStdString()};
+    std::vector<double> cpu, plainCpu, singleCpu;
+    for (auto _ : state) {
+        const ChildRun plain = runProgram(page, variables);
+        const ChildRun run = runProgram(withEvents, variables);
+        const ChildRun single = runProgram(withSingleEvents, variables);
+        if (!plain.done || !run.done || !single.done) {
+            state.SkipWithError("the program failed");
+            return;
+        }
+        cpu.push_back(run.cpuSeconds);
+        plainCpu.push_back(plain.cpuSeconds);
+        singleCpu.push_back(single.cpuSeconds);
+        state.SetIterationTime(run.seconds);
+    }
+    state.counters["cpuMs"] = median(cpu) * 1000;
+    state.counters["plainCpuMs"] = median(plainCpu) * 1000;
+    state.counters["ratio"] = median(cpu) / median(plainCpu);
+    state.counters["onceCpuMs"] = median(singleCpu) * 1000;
+    state.counters["ratioToOnce"] = median(cpu) / median(singleCpu);
+}
+
 BENCHMARK(BM_ReadAddressBook)->ArgName("contacts")->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCalendar)->ArgName("events")->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NotesOfMonth)->ArgName("month")->Arg(1)->Arg(6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadCountedRules)->ArgName("events")->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecurringMonthBesidePlainPage)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,9 +15,9 @@ namespace {
 void addWeekStarts(QComboBox &box)
 {
     const QLocale locale;
-    box.addItem(QStringLiteral("Sunday"));
-    box.addItem(QStringLiteral("Monday"));
-    box.addItem(QStringLiteral("The locale's first day (%1)").arg(locale.dayName(locale.firstDayOfWeek())));
+    box.addItem(PageSetup::tr("Sunday"));
+    box.addItem(PageSetup::tr("Monday"));
+    box.addItem(PageSetup::tr("The locale's first day (%1)").arg(locale.dayName(locale.firstDayOfWeek())));
 }
 
 } // namespace
@@ -28,7 +28,7 @@ PageSetup::PageSetup(const OutputDevice &device, WeekStart weekStart, QWidget *p
     , m_paper(new QComboBox(this))
     , m_weekStart(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("Page Setup"));
+    setWindowTitle(tr("Page Setup"));
     setObjectName(QStringLiteral("PageSetup"));
     m_paper->setObjectName(QStringLiteral("cboPaper"));
     for (const QPageSize &size : std::as_const(m_sizes))
@@ -40,11 +40,11 @@ PageSetup::PageSetup(const OutputDevice &device, WeekStart weekStart, QWidget *p
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Device:"), new QLabel(device.DeviceName(), this));
-    auto *label = new QLabel(QStringLiteral("&Paper:"), this);
+    form->addRow(tr("Device:"), new QLabel(device.DeviceName(), this));
+    auto *label = new QLabel(tr("&Paper:"), this);
     label->setBuddy(m_paper);
     form->addRow(label, m_paper);
-    auto *weekLabel = new QLabel(QStringLiteral("&Week starts on:"), this);
+    auto *weekLabel = new QLabel(tr("&Week starts on:"), this);
     weekLabel->setBuddy(m_weekStart);
     form->addRow(weekLabel, m_weekStart);
     form->addRow(buttons);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/SelFontName.h"
 
+#include <QCoreApplication>
+
 #include "dialogs/CommonDialog.h"
 
 namespace {
@@ -12,8 +14,8 @@ const QString CancelResult = QStringLiteral("Cancel");
 QString SelFontName(bool binSelPrt, CommonDialog &cdlSelectPrtFont, const MsgBoxFunction &msgBox, QWidget *parent)
 {
     if (!binSelPrt) {
-        msgBox({QStringLiteral("Select the Printer . . .  "), MsgBoxInformation,
-                QStringLiteral("Calendar Printer Selection")});
+        msgBox({QCoreApplication::translate("SelFontName", "Select the Printer . . .  "), MsgBoxInformation,
+                QCoreApplication::translate("SelFontName", "Calendar Printer Selection")});
         return CancelResult;
     }
     cdlSelectPrtFont.CancelError = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/WindowLook.h"
 
+#include <QStyle>
 #include <QWidget>
 
 QFont windowFont(const QString &family, qreal points, bool bold)
@@ -26,4 +27,14 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour, 
     else if (role == QPalette::Button)
         palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
+}
+
+void mirrorForRightToLeft(QWidget *area)
+{
+    if (!area->isRightToLeft())
+        return;
+    for (QWidget *control : area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow())
+            control->setGeometry(QStyle::visualRect(Qt::RightToLeft, area->rect(), control->geometry()));
+    }
 }

@@ -21,3 +21,7 @@ QFont dialogFont(qreal points, bool bold);
 // A background role brings its text role along, set to text, so captions
 // keep their contrast whatever palette the desktop has.
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour, const QColor &text = Qt::black);
+
+// Controls placed at fixed positions change sides in a right-to-left window,
+// as the controls in a layout do by themselves.
+void mirrorForRightToLeft(QWidget *area);

@@ -41,6 +41,7 @@ frmFindFiles::frmFindFiles(MsgBoxFunction msgBox, QStringList drives, QWidget *p
 {
     setupWindow();
     setupControls();
+    mirrorForRightToLeft(this);
     setupDrives(drives);
     m_dirPath = QDir::cleanPath(QDir::currentPath());
     m_filePath = m_dirPath;
@@ -71,7 +72,7 @@ void frmFindFiles::drvDrive_Change()
     const QFileInfo info(root);
     if (!info.isDir() || !info.isReadable() || !QDir(root).isReadable()) {
         drvDrive->setCurrentIndex(m_driveIndex);
-        m_msgBox(tryAgainBox(QStringLiteral("The drive cannot be read.")));
+        m_msgBox(tryAgainBox(tr("The drive cannot be read.")));
         return;
     }
     m_driveIndex = drvDrive->currentIndex();
@@ -140,7 +141,7 @@ bool frmFindFiles::eventFilter(QObject *watched, QEvent *event)
 void frmFindFiles::setupWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Select Files"));
+    setWindowTitle(tr("Select Files"));
     setFixedSize(twipsToPixels(6885), twipsToPixels(9825));
     setFont(dialogFont(8.25, true));
     setColour(this, QPalette::Window, QColor(0, 64, 0));
@@ -155,26 +156,26 @@ void frmFindFiles::setupControls()
     drvDrive->setObjectName(QStringLiteral("drvDrive"));
     drvDrive->setGeometry(twipsRect(120, 240, 2535, 315));
     drvDrive->setFont(listFont);
-    drvDrive->setAccessibleName(QStringLiteral("Drives"));
+    drvDrive->setAccessibleName(tr("Drives"));
     connect(drvDrive, &QComboBox::activated, this, &frmFindFiles::drvDrive_Change);
 
     DirDirectory = new QListWidget(this);
     DirDirectory->setObjectName(QStringLiteral("DirDirectory"));
     DirDirectory->setGeometry(twipsRect(120, 720, 2535, 4140));
     DirDirectory->setFont(listFont);
-    DirDirectory->setAccessibleName(QStringLiteral("Folders"));
+    DirDirectory->setAccessibleName(tr("Folders"));
     connect(DirDirectory, &QListWidget::itemActivated, this, &frmFindFiles::openDirectoryItem);
 
     filFilename = new QListWidget(this);
     filFilename->setObjectName(QStringLiteral("filFilename"));
     filFilename->setGeometry(twipsRect(3240, 240, 2655, 4575));
     filFilename->setFont(listFont);
-    filFilename->setAccessibleName(QStringLiteral("Files"));
+    filFilename->setAccessibleName(tr("Files"));
     connect(filFilename, &QListWidget::itemSelectionChanged, this, &frmFindFiles::filFilename_Click);
     filFilename->installEventFilter(this);
     new FirstArrowSelects(filFilename);
 
-    cmdDone = new QPushButton(QStringLiteral("&Select"), this);
+    cmdDone = new QPushButton(tr("&Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setGeometry(twipsRect(2257, 5520, 1500, 400));
     cmdDone->setAutoDefault(true);

@@ -57,11 +57,12 @@ frmSelectPrt::frmSelectPrt(Printers &printers, MsgBoxFunction msgBox, QWidget *p
 {
     setupWindow();
     setupControls();
+    mirrorForRightToLeft(this);
 }
 
 void frmSelectPrt::setupWindow()
 {
-    setWindowTitle(QStringLiteral("Output Device Selection"));
+    setWindowTitle(tr("Output Device Selection"));
     resize(twipsRect(0, 0, 8370, 5325).size());
     setColour(this, QPalette::Window, Background);
     setAutoFillBackground(true);
@@ -70,7 +71,7 @@ void frmSelectPrt::setupWindow()
 
 void frmSelectPrt::setupControls()
 {
-    cmdSelFont = new QPushButton(QStringLiteral("Select &Device"), this);
+    cmdSelFont = new QPushButton(tr("Select &Device"), this);
     cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
     cmdSelFont->setGeometry(twipsRect(840, 3960, 2415, 495));
     cmdSelFont->setFont(dialogFont(9.75, true));
@@ -81,13 +82,13 @@ void frmSelectPrt::setupControls()
     lstPrinterName->setGeometry(twipsRect(3720, 360, 3735, 3375));
     lstPrinterName->setSortingEnabled(false);
     lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstPrinterName->setAccessibleName(QStringLiteral("Devices"));
+    lstPrinterName->setAccessibleName(tr("Devices"));
 
-    lblProcess1 = instructionLabel(QStringLiteral("First &Click on a Device from the list."),
+    lblProcess1 = instructionLabel(tr("First &Click on a Device from the list."),
                                    windowFont(QStringLiteral("Albertus Medium"), 12, false),
                                    twipsRect(840, 600, 2295, 735), lstPrinterName);
     lblProcess1->setObjectName(QStringLiteral("lblProcess1"));
-    Label1 = instructionLabel(QStringLiteral("&THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
+    Label1 = instructionLabel(tr("&THEN"), windowFont(QStringLiteral("Albertus Medium"), 20.25, true),
                               twipsRect(480, 3360, 1215, 735), cmdSelFont);
     Label1->setObjectName(QStringLiteral("Label1"));
     new FirstArrowSelects(lstPrinterName);
@@ -126,14 +127,14 @@ void frmSelectPrt::chooseSelectedDevice()
 {
     const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
     if (selected.isEmpty()) {
-        m_msgBox({QStringLiteral("Select a Printer from the list first . . ."), MsgBoxOkOnly, QString()});
+        m_msgBox({tr("Select a Printer from the list first . . ."), MsgBoxOkOnly, QString()});
         return;
     }
     const qint16 index = CInt(Val(linePosition(selected.first()->text())) - 1);
     try {
         m_printers.setCurrent(index);
     } catch (const RuntimeError &) {
-        m_msgBox(tryAgainBox(QStringLiteral("The device is not available.")));
+        m_msgBox(tryAgainBox(tr("The device is not available.")));
         return;
     }
     hide();

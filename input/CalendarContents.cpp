@@ -5,6 +5,9 @@
 
 void CalendarContents::append(CalendarContents &&other)
 {
+    // Most often there is one file, and its events need not move one by one.
+    if (events.empty())
+        events.swap(other.events);
     events.insert(events.end(), std::make_move_iterator(other.events.begin()),
                   std::make_move_iterator(other.events.end()));
     birthdays.insert(birthdays.end(), std::make_move_iterator(other.birthdays.begin()),

@@ -29,6 +29,15 @@ void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLo
 {
     if (!QDate(year, month, 1).isValid())
         return;
+    const std::lock_guard lock(m_laidMutex);
+    if (!m_laid || m_laid->year != year || m_laid->month != month || m_laid->locale != locale)
+        m_laid = LaidMonth{year, month, locale, notesOf(year, month, locale)};
+    for (const auto &[day, text] : m_laid->notes)
+        appendNote(strNotes, day - 1, text);
+}
+
+CalendarEvents::MonthNotes CalendarEvents::notesOf(int year, int month, const QLocale &locale) const
+{
     const ICalendarEvent::Month days(year, month, m_local);
     std::vector<DayNote> notes;
     for (const Birthday &birthday : m_contents.birthdays) {
@@ -50,6 +59,13 @@ void CalendarEvents::addNotes(DayNotes &strNotes, int year, int month, const QLo
     std::stable_sort(notes.begin(), notes.end(), [](const DayNote &a, const DayNote &b) {
         return std::tie(a.day, a.startTime) < std::tie(b.day, b.startTime);
     });
-    for (const DayNote &note : notes)
-        appendNote(strNotes, note.day - 1, note.text);
+    // A cell holds CellLines lines and each note after a day's first starts
+    // one, so later notes can never print.
+    MonthNotes laid;
+    for (DayNote &note : notes) {
+        const size_t kept = laid.size();
+        if (kept <= size_t(CellLines) || laid[kept - CellLines - 1].first != note.day)
+            laid.emplace_back(note.day, std::move(note.text));
+    }
+    return laid;
 }

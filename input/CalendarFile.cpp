@@ -72,7 +72,7 @@ CalendarContents contentsOf(QByteArrayView data)
         contents = ICalendarReader::read(text);
         break;
     case Kind::VCard:
-        contents.birthdays = VCardReader::read(text);
+        contents = VCardReader::read(text);
         break;
     case Kind::None:
         throw CalendarFileError(Refusal::Reason::NotCalendar);

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <set>
 
 namespace {
 
@@ -21,11 +23,43 @@ QDate dateOf(const icaltimetype &time)
     return QDate(time.year, time.month, time.day);
 }
 
-QDateTime localDateTime(const icaltimetype &time, const QTimeZone &local)
+// The local time of a time at seconds since the epoch.
+QDateTime localDateTime(const icaltimetype &time, qint64 seconds, const QTimeZone &local)
 {
     if (!time.zone)
         return QDateTime(dateOf(time), QTime(time.hour, time.minute, time.second), local);
-    return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), local);
+    return QDateTime::fromSecsSinceEpoch(seconds, local);
+}
+
+// The zone's offset from UTC at seconds since the epoch. libical searches
+// the zone's changes one by one here, so only where clocks change nearby.
+int offsetAt(const icaltimezone *zone, qint64 seconds)
+{
+    icaltimetype utc = icaltime_from_timet_with_zone(time_t(seconds), 0, icaltimezone_get_utc_timezone());
+    int daylight = 0;
+    return icaltimezone_get_utc_offset_of_utc_time(const_cast<icaltimezone *>(zone), &utc, &daylight);
+}
+
+// The zone's offset at a local time (seconds as if UTC) that clocks do not
+// skip or repeat.
+int offsetAtLocal(const icaltimezone *zone, qint64 seconds)
+{
+    icaltimetype local = icaltime_from_timet_with_zone(time_t(seconds), 0, nullptr);
+    int daylight = 0;
+    return icaltimezone_get_utc_offset(const_cast<icaltimezone *>(zone), &local, &daylight);
+}
+
+// Several notes a day would fill the day: those rules print the first.
+bool repeatsWithinADay(const icalrecurrencetype &rule)
+{
+    return rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[1] != ICAL_RECURRENCE_ARRAY_MAX
+           || rule.by_minute[1] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[1] != ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+bool setsTimeOfDay(const icalrecurrencetype &rule)
+{
+    return rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[0] != ICAL_RECURRENCE_ARRAY_MAX
+           || rule.by_minute[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[0] != ICAL_RECURRENCE_ARRAY_MAX;
 }
 
 QDate utcDate(qint64 seconds)
@@ -45,49 +79,66 @@ icaltimetype timeLike(const icaltimetype &start, qint64 seconds)
 class DayCollector
 {
 public:
-    DayCollector(QDate first, QDate last, const QTimeZone &local,
-                 const std::function<void(QDate, std::optional<QTime>)> &covered)
+    DayCollector(QDate first, QDate last, const QTimeZone &local, bool onePerDay)
         : m_first(first)
         , m_last(last)
         , m_local(local)
-        , m_covered(covered)
+        , m_onePerDay(onePerDay)
     {
     }
 
-    void lay(const icaltimetype &occurrence, qint64 duration)
+    // The start, an RDATE and a rule may give one instance more than once.
+    void lay(const icaltimetype &occurrence, qint64 seconds, qint64 duration)
     {
         if (occurrence.is_date) {
             const QDate day = dateOf(occurrence);
             const qint64 days = std::max<qint64>(1, duration / secondsPerDay);
-            report(day, day.addDays(days - 1), std::nullopt);
+            cover(day, day.addDays(days - 1));
             return;
         }
-        const QDateTime start = localDateTime(occurrence, m_local);
+        if (!m_laid.insert(seconds).second)
+            return;
+        const QDateTime start = localDateTime(occurrence, seconds, m_local);
         const QDateTime end = start.addSecs(duration);
         QDate lastDay = end.date();
         // An event that ends at midnight does not reach the next day.
         if (duration > 0 && end.time() == QTime(0, 0))
             lastDay = lastDay.addDays(-1);
-        report(start.date(), std::max(lastDay, start.date()), start.time());
+        if (start.date() >= m_first && start.date() <= m_last)
+            m_starts[start.date().day() - 1].push_back(start.time());
+        cover(start.date().addDays(1), lastDay);
+    }
+
+    // Every instance that starts on a day prints with its time; a day it
+    // merely covers prints once, without one.
+    void report(const std::function<void(QDate, std::optional<QTime>)> &covered)
+    {
+        for (QDate day = m_first; day <= m_last; day = day.addDays(1)) {
+            std::vector<QTime> &starts = m_starts[day.day() - 1];
+            std::sort(starts.begin(), starts.end());
+            if (m_onePerDay && starts.size() > 1)
+                starts.resize(1);
+            for (const QTime time : starts)
+                covered(day, time);
+            if (starts.empty() && m_covered[day.day() - 1])
+                covered(day, std::nullopt);
+        }
     }
 
 private:
-    void report(QDate from, QDate to, std::optional<QTime> startTime)
+    void cover(QDate from, QDate to)
     {
-        for (QDate day = std::max(from, m_first); day <= std::min(to, m_last); day = day.addDays(1)) {
-            const int index = day.day() - 1;
-            if (m_seen[index])
-                continue;
-            m_seen[index] = true;
-            m_covered(day, day == from ? startTime : std::nullopt);
-        }
+        for (QDate day = std::max(from, m_first); day <= std::min(to, m_last); day = day.addDays(1))
+            m_covered[day.day() - 1] = true;
     }
 
     QDate m_first;
     QDate m_last;
     const QTimeZone &m_local;
-    const std::function<void(QDate, std::optional<QTime>)> &m_covered;
-    std::array<bool, 31> m_seen{};
+    bool m_onePerDay;
+    std::set<qint64> m_laid;
+    std::array<std::vector<QTime>, 31> m_starts;
+    std::array<bool, 31> m_covered{};
 };
 
 // libical's occurrences up to seconds to, started near seconds from.
@@ -100,12 +151,79 @@ void stepWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, 
     if (from > ICalendarEvent::absoluteSeconds(start))
         icalrecur_iterator_set_start(steps, timeLike(start, from));
     for (int step = 0; step < maxStepsPerMonth; ++step) {
+        icaltimetype occurrence = icalrecur_iterator_next(steps);
+        if (icaltime_is_null_time(occurrence) || ICalendarEvent::absoluteSeconds(occurrence) > to)
+            break;
+        // libical moves later instances of a start that a change of clocks
+        // skips; the rule keeps the start's time of day.
+        if (!occurrence.is_date && !setsTimeOfDay(rule)) {
+            occurrence.hour = start.hour;
+            occurrence.minute = start.minute;
+            occurrence.second = start.second;
+        }
+        take(occurrence);
+    }
+    icalrecur_iterator_free(steps);
+}
+
+// A rule that repeats within a day needs only the first occurrence of each
+// day: libical starts afresh at each midnight of the start's zone instead of
+// stepping through the day.
+void stepDaysWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, qint64 from, qint64 to,
+                         const std::function<void(const icaltimetype &)> &take)
+{
+    icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
+    if (!steps)
+        return;
+    for (QDate day = std::max(utcDate(from), dateOf(start)); day <= utcDate(to); day = day.addDays(1)) {
+        icaltimetype midnight = start;
+        midnight.year = day.year();
+        midnight.month = day.month();
+        midnight.day = day.day();
+        midnight.hour = midnight.minute = midnight.second = 0;
+        if (day > dateOf(start))
+            icalrecur_iterator_set_start(steps, midnight);
         const icaltimetype occurrence = icalrecur_iterator_next(steps);
         if (icaltime_is_null_time(occurrence) || ICalendarEvent::absoluteSeconds(occurrence) > to)
             break;
         take(occurrence);
+        day = std::max(day, dateOf(occurrence));
     }
     icalrecur_iterator_free(steps);
+}
+
+// The time at seconds since the epoch: in UTC, or floating as the start is.
+icaltimetype instantLike(const icaltimetype &start, qint64 seconds)
+{
+    const bool floating = start.is_date || !start.zone;
+    icaltimetype time = icaltime_from_timet_with_zone(time_t(seconds), 0, icaltimezone_get_utc_timezone());
+    time.zone = floating ? nullptr : icaltimezone_get_utc_timezone();
+    return time;
+}
+
+// The first occurrence of a rule every so many seconds on each day of the
+// window, without stepping: they lie at equal distances from the start.
+void stepEvenly(const icalrecurrencetype &rule, const icaltimetype &start, const ICalendarEvent::Month &month,
+                qint64 duration, const std::function<void(const icaltimetype &)> &take)
+{
+    const qint64 unit = rule.freq == ICAL_HOURLY_RECURRENCE ? 3600 : rule.freq == ICAL_MINUTELY_RECURRENCE ? 60 : 1;
+    const qint64 step = unit * std::max<qint64>(1, rule.interval);
+    const qint64 first = ICalendarEvent::absoluteSeconds(start);
+    const bool floating = start.is_date || !start.zone;
+    const QTimeZone zone = floating ? QTimeZone::utc() : month.local;
+    const qint64 until = icaltime_is_null_time(rule.until) ? std::numeric_limits<qint64>::max()
+                                                           : ICalendarEvent::absoluteSeconds(rule.until);
+    const QDate from = month.first.addDays(-1 - duration / secondsPerDay);
+    for (QDate day = from; day <= month.last; day = day.addDays(1)) {
+        const qint64 midnight = QDateTime(day, QTime(0, 0), zone).toSecsSinceEpoch();
+        const qint64 next = QDateTime(day.addDays(1), QTime(0, 0), zone).toSecsSinceEpoch();
+        const qint64 index = std::max<qint64>(0, (midnight - first + step - 1) / step);
+        const qint64 at = first + index * step;
+        if ((rule.count > 0 && index >= rule.count) || at > until)
+            return;
+        if (at < next)
+            take(instantLike(start, at));
+    }
 }
 
 bool sameInstance(const icaltimetype &excluded, const icaltimetype &occurrence)
@@ -127,11 +245,24 @@ bool ICalendarEvent::rulesMayReach(const Month &month) const
     return ruleMonths[index] || ruleMonths[(index + 11) % 12] || ruleMonths[(index + 1) % 12];
 }
 
+// RFC 5545: a local time that a change of clocks skips moves on by the gap;
+// one that comes twice is the first. libical gets both wrong.
 qint64 ICalendarEvent::absoluteSeconds(const icaltimetype &time)
 {
-    if (time.is_date || !time.zone)
-        return icaltime_as_timet(time);
-    return icaltime_as_timet_with_zone(time, time.zone);
+    icaltimetype fields = time;
+    fields.zone = nullptr;
+    const qint64 local = icaltime_as_timet(fields);
+    if (time.is_date || !time.zone || icaltime_is_utc(time))
+        return local;
+    const int before = offsetAtLocal(time.zone, local - secondsPerDay);
+    const int after = offsetAtLocal(time.zone, local + secondsPerDay);
+    if (before == after)
+        return local - before;
+    for (const int offset : {std::max(before, after), std::min(before, after)}) {
+        if (offsetAt(time.zone, local - offset) == offset)
+            return local - offset;
+    }
+    return local - before;
 }
 
 ICalendarEvent::Month::Month(int year, int month, const QTimeZone &local)
@@ -149,7 +280,8 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
     const qint64 to = month.end + margin;
     if (spanEnd < from || spanStart > to)
         return;
-    DayCollector days(month.first, month.last, month.local, covered);
+    DayCollector days(month.first, month.last, month.local,
+                      std::any_of(rules.begin(), rules.end(), repeatsWithinADay));
     const auto take = [&](const icaltimetype &occurrence) {
         const qint64 at = absoluteSeconds(occurrence);
         if (at < from || at > to)
@@ -158,18 +290,28 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
             if (sameInstance(excluded, occurrence))
                 return;
         }
-        days.lay(occurrence, duration);
+        days.lay(occurrence, at, duration);
     };
     take(start);
     for (const icaltimetype &rdate : rdates)
         take(rdate);
-    if (!rulesMayReach(month))
-        return;
+    if (rulesMayReach(month))
+        layRules(month, from, to, take);
+    days.report(covered);
+}
+
+void ICalendarEvent::layRules(const Month &month, qint64 from, qint64 to,
+                              const std::function<void(const icaltimetype &)> &take) const
+{
     for (const icalrecurrencetype &rule : rules) {
         if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
             continue;
         if (const std::optional<RecurrenceSteps> quick = RecurrenceSteps::of(rule, start))
             quick->forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
+        else if (RecurrenceSteps::isEvenlySpaced(rule))
+            stepEvenly(rule, start, month, duration, take);
+        else if (repeatsWithinADay(rule))
+            stepDaysWithLibical(rule, start, from, to, take);
         else
             stepWithLibical(rule, start, from, to, take);
     }

@@ -21,8 +21,9 @@ struct ICalendarEvent
     icaltimetype start = icaltime_null_time();
     // Seconds; whole days for an all-day event.
     qint64 duration = 0;
-    // Rules without COUNT: a counted rule is kept with the UNTIL of its last
-    // occurrence, so expanding can start at the month printed.
+    // A COUNT is kept where the program steps the rule itself, counted up
+    // to the month printed; a rule only libical steps is kept with the UNTIL
+    // of its last occurrence, so expanding can start at the month printed.
     std::vector<icalrecurrencetype> rules;
     // Bit m - 1 is set for each month m in which the rules can start an
     // occurrence; a yearly rule names its months, others reach every month.
@@ -52,14 +53,19 @@ struct ICalendarEvent
         qint64 end = 0;
     };
 
-    // Calls covered once for every day of month that an occurrence covers,
-    // in local time: with the local start time on the day a timed occurrence
-    // starts, without one on an all-day event's days and on the later days
-    // of an event that runs past midnight.
+    // Calls covered for every day of month that an occurrence covers, in
+    // local time: with the local start time of each timed occurrence that
+    // starts on the day (the first only for a rule that repeats within a
+    // day), else once without one on an all-day event's days and on the
+    // later days of an event that runs past midnight.
     void forEachDay(const Month &month, const std::function<void(QDate, std::optional<QTime>)> &covered) const;
 
     bool rulesMayReach(const Month &month) const;
 
     // Seconds since the epoch; a date or a floating time is taken as UTC.
     static qint64 absoluteSeconds(const icaltimetype &time);
+
+private:
+    void layRules(const Month &month, qint64 from, qint64 to,
+                  const std::function<void(const icaltimetype &)> &take) const;
 };

@@ -2,6 +2,8 @@
 #include "input/ICalendarReader.h"
 
 #include "input/CalendarFileError.h"
+#include "input/ICalendarParts.h"
+#include "input/RecurrenceSteps.h"
 #include "input/RuleBlanks.h"
 
 #include <QDate>
@@ -12,7 +14,10 @@
 
 namespace {
 
-constexpr int maxCount = 100000;
+// libical steps a counted rule from its start, tens of microseconds a step:
+// all counted rules of a calendar that only libical steps share this many
+// steps, and the rules left when they are spent are not read.
+constexpr int maxCountingSteps = 100000;
 
 QString eventName(icalcomponent *event)
 {
@@ -124,10 +129,42 @@ public:
     {
     }
 
-    // Moved and cancelled instances replace an instance of their series.
-    void collectOverrides()
+    // Reads the events of one part of the calendar; events holds them and
+    // the calendar the reader was made for their time zones.
+    void readEvents(icalcomponent *events, CalendarContents &contents)
     {
-        for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
+        collectOverrides(events);
+        for (icalcomponent *event : components(events, ICAL_VEVENT_COMPONENT)) {
+            try {
+                readEvent(event, contents);
+            } catch (const CalendarFileError &error) {
+                contents.leaveOut(error.refusal());
+            }
+            // The events are copied out; only the calendar scales that rules
+            // point to must stay.
+            if (namesScale(event))
+                continue;
+            icalcomponent_remove_component(events, event);
+            icalcomponent_free(event);
+        }
+    }
+
+    // Moved and cancelled instances replace an instance of their series,
+    // wherever in the calendar they come.
+    void applyOverrides(CalendarContents &contents) const
+    {
+        for (const auto &[index, uid] : m_series) {
+            const auto overrides = m_overrides.constFind(uid);
+            std::vector<icaltimetype> &exdates = contents.events[index].exdates;
+            if (overrides != m_overrides.cend())
+                exdates.insert(exdates.end(), overrides->begin(), overrides->end());
+        }
+    }
+
+private:
+    void collectOverrides(icalcomponent *events)
+    {
+        for (icalcomponent *event : components(events, ICAL_VEVENT_COMPONENT)) {
             icalproperty *recurrenceId = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
             const char *uid = icalcomponent_get_uid(event);
             if (!recurrenceId || !uid)
@@ -138,24 +175,6 @@ public:
         }
     }
 
-    void readEvents(CalendarContents &contents)
-    {
-        for (icalcomponent *event : components(m_calendar, ICAL_VEVENT_COMPONENT)) {
-            try {
-                readEvent(event, contents);
-            } catch (const CalendarFileError &error) {
-                contents.leaveOut(error.refusal());
-            }
-            // The events are copied out; only the time zones, and the
-            // calendar scales that rules point to, must stay.
-            if (namesScale(event))
-                continue;
-            icalcomponent_remove_component(m_calendar, event);
-            icalcomponent_free(event);
-        }
-    }
-
-private:
     static bool namesScale(icalcomponent *event)
     {
         const std::vector<icalproperty *> rules = properties(event, ICAL_RRULE_PROPERTY);
@@ -193,14 +212,11 @@ private:
             if (isRealTime(exdate))
                 read.exdates.push_back(zoned(m_calendar, property, exdate));
         }
-        if (!icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
-            const char *uid = icalcomponent_get_uid(event);
-            const auto overrides = m_overrides.constFind(QByteArray(uid ? uid : ""));
-            if (uid && overrides != m_overrides.cend())
-                read.exdates.insert(read.exdates.end(), overrides->begin(), overrides->end());
-        }
         setSpan(read);
         contents.events.push_back(std::move(read));
+        const char *uid = icalcomponent_get_uid(event);
+        if (uid && !icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+            m_series.emplace_back(contents.events.size() - 1, QByteArray(uid));
     }
 
     qint64 durationOf(icalcomponent *event, const icaltimetype &start) const
@@ -230,20 +246,19 @@ private:
         return false;
     }
 
-    static void readRules(icalcomponent *event, ICalendarEvent &read)
+    void readRules(icalcomponent *event, ICalendarEvent &read)
     {
         for (icalproperty *property : properties(event, ICAL_RRULE_PROPERTY)) {
             icalrecurrencetype rule = icalproperty_get_rrule(property);
             const QString &name = read.summary;
             if (rule.freq == ICAL_NO_RECURRENCE || (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until)))
                 throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
-            if (rule.freq < ICAL_DAILY_RECURRENCE || rule.by_hour[1] != ICAL_RECURRENCE_ARRAY_MAX
-                || rule.by_minute[1] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_second[1] != ICAL_RECURRENCE_ARRAY_MAX)
-                throw CalendarFileError(Refusal::Reason::TooFrequent, name);
-            if (rule.count > maxCount)
-                throw CalendarFileError(Refusal::Reason::TooManyRepeats, name);
-            if (rule.count > 0 && !untilOfCount(rule, read.start))
-                throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
+            // The program counts its own rules when a month is laid out.
+            const bool countedLater = RecurrenceSteps::of(rule, read.start) || RecurrenceSteps::isEvenlySpaced(rule);
+            if (rule.count > 0 && !countedLater) {
+                if (!untilOfCount(rule, read.start))
+                    throw CalendarFileError(Refusal::Reason::TooManyRepeats, name);
+            }
             read.ruleMonths |= monthsOf(rule, read.start);
             read.rules.push_back(rule);
         }
@@ -270,20 +285,25 @@ private:
         return months.set();
     }
 
-    // Replaces COUNT by the UNTIL of the last occurrence it allows.
-    static bool untilOfCount(icalrecurrencetype &rule, const icaltimetype &start)
+    // Replaces COUNT by the UNTIL of the last occurrence it allows; false
+    // when the calendar's steps are spent first.
+    bool untilOfCount(icalrecurrencetype &rule, const icaltimetype &start)
     {
+        if (rule.count > m_countingSteps)
+            return false;
         icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
         if (!steps)
             return false;
         icaltimetype last = start;
-        for (int i = 0; i < rule.count; ++i) {
+        int step = 0;
+        for (; step < rule.count; ++step) {
             const icaltimetype next = icalrecur_iterator_next(steps);
             if (icaltime_is_null_time(next))
                 break;
             last = next;
         }
         icalrecur_iterator_free(steps);
+        m_countingSteps -= step;
         rule.count = 0;
         rule.until = last;
         return true;
@@ -311,6 +331,10 @@ private:
 
     icalcomponent *m_calendar;
     QHash<QByteArray, std::vector<icaltimetype>> m_overrides;
+    // Where in the contents each event read that may have overrides went,
+    // and its UID.
+    std::vector<std::pair<size_t, QByteArray>> m_series;
+    int m_countingSteps = maxCountingSteps;
 };
 
 // libical steps through a zone's rules from their start to the years it
@@ -342,25 +366,37 @@ std::vector<icalcomponent *> calendarsIn(icalcomponent *root)
     return components(root, ICAL_VCALENDAR_COMPONENT);
 }
 
+std::shared_ptr<icalcomponent> parsed(const QByteArray &text)
+{
+    // libical reads up to the first NUL.
+    const QByteArray plain = withoutBlanksInRules(text);
+    return std::shared_ptr<icalcomponent>(icalparser_parse_string(plain.constData()), icalcomponent_free);
+}
+
 } // namespace
 
 CalendarContents ICalendarReader::read(QByteArrayView data)
 {
     icalerror_set_errors_are_fatal(0);
-    // libical reads up to the first NUL.
-    const QByteArray text = withoutBlanksInRules(data);
-    std::shared_ptr<icalcomponent> root(icalparser_parse_string(text.constData()), icalcomponent_free);
+    CalendarContents contents;
+    const ICalendarParts parts = ICalendarParts::of(data, contents);
+    const std::shared_ptr<icalcomponent> root = parsed(parts.frame);
     const std::vector<icalcomponent *> calendars = root ? calendarsIn(root.get()) : std::vector<icalcomponent *>();
     if (calendars.empty())
         throw CalendarFileError(Refusal::Reason::InvalidCalendar);
-    CalendarContents contents;
     for (icalcomponent *calendar : calendars)
         checkTimeZones(calendar);
-    for (icalcomponent *calendar : calendars) {
-        CalendarReader reader(calendar);
-        reader.collectOverrides();
-        reader.readEvents(contents);
+    std::vector<CalendarReader> readers(calendars.begin(), calendars.end());
+    for (const ICalendarParts::Batch &batch : parts.batches) {
+        const std::shared_ptr<icalcomponent> events = parsed(batch.text);
+        CalendarReader &reader = readers[size_t(std::min(batch.calendar, int(readers.size()) - 1))];
+        for (icalcomponent *part : events ? calendarsIn(events.get()) : std::vector<icalcomponent *>())
+            reader.readEvents(part, contents);
+        if (events && icalcomponent_count_components(events.get(), ICAL_ANY_COMPONENT) > 0)
+            contents.calendars.push_back(events);
     }
+    for (const CalendarReader &reader : readers)
+        reader.applyOverrides(contents);
     contents.calendars.push_back(root);
     return contents;
 }

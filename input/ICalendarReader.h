@@ -12,8 +12,10 @@
 // event that is a birthday (CATEGORIES holds BIRTHDAY, or a birthday
 // calendar's own mark) becomes a birthday. Raises CalendarFileError for a
 // file that is no calendar and a time zone whose changes do not repeat
-// yearly. An event without a date, or with a rule that cannot be read,
-// repeats more often than daily or more than 100,000 times, is left out.
+// yearly or that has more than 500 of them. An event without a date, or
+// with a rule that cannot be read, repeats more often than daily or more
+// than 100,000 times, or with a line longer than 64 KB, is left out; so is
+// such a line outside events.
 class ICalendarReader
 {
 public:

@@ -8,6 +8,9 @@ namespace {
 // Beyond the steps any month of a daily-or-rarer rule needs; a window made
 // long by a long event is cut as libical's stepping is.
 constexpr int maxPeriods = 20000;
+// Counting a COUNT up to a month far off passes every period before it;
+// beyond these the rule is not counted.
+constexpr qint64 maxCountedPeriods = 200000;
 
 template<std::size_t size>
 std::vector<int> listed(const short (&values)[size])
@@ -39,12 +42,15 @@ bool isSimple(const icalrecurrencetype &rule)
     const bool hasDays = rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
     const bool hasMonthDays = rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
     const bool hasMonths = rule.by_month[0] != ICAL_RECURRENCE_ARRAY_MAX;
-    if (rule.freq < ICAL_DAILY_RECURRENCE || rule.freq > ICAL_YEARLY_RECURRENCE || rule.count != 0
+    if (rule.freq < ICAL_DAILY_RECURRENCE || rule.freq > ICAL_YEARLY_RECURRENCE || rule.count < 0
         || rule.rscale || rule.by_second[0] != ICAL_RECURRENCE_ARRAY_MAX
         || rule.by_minute[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_hour[0] != ICAL_RECURRENCE_ARRAY_MAX
-        || rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX
-        || rule.by_set_pos[0] != ICAL_RECURRENCE_ARRAY_MAX)
+        || rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX)
         return false;
+    for (const int position : listed(rule.by_set_pos)) {
+        if (position == 0)
+            return false;
+    }
     for (const int month : listed(rule.by_month)) {
         if (month < 1 || month > 12)
             return false;
@@ -74,20 +80,26 @@ bool isSimple(const icalrecurrencetype &rule)
     }
 }
 
-// libical moves a time that a change of clocks skips to the hour after, and
-// keeps later occurrences there for a while; clocks change before 04:00.
-bool mayFallInClockChange(const icaltimetype &start)
+bool isEmpty(const short *values)
 {
-    return !start.is_date && start.zone && !icaltime_is_utc(start) && start.hour < 4;
+    return values[0] == ICAL_RECURRENCE_ARRAY_MAX;
 }
 
 } // namespace
 
 std::optional<RecurrenceSteps> RecurrenceSteps::of(const icalrecurrencetype &rule, const icaltimetype &start)
 {
-    if (!isSimple(rule) || mayFallInClockChange(start) || !QDate(start.year, start.month, start.day).isValid())
+    if (!isSimple(rule) || !QDate(start.year, start.month, start.day).isValid())
         return std::nullopt;
     return RecurrenceSteps(rule, start);
+}
+
+bool RecurrenceSteps::isEvenlySpaced(const icalrecurrencetype &rule)
+{
+    return rule.freq >= ICAL_SECONDLY_RECURRENCE && rule.freq <= ICAL_HOURLY_RECURRENCE && !rule.rscale
+           && isEmpty(rule.by_second) && isEmpty(rule.by_minute) && isEmpty(rule.by_hour) && isEmpty(rule.by_day)
+           && isEmpty(rule.by_month_day) && isEmpty(rule.by_year_day) && isEmpty(rule.by_week_no)
+           && isEmpty(rule.by_month) && isEmpty(rule.by_set_pos);
 }
 
 RecurrenceSteps::RecurrenceSteps(const icalrecurrencetype &rule, const icaltimetype &start)
@@ -95,10 +107,12 @@ RecurrenceSteps::RecurrenceSteps(const icalrecurrencetype &rule, const icaltimet
     , m_interval(std::max<int>(1, rule.interval))
     , m_start(start)
     , m_until(rule.until)
+    , m_count(rule.count)
     , m_startDate(start.year, start.month, start.day)
     , m_weekStart(rule.week_start == ICAL_NO_WEEKDAY ? 1 : qtDayOfWeek(rule.week_start))
     , m_monthDays(listed(rule.by_month_day))
     , m_months(listed(rule.by_month))
+    , m_setPositions(listed(rule.by_set_pos))
 {
     for (const int day : listed(rule.by_day))
         m_days.emplace_back(icalrecurrencetype_day_position(short(day)),
@@ -108,9 +122,16 @@ RecurrenceSteps::RecurrenceSteps(const icalrecurrencetype &rule, const icaltimet
 void RecurrenceSteps::forEach(QDate first, QDate last, const std::function<void(const icaltimetype &)> &take) const
 {
     const qint64 from = firstPeriodReaching(std::max(first, m_startDate));
+    qint64 counted = 0;
+    if (m_count > 0 && !countBefore(from, counted))
+        return;
     for (qint64 period = from; period < from + maxPeriods && periodStart(period) <= last; ++period) {
         for (const QDate date : datesOfPeriod(period)) {
-            if (date < m_startDate || date < first)
+            if (date < m_startDate)
+                continue;
+            if (m_count > 0 && ++counted > m_count)
+                return;
+            if (date < first)
                 continue;
             if (date > last)
                 return;
@@ -155,7 +176,52 @@ qint64 RecurrenceSteps::firstPeriodReaching(QDate day) const
     }
 }
 
+bool RecurrenceSteps::countBefore(qint64 period, qint64 &counted) const
+{
+    const std::optional<qint64> size = fixedPeriodSize();
+    for (qint64 k = 0; k < period; ++k) {
+        if (size && k > 0) {
+            counted += (period - k) * *size;
+            break;
+        }
+        if (k >= maxCountedPeriods)
+            return false;
+        for (const QDate date : datesOfPeriod(k))
+            counted += date >= m_startDate ? 1 : 0;
+        if (counted >= m_count)
+            return false;
+    }
+    return counted < m_count;
+}
+
+std::optional<qint64> RecurrenceSteps::fixedPeriodSize() const
+{
+    const bool fixed = m_months.empty()
+                       && (m_frequency == ICAL_WEEKLY_RECURRENCE || (m_frequency == ICAL_DAILY_RECURRENCE && m_days.empty()));
+    if (!fixed)
+        return std::nullopt;
+    return qint64(datesOfPeriod(1).size());
+}
+
+// BYSETPOS picks from all the dates of a period.
 std::vector<QDate> RecurrenceSteps::datesOfPeriod(qint64 period) const
+{
+    std::vector<QDate> dates = allDatesOfPeriod(period);
+    if (m_setPositions.empty())
+        return dates;
+    std::vector<QDate> picked;
+    const qint64 size = qint64(dates.size());
+    for (const int position : m_setPositions) {
+        const qint64 index = position > 0 ? position - 1 : size + position;
+        if (index >= 0 && index < size)
+            picked.push_back(dates[std::size_t(index)]);
+    }
+    std::sort(picked.begin(), picked.end());
+    picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+    return picked;
+}
+
+std::vector<QDate> RecurrenceSteps::allDatesOfPeriod(qint64 period) const
 {
     const QDate start = periodStart(period);
     std::vector<QDate> dates;

@@ -19,12 +19,12 @@ struct Refusal
         InvalidCalendar,
         EventWithoutDate,
         UnreadableRule,
-        TooFrequent,
         TooManyRepeats,
         UnreadableTimeZone,
         CardInsideCard,
         CardNeverBegun,
         CardNeverEnded,
+        LineTooLong,
     };
 
     Subject subject = Subject::ControlFile;

@@ -30,6 +30,7 @@ std::optional<Refusal> ShowPicFile(const QString &strPickedFile, Picture &picTem
         return refusal(Refusal::Reason::Unreadable);
     picTemp = std::move(*loaded);
     picTemp.setFileName(QFileInfo(strPickedFile).fileName());
+    picTemp.setFilePath(QFileInfo(strPickedFile).absoluteFilePath());
     binSelPic = true;
     return std::nullopt;
 }

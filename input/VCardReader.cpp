@@ -3,6 +3,7 @@
 
 #include "input/CalendarFileError.h"
 #include "input/ControlFileText.h"
+#include "input/ICalendarParts.h"
 
 #include <QDate>
 #include <QStringDecoder>
@@ -102,24 +103,59 @@ std::optional<ContentLine> parseLine(const QByteArray &line)
     return ContentLine{name, head, line.sliced(colon + 1)};
 }
 
+// A logical line being joined. Its head ends at the first colon outside
+// quotes and stays as it is while lines are joined, so the colon is looked
+// for only in what was added: joining stays linear in the line's length.
+class JoinedLine
+{
+public:
+    explicit JoinedLine(QByteArray text)
+        : m_text(std::move(text))
+    {
+    }
+
+    QByteArray &text() { return m_text; }
+
+    bool isQuotedPrintable()
+    {
+        for (; !m_quotedPrintable && m_scanned < m_text.size(); ++m_scanned) {
+            if (m_text[m_scanned] == '"')
+                m_quoted = !m_quoted;
+            else if (m_text[m_scanned] == ':' && !m_quoted)
+                m_quotedPrintable = parseLine(m_text.first(m_scanned + 1))->isQuotedPrintable();
+        }
+        return m_quotedPrintable.value_or(false);
+    }
+
+private:
+    QByteArray m_text;
+    qsizetype m_scanned = 0;
+    bool m_quoted = false;
+    std::optional<bool> m_quotedPrintable;
+};
+
 // Logical lines: folded lines (a leading blank or tab) joined to the line
 // before, and quoted-printable soft breaks ("=" at the end) to the line after.
 QList<QByteArray> logicalLines(QByteArrayView data)
 {
     QList<QByteArray> lines;
+    std::optional<JoinedLine> joined;
     bool softBreak = false;
     for (const QByteArray &line : physicalLines(data)) {
         if (softBreak) {
-            lines.last().chop(1);
-            lines.last() += line;
-        } else if (!lines.isEmpty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-            lines.last() += line.sliced(1);
+            joined->text().chop(1);
+            joined->text() += line;
+        } else if (joined && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
+            joined->text() += line.sliced(1);
         } else {
-            lines.append(line);
+            if (joined)
+                lines.append(std::move(joined->text()));
+            joined.emplace(line);
         }
-        const std::optional<ContentLine> parsed = parseLine(lines.last());
-        softBreak = parsed && parsed->isQuotedPrintable() && lines.last().endsWith('=');
+        softBreak = joined->text().endsWith('=') && joined->isQuotedPrintable();
     }
+    if (joined)
+        lines.append(std::move(joined->text()));
     return lines;
 }
 
@@ -269,6 +305,7 @@ public:
             if (m_inCard)
                 throw CalendarFileError(Refusal::Reason::CardInsideCard);
             m_inCard = true;
+            m_tooLong = false;
             m_fullName.clear();
             m_name.clear();
             m_birthday.reset();
@@ -282,11 +319,20 @@ public:
         }
     }
 
-    std::vector<Birthday> result()
+    // A line of the card, or outside any card, too long to be read.
+    void takeTooLong()
+    {
+        if (m_inCard)
+            m_tooLong = true;
+        else
+            m_contents.leaveOut(tooLong());
+    }
+
+    CalendarContents result()
     {
         if (m_inCard)
             throw CalendarFileError(Refusal::Reason::CardNeverEnded);
-        return std::move(m_birthdays);
+        return std::move(m_contents);
     }
 
 private:
@@ -305,30 +351,50 @@ private:
         }
     }
 
+    static Refusal tooLong() { return {Refusal::Subject::Calendar, Refusal::Reason::LineTooLong, QString(), QString()}; }
+
     void finishCard()
     {
+        if (m_tooLong) {
+            m_contents.leaveOut(tooLong());
+            return;
+        }
         const QString name = m_fullName.isEmpty() ? m_name : m_fullName;
         if (!m_birthday || name.isEmpty())
             return;
         m_birthday->name = name;
-        m_birthdays.push_back(*m_birthday);
+        m_contents.birthdays.push_back(*m_birthday);
     }
 
     bool m_inCard = false;
+    bool m_tooLong = false;
     QString m_fullName;
     QString m_name;
     std::optional<Birthday> m_birthday;
-    std::vector<Birthday> m_birthdays;
+    CalendarContents m_contents;
 };
+
+// The lines a card is read from; any other may be long, as photos are.
+bool isReadLine(const ContentLine &line)
+{
+    for (const char *name : {"BEGIN", "END", "FN", "N", "BDAY"}) {
+        if (line.name == name)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
-std::vector<Birthday> VCardReader::read(QByteArrayView data)
+CalendarContents VCardReader::read(QByteArrayView data)
 {
     CardCollector cards;
     for (const QByteArray &line : logicalLines(data)) {
         // Lines without a colon are the base64 runs of 2.1 photos.
-        if (const std::optional<ContentLine> parsed = parseLine(line))
+        const std::optional<ContentLine> parsed = parseLine(line);
+        if (parsed && line.size() > maxCalendarLineBytes && isReadLine(*parsed))
+            cards.takeTooLong();
+        else if (parsed)
             cards.take(*parsed);
     }
     return cards.result();

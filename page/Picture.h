@@ -41,9 +41,13 @@ public:
     // The name of the file it was read from, to tell users what they see.
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &name) { m_fileName = name; }
+    // Where it was read from, to read it again in a later run.
+    const QString &filePath() const { return m_filePath; }
+    void setFilePath(const QString &path) { m_filePath = path; }
     const PictureContent *content() const { return m_content.get(); }
 
 private:
     std::shared_ptr<const PictureContent> m_content;
     QString m_fileName;
+    QString m_filePath;
 };

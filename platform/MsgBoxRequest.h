@@ -24,7 +24,10 @@ using MsgBoxFunction = std::function<void(const MsgBoxRequest &)>;
 inline constexpr int MsgBoxOkOnly = 0;
 inline constexpr int MsgBoxInformation = 64;
 
+// The program's name: the application's name and the PDF's creator.
 QString applicationTitle();
+// The same name as window and box titles show it, in the user's language.
+QString applicationCaption();
 
 // The title actually shown for a request.
 QString effectiveTitle(const MsgBoxRequest &request);

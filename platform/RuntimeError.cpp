@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/RuntimeError.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(Number number)
     : m_number(number)
     , m_what(QStringLiteral("Run-time error '%1': %2").arg(int(number)).arg(descriptionOf(number)).toUtf8())
@@ -27,17 +29,17 @@ QString RuntimeError::descriptionOf(Number number)
 {
     switch (number) {
     case InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument");
     case Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("RuntimeError", "Subscript out of range");
     case DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("RuntimeError", "Division by zero");
     case TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("RuntimeError", "Type mismatch");
     case PrinterError:
-        return QStringLiteral("Printer error");
+        return QCoreApplication::translate("RuntimeError", "Printer error");
     }
     return QString();
 }

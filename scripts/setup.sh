@@ -8,6 +8,7 @@ build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   libical-dev
+  qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake functions
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   dpkg-dev file  # cpack finds the package's library dependencies with them
@@ -21,6 +22,7 @@ test_packages=(
   desktop-file-utils appstream
   lintian  # scripts/package-check.sh checks the .deb with it
   xvfb xauth openbox xdotool x11-utils imagemagick
+  python3-pyatspi at-spi2-core dbus  # what a screen reader hears, over AT-SPI
   clang libclang-rt-14-dev
   locales
 )

@@ -5,10 +5,14 @@
 
 #include "dialogs/frmFindFiles.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <ctime>
 
 namespace {
 
@@ -55,6 +59,8 @@ protected:
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
         QTest::mouseClick(child<QPushButton>(chooser, "cmdDone"), Qt::LeftButton);
         QCoreApplication::processEvents();
+        // A calendar file is read while the busy cursor shows.
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::overrideCursor(); }));
     }
 
     // The words of the printed page, in reading order.
@@ -123,6 +129,54 @@ TEST_F(CalendarFileRequestTest, EntriesLeftOutAreToldOnceAfterAttaching)
                                 ""};
     EXPECT_EQ(m_boxes, std::vector<MsgBoxRequest>{leftOut});
     EXPECT_TRUE(printedText().contains(QStringLiteral("Fair")));
+}
+
+// Meetings enough in the month printed that laying them costs far more than
+// showing the page.
+QByteArray busyMonth(const CalendarPage &page)
+{
+    QByteArray events;
+    const QString month = page.txtYear + page.txtMonth.rightJustified(2, u'0');
+    for (int i = 0; i < 60000; ++i) {
+        events += QStringLiteral("BEGIN:VEVENT\r\nDTSTART:%1%2T%3%4\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\n")
+                      .arg(month, QString::number(i % 28 + 1).rightJustified(2, u'0'),
+                           QString::number(i % 24).rightJustified(2, u'0'),
+                           QString::number(i % 60).rightJustified(4, u'0'))
+                      .toLatin1();
+    }
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + events + "END:VCALENDAR\r\n";
+}
+
+// The window's own thread's time, in milliseconds.
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000 + double(now.tv_nsec) / 1e6;
+}
+
+// The month's notes are laid once, not on every keystroke: twenty keys, each
+// shown in the open preview, cost less than laying the month ten times.
+TEST_F(CalendarFileRequestTest, TypingWithThePreviewOpenLaysTheEventsOnce)
+{
+    writeFile("busy.ics", busyMonth(m_window->page()));
+    m_window->openFiles({workPath("busy.ics")});
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::overrideCursor(); }, 30000));
+    ASSERT_NE(m_window->page().events, nullptr);
+    m_window->findChild<QAction *>("mnuPreview")->trigger();
+    QCoreApplication::processEvents();
+    // In another locale the month is laid anew.
+    double start = threadMs();
+    DayNotes strNotes;
+    m_window->page().events->addNotes(strNotes, m_window->page().txtYear.toInt(), m_window->page().txtMonth.toInt(),
+                                      QLocale(QLocale::German));
+    const double layingMs = threadMs() - start;
+    start = threadMs();
+    for (const char key : QByteArray("Twenty keys typed...")) {
+        QTest::keyClick(child<QLineEdit>(m_window, "txtHeader"), key);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_LT(threadMs() - start, 10 * layingMs);
 }
 
 TEST_F(CalendarFileRequestTest, ControlFileAfterACalendarFileKeepsTheEvents)

@@ -73,8 +73,8 @@ printf 'HDR My Header\r\nNOT line one\r\nMSG Greetings\r\nYER 2004\r\nMON 2\r\nD
 
 # No CUPS server: "Save as PDF" into the documents folder is the current device.
 # In sanitizer builds the leak check ignores what the X11 platform keeps.
-(cd "$work/files" && exec env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-    CUPS_SERVER="$work/no-cups.sock" QT_QPA_PLATFORM=xcb \
+(cd "$work/files" && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+    CUPS_SERVER="$work/no-cups.sock" QT_QPA_PLATFORM=xcb LANGUAGE=en \
     LSAN_OPTIONS="suppressions=$here/../support/lsan-suppressions.txt:print_suppressions=0" \
     "$program") >"$work/app.log" 2>&1 &
 app_pid=$!

@@ -8,6 +8,7 @@
 #include "dialogs/frmFindFiles.h"
 #include "dialogs/frmSelectPrt.h"
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
@@ -133,6 +134,7 @@ TEST_P(DropTest, OpensWhatPickingOpens)
     if (enter.isAccepted()) {
         QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_window.get(), &drop);
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::overrideCursor(); }));
     }
     EXPECT_EQ(GetParam().taken(m_window->page()), GetParam().accepted);
     EXPECT_TRUE(m_boxes.empty());

@@ -24,6 +24,8 @@ struct ProgramRun
         environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
         // "Save as PDF" on the same paper whatever the machine's settings.
         environment.insert(QStringLiteral("PAPERSIZE"), QStringLiteral("a4"));
+        // The messages in the program's own English, whatever the user's language.
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         return environment;
     }
 

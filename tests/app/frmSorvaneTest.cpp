@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, WindowHasItsCaptionColourClientSizeViewAndHelpMenu)
     ASSERT_EQ(menu.size(), 3);
     EXPECT_EQ(menu[0]->text(), "&File");
     ASSERT_NE(menu[0]->menu(), nullptr);
-    EXPECT_EQ(menu[0]->menu()->actions().value(0)->text(), QStringLiteral("Page Set&up\u2026"));
+    EXPECT_EQ(menu[0]->menu()->actions().constLast()->text(), QStringLiteral("Page Set&up\u2026"));
     EXPECT_EQ(menu[1]->text(), "&View");
     ASSERT_NE(menu[1]->menu(), nullptr);
     const QList<QAction *> view = menu[1]->menu()->actions();

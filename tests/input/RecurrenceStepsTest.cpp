@@ -26,28 +26,21 @@ icaltimezone *berlin()
     return icalcomponent_get_timezone(calendar.get(), "Europe/Berlin");
 }
 
-struct Start
+// Starts of every kind: dates (a 31st, a leap day, a Friday), Berlin times
+// (01:30 just before the night clocks go back), UTC and floating. Where
+// clocks change libical moves times about; the notes' tests cover those.
+std::vector<icaltimetype> starts()
 {
-    icaltimetype time;
-    // Whether it is stepped without libical.
-    bool quick = true;
-};
-
-// Starts of every kind: dates (a 31st, a leap day, a Friday), Berlin times,
-// UTC and floating. 02:30 is skipped when clocks go forward (and comes twice
-// on 27 October 2024): libical steps it.
-std::vector<Start> starts()
-{
-    std::vector<Start> found;
+    std::vector<icaltimetype> found;
     for (const char *date : {"20240131", "20240229", "20240105"})
-        found.push_back({icaltime_from_string(date)});
-    for (const char *time : {"20240315T193000", "20241027T023000", "20240831T080000"}) {
+        found.push_back(icaltime_from_string(date));
+    for (const char *time : {"20240315T193000", "20241027T013000", "20240831T080000"}) {
         icaltimetype zoned = icaltime_from_string(time);
         zoned.zone = berlin();
-        found.push_back({zoned, zoned.hour >= 4});
+        found.push_back(zoned);
     }
-    found.push_back({icaltime_from_string("20240330T090000Z")});
-    found.push_back({icaltime_from_string("20240110T020000")});
+    found.push_back(icaltime_from_string("20240330T090000Z"));
+    found.push_back(icaltime_from_string("20240110T020000"));
     return found;
 }
 
@@ -99,12 +92,10 @@ class RecurrenceStepsTest : public ::testing::TestWithParam<RuleRow>
 TEST_P(RecurrenceStepsTest, SameOccurrencesAsLibical)
 {
     const icalrecurrencetype rule = icalrecurrencetype_from_string(GetParam().rule);
-    for (const auto &[start, quick] : starts()) {
+    for (const icaltimetype &start : starts()) {
         SCOPED_TRACE(text(start));
         const std::optional<RecurrenceSteps> steps = RecurrenceSteps::of(rule, start);
-        ASSERT_EQ(steps.has_value(), quick);
-        if (!steps)
-            continue;
+        ASSERT_TRUE(steps);
         EXPECT_EQ(quickSteps(*steps, start, First, Last), libicalSteps(rule, start, First, Last));
         const std::vector<std::string> all = libicalSteps(rule, start, First, Last);
         for (QDate month = First; month <= Last; month = month.addMonths(1)) {
@@ -154,7 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RuleRow{"JanuaryAndJune", "FREQ=YEARLY;BYMONTH=1,6"},
                       RuleRow{"MondaysOfMay", "FREQ=YEARLY;BYMONTH=5;BYDAY=MO"},
                       RuleRow{"LastOfApril", "FREQ=YEARLY;BYMONTH=4;BYMONTHDAY=-1"},
-                      RuleRow{"YearlyUntilDate", "FREQ=YEARLY;UNTIL=20260101"}),
+                      RuleRow{"YearlyUntilDate", "FREQ=YEARLY;UNTIL=20260101"},
+                      RuleRow{"EveryThirdDayCounted", "FREQ=DAILY;INTERVAL=3;COUNT=50"},
+                      RuleRow{"MondayThursdayCounted", "FREQ=WEEKLY;BYDAY=MO,TH;COUNT=20"},
+                      RuleRow{"SecondTuesdayCounted", "FREQ=MONTHLY;BYDAY=2TU;COUNT=7"},
+                      RuleRow{"SecondToLastWeekday", "FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-2"}),
     RowName());
 
 } // namespace
