@@ -7,7 +7,7 @@
 #include "ChildRun.h"
 #include "Files.h"
 #include "LargePhoto.h"
-#include "Statistics.h"
+#include "PairedRuns.h"
 
 #include "app/PageSettings.h"
 
@@ -16,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -54,27 +53,15 @@ void StartOnRememberedPage(benchmark::State &state)
     remembered.picturePath = writtenFile(folder, QStringLiteral("photo.jpg"), largeJpegFile());
     remembered.calendarFiles = {writtenFile(folder, QStringLiteral("club.ics"), calendarFile("Club")),
                                 writtenFile(folder, QStringLiteral("choir.ics"), calendarFile("Choir"))};
-    std::vector<double> withPage, without, withPageCpu, withoutCpu;
+    PairedRuns runs("fresh", "remembered");
     for (auto _ : state) {
         // Each run stores what it showed: both start as they did before.
         QDir(fresh).removeRecursively();
         PageSettings(settingsFile(kept)).store(remembered);
-        const ChildRun floor = startToFirstPaint(fresh);
-        const ChildRun run = startToFirstPaint(kept);
-        if (!floor.done || !run.done) {
-            state.SkipWithError("a program failed");
+        if (!runs.add(state, startToFirstPaint(fresh), startToFirstPaint(kept)))
             return;
-        }
-        state.SetIterationTime(run.seconds);
-        withPage.push_back(run.seconds * 1000);
-        without.push_back(floor.seconds * 1000);
-        withPageCpu.push_back(run.cpuSeconds * 1000);
-        withoutCpu.push_back(floor.cpuSeconds * 1000);
     }
-    state.counters["remembered_ms"] = median(withPage);
-    state.counters["fresh_ms"] = median(without);
-    state.counters["ratio"] = median(withPage) / median(without);
-    state.counters["cpu_ratio"] = median(withPageCpu) / median(withoutCpu);
+    runs.report(state);
 }
 BENCHMARK(StartOnRememberedPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
 

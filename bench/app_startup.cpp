@@ -6,8 +6,10 @@
 // (first_print_probe). Counters are medians over the runs.
 
 #include "ChildRun.h"
+#include "PairedRuns.h"
 #include "Statistics.h"
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,39 +21,23 @@ namespace {
 
 const std::vector<std::string> Offscreen = {"QT_QPA_PLATFORM=offscreen"};
 
-// The program and the floor end themselves once they have first painted.
+// The program and the floor end themselves once they have first painted;
+// each starts as on a first run, without the page a user left.
 ChildRun startToFirstPaint(const char *program, const char *language = "LANGUAGE=en")
 {
-    return runProgram({program},
-                      {"QT_QPA_PLATFORM=offscreen", std::string("LD_PRELOAD=") + QUIT_ON_FIRST_PAINT, language});
+    const QTemporaryDir configuration;
+    return runProgram({program}, {"QT_QPA_PLATFORM=offscreen", std::string("LD_PRELOAD=") + QUIT_ON_FIRST_PAINT,
+                                  language, "XDG_CONFIG_HOME=" + configuration.path().toStdString()});
 }
 
 void StartToFirstPaint(benchmark::State &state)
 {
-    std::vector<double> program, minimal, programCpu, minimalCpu;
-    double peakMegabytes = 0;
+    PairedRuns runs("minimal", "program");
     for (auto _ : state) {
-        const ChildRun floor = startToFirstPaint(MINIMAL_WINDOW_PROGRAM);
-        const ChildRun run = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM);
-        if (!floor.done || !run.done) {
-            state.SkipWithError("a program failed");
+        if (!runs.add(state, startToFirstPaint(MINIMAL_WINDOW_PROGRAM), startToFirstPaint(MONTHLY_CALENDAR_PROGRAM)))
             return;
-        }
-        state.SetIterationTime(run.seconds);
-        program.push_back(run.seconds * 1000);
-        minimal.push_back(floor.seconds * 1000);
-        programCpu.push_back(run.cpuSeconds * 1000);
-        minimalCpu.push_back(floor.cpuSeconds * 1000);
-        peakMegabytes = std::max(peakMegabytes, run.peakMegabytes);
     }
-    state.counters["program_ms"] = median(program);
-    state.counters["minimal_ms"] = median(minimal);
-    state.counters["ratio"] = median(program) / median(minimal);
-    // CPU time of the program itself: the wall time also counts waiting for
-    // a busy machine.
-    state.counters["cpu_ms"] = median(programCpu);
-    state.counters["cpu_ratio"] = median(programCpu) / median(minimalCpu);
-    state.counters["peak_MB"] = peakMegabytes;
+    runs.report(state);
 }
 BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
 
@@ -59,24 +45,13 @@ BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 // English start in turn.
 void StartInGermanBesideEnglish(benchmark::State &state)
 {
-    std::vector<double> english, german, englishCpu, germanCpu;
+    PairedRuns runs("english", "german");
     for (auto _ : state) {
-        const ChildRun source = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM);
-        const ChildRun translated = startToFirstPaint(MONTHLY_CALENDAR_PROGRAM, "LANGUAGE=de");
-        if (!source.done || !translated.done) {
-            state.SkipWithError("a start failed");
+        if (!runs.add(state, startToFirstPaint(MONTHLY_CALENDAR_PROGRAM),
+                      startToFirstPaint(MONTHLY_CALENDAR_PROGRAM, "LANGUAGE=de")))
             return;
-        }
-        state.SetIterationTime(translated.seconds);
-        english.push_back(source.seconds * 1000);
-        german.push_back(translated.seconds * 1000);
-        englishCpu.push_back(source.cpuSeconds * 1000);
-        germanCpu.push_back(translated.cpuSeconds * 1000);
     }
-    state.counters["english_ms"] = median(english);
-    state.counters["german_ms"] = median(german);
-    state.counters["ratio"] = median(german) / median(english);
-    state.counters["cpu_ratio"] = median(germanCpu) / median(englishCpu);
+    runs.report(state);
 }
 BENCHMARK(StartInGermanBesideEnglish)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
 
