@@ -196,6 +196,8 @@ std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
 
 class Checker
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     Checker(const QCommandLineParser &parser, CommandLineOptions &options)
         : m_parser(parser)
@@ -219,7 +221,7 @@ public:
         const QString value = m_parser.value(WeekStartOption);
         m_options.weekStart = weekStartNamed(value);
         if (!m_options.weekStart)
-            refuse(QStringLiteral("--week-start takes one of %1 (not \"%2\")")
+            refuse(tr("--week-start takes one of %1 (not \"%2\")")
                        .arg(weekStartNames().join(QStringLiteral(", ")), value));
     }
 
@@ -236,9 +238,9 @@ private:
         const bool month = m_parser.isSet(Month);
         const bool months = m_parser.isSet(Months);
         if (!m_options.controlFiles.isEmpty() && (year || month || months))
-            return refuse(QStringLiteral("--year, --month and --months name pages only without a control file"));
+            return refuse(tr("--year, --month and --months name pages only without a control file"));
         if (months && (year || month))
-            return refuse(QStringLiteral("--months cannot be combined with --year or --month"));
+            return refuse(tr("--months cannot be combined with --year or --month"));
         if (months)
             return checkRange(m_parser.value(Months));
 
@@ -247,7 +249,7 @@ private:
         if (year) {
             y = wholeNumber(m_parser.value(Year), FirstYear, LastYear);
             if (!y)
-                return refuse(QStringLiteral("--year takes a year from %1 to %2").arg(FirstYear).arg(LastYear));
+                return refuse(tr("--year takes a year from %1 to %2").arg(FirstYear).arg(LastYear));
         }
         if (year && !month) {
             for (int m = 1; m <= 12; ++m)
@@ -258,7 +260,7 @@ private:
         if (month) {
             m = wholeNumber(m_parser.value(Month), 1, 12);
             if (!m)
-                return refuse(QStringLiteral("--month takes a month from 1 to 12"));
+                return refuse(tr("--month takes a month from 1 to 12"));
         }
         if (m_options.controlFiles.isEmpty())
             m_options.months.append({*y, *m});
@@ -269,17 +271,17 @@ private:
         static const QRegularExpression pattern(QStringLiteral("^([0-9]{3,4})-([0-9]{1,2})\\.\\.([0-9]{3,4})-([0-9]{1,2})$"));
         const QRegularExpressionMatch match = pattern.match(range);
         if (!match.hasMatch())
-            return refuse(QStringLiteral("--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12"));
+            return refuse(tr("--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12"));
         const std::optional<int> first = monthIndex(match.captured(1), match.captured(2));
         const std::optional<int> last = monthIndex(match.captured(3), match.captured(4));
         if (!first || !last)
-            return refuse(QStringLiteral("--months takes years from %1 to %2 and months from 1 to 12")
+            return refuse(tr("--months takes years from %1 to %2 and months from 1 to 12")
                               .arg(FirstYear)
                               .arg(LastYear));
         if (*last < *first)
-            return refuse(QStringLiteral("--months runs from an earlier month to a later one"));
+            return refuse(tr("--months runs from an earlier month to a later one"));
         if (*last - *first >= MaxMonths)
-            return refuse(QStringLiteral("--months: at most %1 months in one run").arg(MaxMonths));
+            return refuse(tr("--months: at most %1 months in one run").arg(MaxMonths));
         for (int index = *first; index <= *last; ++index)
             m_options.months.append({index / 12, index % 12 + 1});
     }
@@ -301,20 +303,20 @@ private:
         if (m_parser.isSet(Line)) {
             m_options.lines = m_parser.values(Line);
             if (m_options.lines->size() > NotesLines)
-                refuse(QStringLiteral("--line can be given at most %1 times").arg(NotesLines));
+                refuse(tr("--line can be given at most %1 times").arg(NotesLines));
         }
         if (m_parser.isSet(Message))
             m_options.message = m_parser.value(Message);
         if (m_parser.isSet(PictureOption)) {
             m_options.picture = m_parser.value(PictureOption);
             if (m_options.picture.isEmpty())
-                refuse(QStringLiteral("--picture needs a file name"));
+                refuse(tr("--picture needs a file name"));
         }
         m_options.eventFiles = m_parser.values(Events);
         if (m_parser.isSet(Copies)) {
             m_options.copies = wholeNumber(m_parser.value(Copies), 1, MaxCopies);
             if (!m_options.copies)
-                refuse(QStringLiteral("--copies takes a number from 1 to %1").arg(MaxCopies));
+                refuse(tr("--copies takes a number from 1 to %1").arg(MaxCopies));
         }
     }
 
@@ -326,8 +328,8 @@ private:
             const auto known = std::find_if(std::begin(FontKinds), std::end(FontKinds),
                                             [&](const FontKind &k) { return kind == QLatin1String(k.name); });
             if (!value.contains(u'=') || known == std::end(FontKinds) || family.isEmpty())
-                return refuse(QStringLiteral("--font takes KIND=FAMILY, KIND one of month, header, address, "
-                                             "message, calendar (not \"%1\")")
+                return refuse(tr("--font takes KIND=FAMILY, KIND one of month, header, address, "
+                                 "message, calendar (not \"%1\")")
                                   .arg(value));
             m_options.fonts.append({known->font, family});
         }
@@ -339,17 +341,17 @@ private:
         if (m_parser.isSet(Output)) {
             m_options.output = m_parser.value(Output);
             if (!m_options.output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || m_options.output.size() < 5)
-                refuse(QStringLiteral("--output takes the name of a .pdf file"));
+                refuse(tr("--output takes the name of a .pdf file"));
         }
         if (m_parser.isSet(Printer)) {
             m_options.printer = m_parser.value(Printer);
             if (m_options.printer.isEmpty())
-                refuse(QStringLiteral("--printer needs a device name"));
+                refuse(tr("--printer needs a device name"));
         }
         if (m_parser.isSet(Output) && m_parser.isSet(Printer))
-            refuse(QStringLiteral("--output and --printer cannot be combined"));
+            refuse(tr("--output and --printer cannot be combined"));
         if (m_options.force && !m_parser.isSet(Output))
-            refuse(QStringLiteral("--force goes with --output"));
+            refuse(tr("--force goes with --output"));
         if (m_parser.isSet(PaperOption))
             checkPaper(m_parser.value(PaperOption));
     }
@@ -358,8 +360,8 @@ private:
     {
         m_options.paper = Paper::named(name);
         if (!m_options.paper)
-            refuse(QStringLiteral("--paper takes a paper from A7 to A0 named %1, or a PWG name such as "
-                                  "na_letter_8.5x11in (not \"%2\")")
+            refuse(tr("--paper takes a paper from A7 to A0 named %1, or a PWG name such as "
+                      "na_letter_8.5x11in (not \"%2\")")
                        .arg(Paper::knownNames().join(QStringLiteral(", ")), name));
     }
 
@@ -404,7 +406,7 @@ CommandLineOptions parseCommandLine(const QStringList &arguments)
         options.action = CommandLineOptions::Action::ListPrinters;
         if (p.parser.isSet(Print) || !printing.isEmpty() || p.parser.isSet(WeekStartOption)
             || !p.parser.positionalArguments().isEmpty())
-            checker.refuse(QStringLiteral("--list-printers takes no other option or file"));
+            checker.refuse(QCoreApplication::translate("CommandLine", "--list-printers takes no other option or file"));
     } else if (p.parser.isSet(Print)) {
         options.action = CommandLineOptions::Action::Print;
         checker.checkPrinting();
@@ -413,7 +415,8 @@ CommandLineOptions parseCommandLine(const QStringList &arguments)
         options.controlFiles = p.parser.positionalArguments();
         checker.checkWeekStart();
         if (!printing.isEmpty())
-            checker.refuse(QStringLiteral("%1 needs --print").arg(printing.join(QStringLiteral(", "))));
+            checker.refuse(QCoreApplication::translate("CommandLine", "%1 needs --print")
+                               .arg(printing.join(QStringLiteral(", "))));
     }
     if (!options.usageError.isEmpty())
         options.action = CommandLineOptions::Action::Refuse;

@@ -33,7 +33,7 @@ ExitStatus CommandLinePrint::listPrinters(const CommandLineContext &context)
     const Printers printers = context.systemPrinters();
     for (int index = 0; index < printers.count(); ++index) {
         const OutputDevice &device = printers.item(index);
-        context.toOutput(QStringLiteral("%1 (paper: %2)")
+        context.toOutput(QCoreApplication::translate("CommandLinePrint", "%1 (paper: %2)")
                              .arg(frmSelectPrt::deviceLine(index + 1, device.DeviceName()),
                                   Paper::nameOf(device.pageLayout().pageSize())));
     }

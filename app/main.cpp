@@ -61,11 +61,14 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-// Help, version and usage errors need no display and no fonts.
-int answerWithoutPrinting(int argc, char **argv, const CommandLineOptions &options)
+// Help, version and usage errors need no display and no fonts. The
+// arguments are read again once the user's language is loaded, so that the
+// usage error is worded in it.
+int answerWithoutPrinting(int argc, char **argv, const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
     const UiLanguage language(QLocale::system().uiLanguages(), UiLanguage::folder());
+    const CommandLineOptions options = parseCommandLine(arguments);
     switch (options.action) {
     case CommandLineOptions::Action::ShowHelp:
         std::fputs(commandLineHelp(options.helpAll).toLocal8Bit().constData(), stdout);
@@ -164,7 +167,8 @@ int openWindow(int argc, char **argv, const CommandLineOptions &options)
 
 int main(int argc, char **argv)
 {
-    const CommandLineOptions options = parseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLineOptions options = parseCommandLine(arguments);
     switch (options.action) {
     case CommandLineOptions::Action::OpenWindow:
         return openWindow(argc, argv, options);
@@ -172,6 +176,6 @@ int main(int argc, char **argv)
     case CommandLineOptions::Action::ListPrinters:
         return printWithoutWindow(argc, argv, options);
     default:
-        return answerWithoutPrinting(argc, argv, options);
+        return answerWithoutPrinting(argc, argv, arguments);
     }
 }

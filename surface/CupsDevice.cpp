@@ -6,6 +6,7 @@
 #include "surface/PageRenderer.h"
 #include "surface/Paper.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,7 +28,8 @@ CupsDevice::CupsDevice(const QPrinterInfo &info, const QPageSize &fallback)
     m_pageLayout = layoutOn(printer, info.defaultPageSize());
     if (!Paper::isUsable(m_pageLayout)) {
         m_pageLayout = layoutOn(printer, fallback);
-        m_paperNote = QStringLiteral("%1 reports no usable paper; printing on %2.").arg(m_name, fallback.name());
+        m_paperNote = QCoreApplication::translate("CupsDevice", "%1 reports no usable paper; printing on %2.")
+                          .arg(m_name, fallback.name());
     }
 }
 

@@ -187,6 +187,86 @@ Qt options, taken by every Qt program:
 خيارات Qt، يقبلها كل برنامج Qt:
 </translation>
     </message>
+    <message>
+        <source>--week-start takes one of %1 (not &quot;%2&quot;)</source>
+        <translation>يأخذ ‎--week-start‏ إحدى القيم %1 (وليس &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>--year, --month and --months name pages only without a control file</source>
+        <translation>تحدد ‎--year‏ و‎--month‏ و‎--months‏ الصفحات فقط دون ملف تحكم</translation>
+    </message>
+    <message>
+        <source>--months cannot be combined with --year or --month</source>
+        <translation>لا يمكن الجمع بين ‎--months‏ و‎--year‏ أو ‎--month‏</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>يأخذ ‎--year‏ سنة من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>--month takes a month from 1 to 12</source>
+        <translation>يأخذ ‎--month‏ شهرًا من 1 إلى 12</translation>
+    </message>
+    <message>
+        <source>--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12</source>
+        <translation>يأخذ ‎--months‏ القيمة FROM..TO، كل منهما YYYY-MM، مثل 2027-01..2027-12</translation>
+    </message>
+    <message>
+        <source>--months takes years from %1 to %2 and months from 1 to 12</source>
+        <translation>يأخذ ‎--months‏ سنوات من %1 إلى %2 وأشهرًا من 1 إلى 12</translation>
+    </message>
+    <message>
+        <source>--months runs from an earlier month to a later one</source>
+        <translation>يمتد ‎--months‏ من شهر سابق إلى شهر لاحق</translation>
+    </message>
+    <message>
+        <source>--months: at most %1 months in one run</source>
+        <translation>‎--months‏: %1 شهرًا على الأكثر في تشغيل واحد</translation>
+    </message>
+    <message>
+        <source>--line can be given at most %1 times</source>
+        <translation>يمكن إعطاء ‎--line‏ %1 مرات على الأكثر</translation>
+    </message>
+    <message>
+        <source>--picture needs a file name</source>
+        <translation>يحتاج ‎--picture‏ إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>يأخذ ‎--copies‏ عددًا من 1 إلى %1</translation>
+    </message>
+    <message>
+        <source>--font takes KIND=FAMILY, KIND one of month, header, address, message, calendar (not &quot;%1&quot;)</source>
+        <translation>يأخذ ‎--font‏ الصيغة KIND=FAMILY، حيث KIND أحد month أو header أو address أو message أو calendar (وليس &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>--output takes the name of a .pdf file</source>
+        <translation>يأخذ ‎--output‏ اسم ملف ‎.pdf‏</translation>
+    </message>
+    <message>
+        <source>--printer needs a device name</source>
+        <translation>يحتاج ‎--printer‏ إلى اسم جهاز</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be combined</source>
+        <translation>لا يمكن الجمع بين ‎--output‏ و‎--printer‏</translation>
+    </message>
+    <message>
+        <source>--force goes with --output</source>
+        <translation>يُستخدم ‎--force‏ مع ‎--output‏</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper from A7 to A0 named %1, or a PWG name such as na_letter_8.5x11in (not &quot;%2&quot;)</source>
+        <translation>يأخذ ‎--paper‏ ورقًا من A7 إلى A0 باسم %1، أو اسم PWG مثل na_letter_8.5x11in (وليس &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>--list-printers takes no other option or file</source>
+        <translation>لا يأخذ ‎--list-printers‏ أي خيار أو ملف آخر</translation>
+    </message>
+    <message>
+        <source>%1 needs --print</source>
+        <translation>يحتاج %1 إلى ‎--print‏</translation>
+    </message>
 </context>
 <context>
     <name>CommandLinePrint</name>
@@ -209,6 +289,17 @@ Qt options, taken by every Qt program:
     <message>
         <source>Run-time error &apos;%1&apos;: %2</source>
         <translation>خطأ وقت التشغيل &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1 (paper: %2)</source>
+        <translation>%1 (الورق: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDevice</name>
+    <message>
+        <source>%1 reports no usable paper; printing on %2.</source>
+        <translation>لا يُبلغ %1 عن ورق صالح للاستخدام؛ ستتم الطباعة على %2.</translation>
     </message>
 </context>
 <context>

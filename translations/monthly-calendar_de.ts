@@ -189,6 +189,86 @@ Qt options, taken by every Qt program:
 Qt-Optionen, die jedes Qt-Programm versteht:
 </translation>
     </message>
+    <message>
+        <source>--week-start takes one of %1 (not &quot;%2&quot;)</source>
+        <translation>--week-start nimmt einen der Werte %1 (nicht „%2“)</translation>
+    </message>
+    <message>
+        <source>--year, --month and --months name pages only without a control file</source>
+        <translation>--year, --month und --months bestimmen Seiten nur ohne Steuerdatei</translation>
+    </message>
+    <message>
+        <source>--months cannot be combined with --year or --month</source>
+        <translation>--months lässt sich nicht mit --year oder --month verbinden</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year nimmt ein Jahr von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>--month takes a month from 1 to 12</source>
+        <translation>--month nimmt einen Monat von 1 bis 12</translation>
+    </message>
+    <message>
+        <source>--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12</source>
+        <translation>--months nimmt FROM..TO, jeweils YYYY-MM, z. B. 2027-01..2027-12</translation>
+    </message>
+    <message>
+        <source>--months takes years from %1 to %2 and months from 1 to 12</source>
+        <translation>--months nimmt Jahre von %1 bis %2 und Monate von 1 bis 12</translation>
+    </message>
+    <message>
+        <source>--months runs from an earlier month to a later one</source>
+        <translation>--months reicht von einem früheren zu einem späteren Monat</translation>
+    </message>
+    <message>
+        <source>--months: at most %1 months in one run</source>
+        <translation>--months: höchstens %1 Monate in einem Lauf</translation>
+    </message>
+    <message>
+        <source>--line can be given at most %1 times</source>
+        <translation>--line kann höchstens %1-mal angegeben werden</translation>
+    </message>
+    <message>
+        <source>--picture needs a file name</source>
+        <translation>--picture braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>--copies nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--font takes KIND=FAMILY, KIND one of month, header, address, message, calendar (not &quot;%1&quot;)</source>
+        <translation>--font nimmt KIND=FAMILY, KIND einer von month, header, address, message, calendar (nicht „%1“)</translation>
+    </message>
+    <message>
+        <source>--output takes the name of a .pdf file</source>
+        <translation>--output nimmt den Namen einer .pdf-Datei</translation>
+    </message>
+    <message>
+        <source>--printer needs a device name</source>
+        <translation>--printer braucht einen Gerätenamen</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be combined</source>
+        <translation>--output und --printer lassen sich nicht verbinden</translation>
+    </message>
+    <message>
+        <source>--force goes with --output</source>
+        <translation>--force gehört zu --output</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper from A7 to A0 named %1, or a PWG name such as na_letter_8.5x11in (not &quot;%2&quot;)</source>
+        <translation>--paper nimmt ein Papier von A7 bis A0 mit Namen %1 oder einen PWG-Namen wie na_letter_8.5x11in (nicht „%2“)</translation>
+    </message>
+    <message>
+        <source>--list-printers takes no other option or file</source>
+        <translation>--list-printers nimmt keine weitere Option und keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 needs --print</source>
+        <translation>%1 braucht --print</translation>
+    </message>
 </context>
 <context>
     <name>CommandLinePrint</name>
@@ -211,6 +291,17 @@ Qt-Optionen, die jedes Qt-Programm versteht:
     <message>
         <source>Run-time error &apos;%1&apos;: %2</source>
         <translation>Laufzeitfehler &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1 (paper: %2)</source>
+        <translation>%1 (Papier: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDevice</name>
+    <message>
+        <source>%1 reports no usable paper; printing on %2.</source>
+        <translation>%1 meldet kein verwendbares Papier; gedruckt wird auf %2.</translation>
     </message>
 </context>
 <context>

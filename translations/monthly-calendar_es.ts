@@ -189,6 +189,86 @@ Qt options, taken by every Qt program:
 Opciones de Qt, que entiende todo programa Qt:
 </translation>
     </message>
+    <message>
+        <source>--week-start takes one of %1 (not &quot;%2&quot;)</source>
+        <translation>--week-start admite uno de %1 (no «%2»)</translation>
+    </message>
+    <message>
+        <source>--year, --month and --months name pages only without a control file</source>
+        <translation>--year, --month y --months solo indican páginas sin archivo de control</translation>
+    </message>
+    <message>
+        <source>--months cannot be combined with --year or --month</source>
+        <translation>--months no se puede combinar con --year ni con --month</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year admite un año de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--month takes a month from 1 to 12</source>
+        <translation>--month admite un mes de 1 a 12</translation>
+    </message>
+    <message>
+        <source>--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12</source>
+        <translation>--months admite FROM..TO, cada uno YYYY-MM, p. ej. 2027-01..2027-12</translation>
+    </message>
+    <message>
+        <source>--months takes years from %1 to %2 and months from 1 to 12</source>
+        <translation>--months admite años de %1 a %2 y meses de 1 a 12</translation>
+    </message>
+    <message>
+        <source>--months runs from an earlier month to a later one</source>
+        <translation>--months va de un mes anterior a uno posterior</translation>
+    </message>
+    <message>
+        <source>--months: at most %1 months in one run</source>
+        <translation>--months: como máximo %1 meses en una ejecución</translation>
+    </message>
+    <message>
+        <source>--line can be given at most %1 times</source>
+        <translation>--line se puede indicar como máximo %1 veces</translation>
+    </message>
+    <message>
+        <source>--picture needs a file name</source>
+        <translation>--picture necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>--copies admite un número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>--font takes KIND=FAMILY, KIND one of month, header, address, message, calendar (not &quot;%1&quot;)</source>
+        <translation>--font admite KIND=FAMILY, KIND uno de month, header, address, message, calendar (no «%1»)</translation>
+    </message>
+    <message>
+        <source>--output takes the name of a .pdf file</source>
+        <translation>--output admite el nombre de un archivo .pdf</translation>
+    </message>
+    <message>
+        <source>--printer needs a device name</source>
+        <translation>--printer necesita un nombre de dispositivo</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be combined</source>
+        <translation>--output y --printer no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>--force goes with --output</source>
+        <translation>--force va con --output</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper from A7 to A0 named %1, or a PWG name such as na_letter_8.5x11in (not &quot;%2&quot;)</source>
+        <translation>--paper admite un papel de A7 a A0 llamado %1, o un nombre PWG como na_letter_8.5x11in (no «%2»)</translation>
+    </message>
+    <message>
+        <source>--list-printers takes no other option or file</source>
+        <translation>--list-printers no admite otras opciones ni archivos</translation>
+    </message>
+    <message>
+        <source>%1 needs --print</source>
+        <translation>%1 necesita --print</translation>
+    </message>
 </context>
 <context>
     <name>CommandLinePrint</name>
@@ -211,6 +291,17 @@ Opciones de Qt, que entiende todo programa Qt:
     <message>
         <source>Run-time error &apos;%1&apos;: %2</source>
         <translation>Error en tiempo de ejecución &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1 (paper: %2)</source>
+        <translation>%1 (papel: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDevice</name>
+    <message>
+        <source>%1 reports no usable paper; printing on %2.</source>
+        <translation>%1 no informa de ningún papel utilizable; se imprime en %2.</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,86 @@ Qt options, taken by every Qt program:
 Options de Qt, comprises par tout programme Qt :
 </translation>
     </message>
+    <message>
+        <source>--week-start takes one of %1 (not &quot;%2&quot;)</source>
+        <translation>--week-start prend l’une des valeurs %1 (et non « %2 »)</translation>
+    </message>
+    <message>
+        <source>--year, --month and --months name pages only without a control file</source>
+        <translation>--year, --month et --months ne désignent des pages que sans fichier de contrôle</translation>
+    </message>
+    <message>
+        <source>--months cannot be combined with --year or --month</source>
+        <translation>--months ne peut pas être combiné avec --year ou --month</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year prend une année de %1 à %2</translation>
+    </message>
+    <message>
+        <source>--month takes a month from 1 to 12</source>
+        <translation>--month prend un mois de 1 à 12</translation>
+    </message>
+    <message>
+        <source>--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12</source>
+        <translation>--months prend FROM..TO, chacun au format YYYY-MM, par ex. 2027-01..2027-12</translation>
+    </message>
+    <message>
+        <source>--months takes years from %1 to %2 and months from 1 to 12</source>
+        <translation>--months prend des années de %1 à %2 et des mois de 1 à 12</translation>
+    </message>
+    <message>
+        <source>--months runs from an earlier month to a later one</source>
+        <translation>--months va d’un mois antérieur à un mois postérieur</translation>
+    </message>
+    <message>
+        <source>--months: at most %1 months in one run</source>
+        <translation>--months : au plus %1 mois en une fois</translation>
+    </message>
+    <message>
+        <source>--line can be given at most %1 times</source>
+        <translation>--line peut être donné au plus %1 fois</translation>
+    </message>
+    <message>
+        <source>--picture needs a file name</source>
+        <translation>--picture demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>--copies prend un nombre de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--font takes KIND=FAMILY, KIND one of month, header, address, message, calendar (not &quot;%1&quot;)</source>
+        <translation>--font prend KIND=FAMILY, KIND parmi month, header, address, message, calendar (et non « %1 »)</translation>
+    </message>
+    <message>
+        <source>--output takes the name of a .pdf file</source>
+        <translation>--output prend le nom d’un fichier .pdf</translation>
+    </message>
+    <message>
+        <source>--printer needs a device name</source>
+        <translation>--printer demande un nom de périphérique</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be combined</source>
+        <translation>--output et --printer ne peuvent pas être combinés</translation>
+    </message>
+    <message>
+        <source>--force goes with --output</source>
+        <translation>--force s’emploie avec --output</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper from A7 to A0 named %1, or a PWG name such as na_letter_8.5x11in (not &quot;%2&quot;)</source>
+        <translation>--paper prend un papier de A7 à A0 nommé %1, ou un nom PWG tel que na_letter_8.5x11in (et non « %2 »)</translation>
+    </message>
+    <message>
+        <source>--list-printers takes no other option or file</source>
+        <translation>--list-printers ne prend aucune autre option ni aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 needs --print</source>
+        <translation>%1 demande --print</translation>
+    </message>
 </context>
 <context>
     <name>CommandLinePrint</name>
@@ -210,6 +290,17 @@ Options de Qt, comprises par tout programme Qt :
     <message>
         <source>Run-time error &apos;%1&apos;: %2</source>
         <translation>Erreur d&apos;exécution &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>%1 (paper: %2)</source>
+        <translation>%1 (papier : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDevice</name>
+    <message>
+        <source>%1 reports no usable paper; printing on %2.</source>
+        <translation>%1 ne signale aucun papier utilisable ; impression sur %2.</translation>
     </message>
 </context>
 <context>

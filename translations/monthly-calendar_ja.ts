@@ -189,6 +189,86 @@ Qt options, taken by every Qt program:
 Qt のオプション (すべての Qt プログラムで使えます):
 </translation>
     </message>
+    <message>
+        <source>--week-start takes one of %1 (not &quot;%2&quot;)</source>
+        <translation>--week-start には %1 のいずれかを指定します（「%2」は不可）</translation>
+    </message>
+    <message>
+        <source>--year, --month and --months name pages only without a control file</source>
+        <translation>--year、--month、--months は制御ファイルがないときだけページを指定します</translation>
+    </message>
+    <message>
+        <source>--months cannot be combined with --year or --month</source>
+        <translation>--months は --year や --month と一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year には %1 から %2 までの年を指定します</translation>
+    </message>
+    <message>
+        <source>--month takes a month from 1 to 12</source>
+        <translation>--month には 1 から 12 までの月を指定します</translation>
+    </message>
+    <message>
+        <source>--months takes FROM..TO, each YYYY-MM, e.g. 2027-01..2027-12</source>
+        <translation>--months には FROM..TO を YYYY-MM 形式で指定します（例: 2027-01..2027-12）</translation>
+    </message>
+    <message>
+        <source>--months takes years from %1 to %2 and months from 1 to 12</source>
+        <translation>--months には %1 から %2 までの年と 1 から 12 までの月を指定します</translation>
+    </message>
+    <message>
+        <source>--months runs from an earlier month to a later one</source>
+        <translation>--months は前の月から後の月までを指定します</translation>
+    </message>
+    <message>
+        <source>--months: at most %1 months in one run</source>
+        <translation>--months: 一度に指定できるのは %1 か月までです</translation>
+    </message>
+    <message>
+        <source>--line can be given at most %1 times</source>
+        <translation>--line は %1 回まで指定できます</translation>
+    </message>
+    <message>
+        <source>--picture needs a file name</source>
+        <translation>--picture にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>--copies には 1 から %1 までの数を指定します</translation>
+    </message>
+    <message>
+        <source>--font takes KIND=FAMILY, KIND one of month, header, address, message, calendar (not &quot;%1&quot;)</source>
+        <translation>--font には KIND=FAMILY を指定します。KIND は month、header、address、message、calendar のいずれかです（「%1」は不可）</translation>
+    </message>
+    <message>
+        <source>--output takes the name of a .pdf file</source>
+        <translation>--output には .pdf ファイルの名前を指定します</translation>
+    </message>
+    <message>
+        <source>--printer needs a device name</source>
+        <translation>--printer にはデバイス名が必要です</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be combined</source>
+        <translation>--output と --printer は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--force goes with --output</source>
+        <translation>--force は --output と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper from A7 to A0 named %1, or a PWG name such as na_letter_8.5x11in (not &quot;%2&quot;)</source>
+        <translation>--paper には %1 のいずれか（A7 から A0）か、na_letter_8.5x11in のような PWG 名を指定します（「%2」は不可）</translation>
+    </message>
+    <message>
+        <source>--list-printers takes no other option or file</source>
+        <translation>--list-printers にはほかのオプションやファイルを指定できません</translation>
+    </message>
+    <message>
+        <source>%1 needs --print</source>
+        <translation>%1 には --print が必要です</translation>
+    </message>
 </context>
 <context>
     <name>CommandLinePrint</name>
@@ -211,6 +291,17 @@ Qt のオプション (すべての Qt プログラムで使えます):
     <message>
         <source>Run-time error &apos;%1&apos;: %2</source>
         <translation>実行時エラー &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1 (paper: %2)</source>
+        <translation>%1（用紙: %2）</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDevice</name>
+    <message>
+        <source>%1 reports no usable paper; printing on %2.</source>
+        <translation>%1 は使える用紙を報告していません。%2 に印刷します。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "tests/support/Child.h"
 #include "tests/support/PdfReader.h"
 
+#include "app/RememberedPage.h"
 #include "dialogs/frmFindFiles.h"
 
 #include <QAction>
@@ -100,13 +101,14 @@ TEST_F(CalendarFileRequestTest, EachPrintedMonthGetsItsOwnDates)
     EXPECT_FALSE(printedText().contains("Grandfather"));
 }
 
-TEST_F(CalendarFileRequestTest, AnotherCalendarFileReplacesTheFirst)
+TEST_F(CalendarFileRequestTest, AnotherCalendarFileIsAttachedBesideTheFirst)
 {
     selectDayNotes("club.ics");
     const auto first = m_window->page().events;
     selectDayNotes("family.vcf");
     ASSERT_NE(m_window->page().events, nullptr);
     EXPECT_NE(m_window->page().events, first);
+    EXPECT_EQ(m_window->remembered().calendarFiles.size(), 2);
 }
 
 TEST_F(CalendarFileRequestTest, BadCalendarFileSaysWhyAndKeepsTheSourceAndNotes)

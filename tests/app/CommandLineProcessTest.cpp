@@ -137,6 +137,7 @@ struct UsageRow
     const char *name;
     QStringList arguments;
     const char *error;
+    const char *language = "en";
 };
 
 const UsageRow usageRows[] = {
@@ -144,6 +145,7 @@ const UsageRow usageRows[] = {
     {"MonthOutOfRange", {"--print", "--month", "13"}, "--month takes a month from 1 to 12"},
     {"FieldWithoutPrint", {"--header", "Club"}, "--header needs --print"},
     {"WeekStartUnknown", {"--print", "--week-start", "friday"}, "--week-start takes one of sunday, monday, locale"},
+    {"MonthOutOfRangeInGerman", {"--print", "--month", "13"}, "--month nimmt einen Monat von 1 bis 12", "de"},
 };
 
 class CommandLineUsageTest : public CommandLineProcessTest, public ::testing::WithParamInterface<UsageRow>
@@ -153,6 +155,7 @@ class CommandLineUsageTest : public CommandLineProcessTest, public ::testing::Wi
 TEST_P(CommandLineUsageTest, BadUsageIsStatusOneAndWritesNothing)
 {
     const UsageRow &row = GetParam();
+    m_environment.insert(QStringLiteral("LANGUAGE"), QLatin1String(row.language));
     const ProgramRun result = run(row.arguments);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.standardError.startsWith(QStringLiteral("monthly-calendar: ") + QString::fromUtf8(row.error)))
