@@ -125,8 +125,11 @@ bool platformNamed(int argc, char **argv)
 int openWindow(int argc, char **argv, const CommandLineOptions &options)
 {
     if (!hasDisplay() && !isSet("QT_QPA_PLATFORM") && !platformNamed(argc, argv)) {
-        writeError(QStringLiteral("no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                                  "print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1")
+        QCoreApplication app(argc, argv);
+        const UiLanguage language(QLocale::system().uiLanguages(), UiLanguage::folder());
+        writeError(QCoreApplication::translate("main", "no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                                                       "print with --print, or run the window under Xvfb, e.g. "
+                                                       "xvfb-run -a %1")
                        .arg(QLatin1String(ProgramName)));
         return int(ExitStatus::BadUsage);
     }

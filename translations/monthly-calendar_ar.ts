@@ -767,5 +767,9 @@ A [txt] file with Field Control</source>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>جرّب &apos;%1 --help&apos; لمزيد من المعلومات.</translation>
     </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1</source>
+        <translation>لم يُعثر على شاشة (المتغيران DISPLAY وWAYLAND_DISPLAY غير مضبوطين)؛ اطبع باستخدام ‎--print‏، أو شغّل النافذة تحت Xvfb، مثل xvfb-run -a %1</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,9 @@ Eine [txt]-Datei mit Feldsteuerung</translation>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>»%1 --help« gibt weitere Auskunft.</translation>
     </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1</source>
+        <translation>kein Bildschirm gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); mit --print drucken oder das Fenster unter Xvfb starten, z. B. xvfb-run -a %1</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,9 @@ Un archivo [txt] de control de campos</translation>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1</source>
+        <translation>no se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas); imprima con --print o abra la ventana con Xvfb, p. ej. xvfb-run -a %1</translation>
+    </message>
 </context>
 </TS>

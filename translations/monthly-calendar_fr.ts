@@ -768,5 +768,9 @@ Un fichier [txt] de contrôle des champs</translation>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Essayez « %1 --help » pour plus d&apos;informations.</translation>
     </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1</source>
+        <translation>aucun écran trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définis) ; imprimez avec --print, ou lancez la fenêtre sous Xvfb, par ex. xvfb-run -a %1</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,9 @@ A [txt] file with Field Control</source>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
     </message>
+    <message>
+        <source>no display found (DISPLAY and WAYLAND_DISPLAY are not set); print with --print, or run the window under Xvfb, e.g. xvfb-run -a %1</source>
+        <translation>ディスプレイが見つかりません（DISPLAY と WAYLAND_DISPLAY が設定されていません）。--print で印刷するか、Xvfb の下でウィンドウを開いてください（例: xvfb-run -a %1）</translation>
+    </message>
 </context>
 </TS>
