@@ -13,6 +13,7 @@ void CalendarContents::append(CalendarContents &&other)
     birthdays.insert(birthdays.end(), std::make_move_iterator(other.birthdays.begin()),
                      std::make_move_iterator(other.birthdays.end()));
     calendars.insert(calendars.end(), other.calendars.begin(), other.calendars.end());
+    scales.insert(scales.end(), other.scales.begin(), other.scales.end());
     if (!firstLeftOut)
         firstLeftOut = other.firstLeftOut;
     leftOut += other.leftOut;

@@ -10,14 +10,15 @@
 #include <vector>
 
 // What calendar files and address books hold, in file order: the events,
-// the birthdays, and the calendars whose time zones the events point into;
-// and how many entries were left out because they cannot be read, with why
-// the first was.
+// the birthdays, the calendars whose time zones the events point into and
+// the calendar scales (RSCALE) their rules name; and how many entries were
+// left out because they cannot be read, with why the first was.
 struct CalendarContents
 {
     std::vector<ICalendarEvent> events;
     std::vector<Birthday> birthdays;
     std::vector<std::shared_ptr<icalcomponent>> calendars;
+    std::vector<std::shared_ptr<char>> scales;
     int leftOut = 0;
     std::optional<Refusal> firstLeftOut;
 

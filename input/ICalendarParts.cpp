@@ -7,11 +7,8 @@
 
 namespace {
 
-constexpr qsizetype batchBytes = 256 * 1024;
 // Observances and RDATEs of one time zone.
 constexpr int maxObservances = 500;
-const QByteArray batchBegin = "BEGIN:VCALENDAR\r\n";
-const QByteArray batchEnd = "END:VCALENDAR\r\n";
 
 // One logical line: continuation lines start with a blank.
 struct LogicalLine
@@ -101,7 +98,6 @@ public:
             m_contents.leaveOut(tooLong(m_summary));
         else if (m_inEvent)
             m_parts.frame += m_text.sliced(m_eventBegin);
-        closeBatch();
         return std::move(m_parts);
     }
 
@@ -114,22 +110,7 @@ private:
             m_contents.leaveOut(tooLong(m_summary));
             return;
         }
-        if (!m_batch.text.isEmpty() && (m_batch.calendar != calendar() || m_batch.text.size() > batchBytes))
-            closeBatch();
-        if (m_batch.text.isEmpty()) {
-            m_batch.calendar = calendar();
-            m_batch.text = batchBegin;
-        }
-        m_batch.text += event;
-    }
-
-    void closeBatch()
-    {
-        if (m_batch.text.isEmpty())
-            return;
-        m_batch.text += batchEnd;
-        m_parts.batches.push_back(std::move(m_batch));
-        m_batch = {};
+        m_parts.events.push_back({calendar(), event});
     }
 
     // Real zones have changed their rules a few dozen times at most; libical
@@ -162,7 +143,6 @@ private:
     QByteArrayView m_text;
     CalendarContents &m_contents;
     ICalendarParts m_parts;
-    ICalendarParts::Batch m_batch;
     int m_calendars = 0;
     int m_depth = 0;
     bool m_inEvent = false;

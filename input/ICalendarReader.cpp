@@ -2,6 +2,7 @@
 #include "input/ICalendarReader.h"
 
 #include "input/CalendarFileError.h"
+#include "input/EventText.h"
 #include "input/ICalendarParts.h"
 #include "input/RecurrenceSteps.h"
 #include "input/RuleBlanks.h"
@@ -19,10 +20,17 @@ namespace {
 // steps, and the rules left when they are spent are not read.
 constexpr int maxCountingSteps = 100000;
 
-QString eventName(icalcomponent *event)
+using Property = EventText::Property;
+
+QByteArray nulTerminated(QByteArrayView value)
 {
-    const char *summary = icalcomponent_get_summary(event);
-    return QString::fromUtf8(summary ? summary : "").simplified();
+    return value.trimmed().toByteArray();
+}
+
+QString eventName(const EventText &event)
+{
+    const Property *summary = event.first("SUMMARY");
+    return summary ? QString::fromUtf8(summary->text()).simplified() : QString();
 }
 
 // libical takes 16437851 for a date, in month 78; such a time is none.
@@ -35,64 +43,37 @@ bool isRealTime(const icaltimetype &time)
                             && time.second >= 0 && time.second <= 60);
 }
 
-// The time of a property, in the zone its TZID names: the calendar's own
-// VTIMEZONE first, then the system's zone of that name. A name found in
-// neither leaves the time floating, read as local time.
-icaltimetype zoned(icalcomponent *calendar, icalproperty *property, icaltimetype time)
+// A date or time as written; of a period, its start.
+icaltimetype timeOf(QByteArrayView value)
 {
-    if (time.is_date || icaltime_is_utc(time))
-        return time;
-    icalparameter *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
-    if (!tzid)
-        return time;
-    const char *name = icalparameter_get_tzid(tzid);
-    icaltimezone *zone = icalcomponent_get_timezone(calendar, name);
-    if (!zone)
-        zone = icaltimezone_get_builtin_timezone_from_tzid(name);
-    if (!zone)
-        zone = icaltimezone_get_builtin_timezone(name);
-    time.zone = zone;
-    return time;
+    const qsizetype slash = value.indexOf('/');
+    return icaltime_from_string(nulTerminated(slash < 0 ? value : value.first(slash)).constData());
 }
 
-// The children of one kind, listed first: going through them may remove
-// some, which libical's own cursor does not survive.
-template<typename Child, typename Kind>
-std::vector<Child *> children(icalcomponent *parent, Kind kind, Child *(*first)(icalcomponent *, Kind),
-                              Child *(*next)(icalcomponent *, Kind))
+// Each date or time of a list (RDATE, EXDATE); none when one cannot be
+// read, which costs the event.
+std::optional<std::vector<icaltimetype>> timesOf(const Property &property)
 {
-    std::vector<Child *> found;
-    for (Child *child = first(parent, kind); child; child = next(parent, kind))
-        found.push_back(child);
-    return found;
-}
-
-std::vector<icalproperty *> properties(icalcomponent *component, icalproperty_kind kind)
-{
-    return children(component, kind, icalcomponent_get_first_property, icalcomponent_get_next_property);
-}
-
-std::vector<icalcomponent *> components(icalcomponent *parent, icalcomponent_kind kind)
-{
-    return children(parent, kind, icalcomponent_get_first_component, icalcomponent_get_next_component);
-}
-
-QString xProperty(icalcomponent *event, const char *name)
-{
-    for (icalproperty *property : properties(event, ICAL_X_PROPERTY)) {
-        const char *xName = icalproperty_get_x_name(property);
-        const char *value = icalproperty_get_x(property);
-        if (xName && value && qstricmp(xName, name) == 0)
-            return QString::fromUtf8(value).trimmed();
+    std::vector<icaltimetype> times;
+    for (const QByteArray &item : withoutBlanksInValue(property.value()).split(',')) {
+        const icaltimetype time = timeOf(item);
+        if (icaltime_is_null_time(time))
+            return std::nullopt;
+        times.push_back(time);
     }
-    return QString();
+    return times;
 }
 
-bool hasBirthdayCategory(icalcomponent *event)
+QString xProperty(const EventText &event, const char *name)
 {
-    for (icalproperty *property : properties(event, ICAL_CATEGORIES_PROPERTY)) {
-        const char *categories = icalproperty_get_categories(property);
-        const QStringList names = QString::fromUtf8(categories ? categories : "").split(u',');
+    const Property *property = event.first(name);
+    return property ? QString::fromUtf8(property->text()).trimmed() : QString();
+}
+
+bool hasBirthdayCategory(const EventText &event)
+{
+    for (const Property *property : event.all("CATEGORIES")) {
+        const QStringList names = QString::fromUtf8(property->text()).split(u',');
         for (const QString &name : names) {
             const QString category = name.trimmed();
             if (category.compare(u"BIRTHDAY", Qt::CaseInsensitive) == 0
@@ -104,21 +85,27 @@ bool hasBirthdayCategory(icalcomponent *event)
 }
 
 // The birthday calendars of calendar programs mark their events so.
-bool isBirthday(icalcomponent *event)
+bool isBirthday(const EventText &event)
 {
     return hasBirthdayCategory(event) || xProperty(event, "X-NEXTCLOUD-BC-FIELD-TYPE") == u"BDAY"
            || xProperty(event, "X-KDE-BIRTHDAY").compare(u"YES", Qt::CaseInsensitive) == 0;
 }
 
-Birthday birthdayOf(icalcomponent *event, const icaltimetype &start)
+Birthday birthdayOf(const EventText &event, const QString &summary, const icaltimetype &start)
 {
-    Birthday birthday{eventName(event), start.year, start.month, start.day};
+    Birthday birthday{summary, start.year, start.month, start.day};
     const QString name = xProperty(event, "X-NEXTCLOUD-BC-NAME");
     if (!name.isEmpty())
         birthday.name = name;
     if (!xProperty(event, "X-NEXTCLOUD-BC-UNKNOWN-YEAR").isEmpty())
         birthday.year = 0;
     return birthday;
+}
+
+QByteArray uidOf(const EventText &event)
+{
+    const Property *uid = event.first("UID");
+    return uid ? uid->text().trimmed() : QByteArray();
 }
 
 class CalendarReader
@@ -129,23 +116,16 @@ public:
     {
     }
 
-    // Reads the events of one part of the calendar; events holds them and
-    // the calendar the reader was made for their time zones.
-    void readEvents(icalcomponent *events, CalendarContents &contents)
+    // One event's text; the calendar the reader was made for holds its time
+    // zones.
+    void read(QByteArrayView text, CalendarContents &contents)
     {
-        collectOverrides(events);
-        for (icalcomponent *event : components(events, ICAL_VEVENT_COMPONENT)) {
-            try {
-                readEvent(event, contents);
-            } catch (const CalendarFileError &error) {
-                contents.leaveOut(error.refusal());
-            }
-            // The events are copied out; only the calendar scales that rules
-            // point to must stay.
-            if (namesScale(event))
-                continue;
-            icalcomponent_remove_component(events, event);
-            icalcomponent_free(event);
+        const EventText event(text);
+        try {
+            collectOverride(event);
+            readEvent(event, contents);
+        } catch (const CalendarFileError &error) {
+            contents.leaveOut(error.refusal());
         }
     }
 
@@ -162,96 +142,120 @@ public:
     }
 
 private:
-    void collectOverrides(icalcomponent *events)
+    // The time of a property, in the zone its TZID names: the calendar's own
+    // VTIMEZONE first, then the system's zone of that name. A name found in
+    // neither leaves the time floating, read as local time.
+    icaltimetype zoned(const Property &property, icaltimetype time) const
     {
-        for (icalcomponent *event : components(events, ICAL_VEVENT_COMPONENT)) {
-            icalproperty *recurrenceId = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-            const char *uid = icalcomponent_get_uid(event);
-            if (!recurrenceId || !uid)
-                continue;
-            const icaltimetype instance = icalproperty_get_recurrenceid(recurrenceId);
-            if (isRealTime(instance))
-                m_overrides[QByteArray(uid)].push_back(zoned(m_calendar, recurrenceId, instance));
-        }
+        if (time.is_date || icaltime_is_utc(time))
+            return time;
+        const QByteArray name = property.parameter("TZID").toByteArray();
+        if (name.isEmpty())
+            return time;
+        icaltimezone *zone = icalcomponent_get_timezone(m_calendar, name.constData());
+        if (!zone)
+            zone = icaltimezone_get_builtin_timezone_from_tzid(name.constData());
+        if (!zone)
+            zone = icaltimezone_get_builtin_timezone(name.constData());
+        time.zone = zone;
+        return time;
     }
 
-    static bool namesScale(icalcomponent *event)
+    void collectOverride(const EventText &event)
     {
-        const std::vector<icalproperty *> rules = properties(event, ICAL_RRULE_PROPERTY);
-        return std::any_of(rules.begin(), rules.end(),
-                           [](icalproperty *rule) { return icalproperty_get_rrule(rule).rscale != nullptr; });
+        const Property *recurrenceId = event.first("RECURRENCE-ID");
+        const QByteArray uid = uidOf(event);
+        if (!recurrenceId || uid.isEmpty())
+            return;
+        const icaltimetype instance = timeOf(recurrenceId->value());
+        if (isRealTime(instance))
+            m_overrides[uid].push_back(zoned(*recurrenceId, instance));
     }
 
-    void readEvent(icalcomponent *event, CalendarContents &contents)
+    void readEvent(const EventText &event, CalendarContents &contents)
     {
-        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+        const Property *status = event.first("STATUS");
+        if (status && status->value().trimmed().compare("CANCELLED", Qt::CaseInsensitive) == 0)
             return;
         ICalendarEvent read;
         read.summary = eventName(event);
-        icalproperty *dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+        const Property *dtstart = event.first("DTSTART");
         if (dtstart)
-            read.start = zoned(m_calendar, dtstart, icalproperty_get_dtstart(dtstart));
+            read.start = zoned(*dtstart, timeOf(dtstart->value()));
         if (!dtstart || !isRealTime(read.start))
             throw CalendarFileError(Refusal::Reason::EventWithoutDate, read.summary);
         read.duration = durationOf(event, read.start);
-        if (hasDroppedRule(event))
-            throw CalendarFileError(Refusal::Reason::UnreadableRule, read.summary);
-        readRules(event, read);
+        readRules(event, read, contents);
         if (isYearlyBirthday(event, read)) {
-            contents.birthdays.push_back(birthdayOf(event, read.start));
+            contents.birthdays.push_back(birthdayOf(event, read.summary, read.start));
             return;
         }
-        for (icalproperty *property : properties(event, ICAL_RDATE_PROPERTY)) {
-            const icaldatetimeperiodtype rdate = icalproperty_get_rdate(property);
-            const icaltimetype time = icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time;
-            if (isRealTime(time))
-                read.rdates.push_back(zoned(m_calendar, property, time));
-        }
-        for (icalproperty *property : properties(event, ICAL_EXDATE_PROPERTY)) {
-            const icaltimetype exdate = icalproperty_get_exdate(property);
-            if (isRealTime(exdate))
-                read.exdates.push_back(zoned(m_calendar, property, exdate));
-        }
+        read.rdates = realTimes(event, "RDATE", read.summary);
+        read.exdates = realTimes(event, "EXDATE", read.summary);
         setSpan(read);
         contents.events.push_back(std::move(read));
-        const char *uid = icalcomponent_get_uid(event);
-        if (uid && !icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
-            m_series.emplace_back(contents.events.size() - 1, QByteArray(uid));
+        const QByteArray uid = uidOf(event);
+        if (!uid.isEmpty() && !event.first("RECURRENCE-ID"))
+            m_series.emplace_back(contents.events.size() - 1, uid);
     }
 
-    qint64 durationOf(icalcomponent *event, const icaltimetype &start) const
+    // A list that cannot be read would print the event on days it does not
+    // fall on; dates that do not exist are passed over.
+    std::vector<icaltimetype> realTimes(const EventText &event, const char *name, const QString &summary) const
+    {
+        std::vector<icaltimetype> found;
+        for (const Property *property : event.all(name)) {
+            const std::optional<std::vector<icaltimetype>> times = timesOf(*property);
+            if (!times)
+                throw CalendarFileError(Refusal::Reason::UnreadableRule, summary);
+            for (const icaltimetype &time : *times) {
+                if (isRealTime(time))
+                    found.push_back(zoned(*property, time));
+            }
+        }
+        return found;
+    }
+
+    qint64 durationOf(const EventText &event, const icaltimetype &start) const
     {
         qint64 duration = start.is_date ? 24 * 60 * 60 : 0;
-        if (icalproperty *dtend = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
-            const icaltimetype end = zoned(m_calendar, dtend, icalproperty_get_dtend(dtend));
+        if (const Property *dtend = event.first("DTEND")) {
+            const icaltimetype end = zoned(*dtend, timeOf(dtend->value()));
             if (isRealTime(end))
                 duration = ICalendarEvent::absoluteSeconds(end) - ICalendarEvent::absoluteSeconds(start);
-        } else if (icalproperty *length = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
-            duration = icaldurationtype_as_int(icalproperty_get_duration(length));
+        } else if (const Property *length = event.first("DURATION")) {
+            const icaldurationtype written = icaldurationtype_from_string(nulTerminated(length->value()).constData());
+            if (!icaldurationtype_is_bad_duration(written))
+                duration = icaldurationtype_as_int(written);
         }
         return std::max<qint64>(0, duration);
     }
 
-    // libical replaces a rule or date list it cannot parse by an error note;
-    // the event without it would print on days it does not fall on.
-    static bool hasDroppedRule(icalcomponent *event)
+    // An unreadable EXRULE costs the event as an unreadable RRULE does; a
+    // readable one is not honoured, as calendar programs no longer write it.
+    static icalrecurrencetype ruleOf(const Property &property, const QString &summary)
     {
-        for (icalproperty *error : properties(event, ICAL_XLICERROR_PROPERTY)) {
-            const QByteArray text = icalproperty_get_xlicerror(error);
-            for (const char *name : {"RRULE", "EXRULE", "RDATE", "EXDATE"}) {
-                if (text.contains(QByteArray(" in ") + name + " property"))
-                    return true;
-            }
+        const icalrecurrencetype rule =
+            icalrecurrencetype_from_string(withoutBlanksInValue(property.value().trimmed()).constData());
+        if (rule.freq == ICAL_NO_RECURRENCE) {
+            free(rule.rscale);
+            throw CalendarFileError(Refusal::Reason::UnreadableRule, summary);
         }
-        return false;
+        return rule;
     }
 
-    void readRules(icalcomponent *event, ICalendarEvent &read)
+    void readRules(const EventText &event, ICalendarEvent &read, CalendarContents &contents)
     {
-        for (icalproperty *property : properties(event, ICAL_RRULE_PROPERTY)) {
-            icalrecurrencetype rule = icalproperty_get_rrule(property);
+        for (const Property *property : event.all("EXRULE")) {
+            icalrecurrencetype rule = ruleOf(*property, read.summary);
+            free(rule.rscale);
+        }
+        for (const Property *property : event.all("RRULE")) {
+            icalrecurrencetype rule = ruleOf(*property, read.summary);
+            if (rule.rscale)
+                contents.scales.emplace_back(rule.rscale, free);
             const QString &name = read.summary;
-            if (rule.freq == ICAL_NO_RECURRENCE || (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until)))
+            if (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until))
                 throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
             // The program counts its own rules when a month is laid out.
             const bool countedLater = RecurrenceSteps::of(rule, read.start) || RecurrenceSteps::isEvenlySpaced(rule);
@@ -309,7 +313,7 @@ private:
         return true;
     }
 
-    static bool isYearlyBirthday(icalcomponent *event, const ICalendarEvent &read)
+    static bool isYearlyBirthday(const EventText &event, const ICalendarEvent &read)
     {
         return read.rules.size() == 1 && read.rules.front().freq == ICAL_YEARLY_RECURRENCE && isBirthday(event);
     }
@@ -336,6 +340,28 @@ private:
     std::vector<std::pair<size_t, QByteArray>> m_series;
     int m_countingSteps = maxCountingSteps;
 };
+
+// The children of one kind, listed first: going through them may remove
+// some, which libical's own cursor does not survive.
+template<typename Child, typename Kind>
+std::vector<Child *> children(icalcomponent *parent, Kind kind, Child *(*first)(icalcomponent *, Kind),
+                              Child *(*next)(icalcomponent *, Kind))
+{
+    std::vector<Child *> found;
+    for (Child *child = first(parent, kind); child; child = next(parent, kind))
+        found.push_back(child);
+    return found;
+}
+
+std::vector<icalproperty *> properties(icalcomponent *component, icalproperty_kind kind)
+{
+    return children(component, kind, icalcomponent_get_first_property, icalcomponent_get_next_property);
+}
+
+std::vector<icalcomponent *> components(icalcomponent *parent, icalcomponent_kind kind)
+{
+    return children(parent, kind, icalcomponent_get_first_component, icalcomponent_get_next_component);
+}
 
 // libical steps through a zone's rules from their start to the years it
 // converts; zones repeat their changes yearly, in one month, and anything
@@ -387,14 +413,8 @@ CalendarContents ICalendarReader::read(QByteArrayView data)
     for (icalcomponent *calendar : calendars)
         checkTimeZones(calendar);
     std::vector<CalendarReader> readers(calendars.begin(), calendars.end());
-    for (const ICalendarParts::Batch &batch : parts.batches) {
-        const std::shared_ptr<icalcomponent> events = parsed(batch.text);
-        CalendarReader &reader = readers[size_t(std::min(batch.calendar, int(readers.size()) - 1))];
-        for (icalcomponent *part : events ? calendarsIn(events.get()) : std::vector<icalcomponent *>())
-            reader.readEvents(part, contents);
-        if (events && icalcomponent_count_components(events.get(), ICAL_ANY_COMPONENT) > 0)
-            contents.calendars.push_back(events);
-    }
+    for (const ICalendarParts::Event &event : parts.events)
+        readers[size_t(std::min(event.calendar, int(readers.size()) - 1))].read(event.text, contents);
     for (const CalendarReader &reader : readers)
         reader.applyOverrides(contents);
     contents.calendars.push_back(root);

@@ -73,23 +73,7 @@ QByteArray withoutBlanks(QByteArrayView line)
 {
     const QByteArray whole = unfolded(line);
     const qsizetype start = valueStart(whole);
-    QByteArray result = whole.first(start);
-    const QByteArrayView value = QByteArrayView(whole).sliced(start);
-    for (qsizetype i = 0; i < value.size();) {
-        if (!isBlank(value[i])) {
-            result += value[i++];
-            continue;
-        }
-        qsizetype next = i;
-        while (next < value.size() && isBlank(value[next]))
-            ++next;
-        const bool afterSeparator = result.size() == start || isSeparator(result.back());
-        const bool beforeSeparator = next == value.size() || isSeparator(value[next]);
-        if (!afterSeparator && !beforeSeparator)
-            result += value.sliced(i, next - i);
-        i = next;
-    }
-    return result + "\r\n";
+    return whole.first(start) + withoutBlanksInValue(QByteArrayView(whole).sliced(start)) + "\r\n";
 }
 
 } // namespace
@@ -106,6 +90,27 @@ QByteArray withoutBlanksInRules(QByteArrayView text)
         else
             result += line;
         begin = end;
+    }
+    return result;
+}
+
+QByteArray withoutBlanksInValue(QByteArrayView value)
+{
+    QByteArray result;
+    result.reserve(value.size());
+    for (qsizetype i = 0; i < value.size();) {
+        if (!isBlank(value[i])) {
+            result += value[i++];
+            continue;
+        }
+        qsizetype next = i;
+        while (next < value.size() && isBlank(value[next]))
+            ++next;
+        const bool afterSeparator = result.isEmpty() || isSeparator(result.back());
+        const bool beforeSeparator = next == value.size() || isSeparator(value[next]);
+        if (!afterSeparator && !beforeSeparator)
+            result += value.sliced(i, next - i);
+        i = next;
     }
     return result;
 }

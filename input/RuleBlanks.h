@@ -9,3 +9,6 @@
 // EXDATE values (libical drops such a rule whole). Those lines come back
 // unfolded; every other byte is kept as it is.
 QByteArray withoutBlanksInRules(QByteArrayView text);
+
+// One such value without those blanks.
+QByteArray withoutBlanksInValue(QByteArrayView value);

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "input/EventText.h"
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// The logical line at begin and where the next begins; folded lines come
+// back joined, others as a view of text.
+QByteArray logicalLine(QByteArrayView text, qsizetype &begin)
+{
+    qsizetype end = text.indexOf('\n', begin);
+    end = end < 0 ? text.size() : end + 1;
+    if (end == text.size() || !isBlank(text[end])) {
+        QByteArrayView line = text.sliced(begin, end - begin);
+        while (!line.isEmpty() && isLineEnd(line.back()))
+            line.chop(1);
+        begin = end;
+        return QByteArray::fromRawData(line.data(), line.size());
+    }
+    QByteArray joined;
+    for (;;) {
+        QByteArrayView piece = text.sliced(begin, end - begin);
+        while (!piece.isEmpty() && isLineEnd(piece.back()))
+            piece.chop(1);
+        joined += piece;
+        begin = end;
+        if (begin == text.size() || !isBlank(text[begin]))
+            return joined;
+        ++begin; // the blank that folds
+        end = text.indexOf('\n', begin);
+        end = end < 0 ? text.size() : end + 1;
+    }
+}
+
+// Where the value begins: after the first colon outside a quoted parameter.
+qsizetype valueStartOf(QByteArrayView line, qsizetype from)
+{
+    bool quoted = false;
+    for (qsizetype i = from; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ':' && !quoted)
+            return i + 1;
+    }
+    return -1;
+}
+
+bool isNamed(QByteArrayView line, QByteArrayView name)
+{
+    return line.trimmed().compare(name, Qt::CaseInsensitive) == 0;
+}
+
+char unescaped(char c)
+{
+    switch (c) {
+    case 'n':
+    case 'N': return '\n';
+    case 't':
+    case 'T': return '\t';
+    case 'r':
+    case 'R': return '\r';
+    case 'b':
+    case 'B': return '\b';
+    case 'f':
+    case 'F': return '\f';
+    case ';':
+    case ',':
+    case '"':
+    case '\\': return c;
+    default: return ' ';
+    }
+}
+
+} // namespace
+
+EventText::Property::Property(QByteArray line, qsizetype nameEnd, qsizetype valueStart)
+    : m_line(std::move(line))
+    , m_nameEnd(nameEnd)
+    , m_valueStart(valueStart)
+{
+}
+
+QByteArrayView EventText::Property::parameter(QByteArrayView name) const
+{
+    const QByteArrayView parameters = QByteArrayView(m_line).sliced(m_nameEnd, m_valueStart - 1 - m_nameEnd);
+    for (qsizetype at = 0; at < parameters.size();) {
+        // Each parameter follows a semicolon.
+        const qsizetype begin = at + 1;
+        bool quoted = false;
+        qsizetype end = begin;
+        while (end < parameters.size() && (quoted || parameters[end] != ';')) {
+            if (parameters[end] == '"')
+                quoted = !quoted;
+            ++end;
+        }
+        const QByteArrayView parameter = parameters.sliced(begin, end - begin);
+        const qsizetype equals = parameter.indexOf('=');
+        if (equals > 0 && parameter.first(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0) {
+            QByteArrayView value = parameter.sliced(equals + 1).trimmed();
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.sliced(1, value.size() - 2);
+            return value;
+        }
+        at = end;
+    }
+    return {};
+}
+
+QByteArray EventText::Property::text() const
+{
+    const QByteArrayView written = value();
+    QByteArray result;
+    result.reserve(written.size());
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written[i] == '\\' && i + 1 < written.size())
+            result += unescaped(written[++i]);
+        else
+            result += written[i];
+    }
+    return result;
+}
+
+EventText::EventText(QByteArrayView text)
+{
+    // Depth 1 is the event's own; its alarms lie deeper.
+    int depth = 0;
+    for (qsizetype begin = 0; begin < text.size();) {
+        QByteArray line = logicalLine(text, begin);
+        if (line.size() > 6 && line.first(6).compare("BEGIN:", Qt::CaseInsensitive) == 0) {
+            ++depth;
+            continue;
+        }
+        if (line.size() > 4 && line.first(4).compare("END:", Qt::CaseInsensitive) == 0) {
+            --depth;
+            continue;
+        }
+        qsizetype nameEnd = 0;
+        while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':')
+            ++nameEnd;
+        const qsizetype valueStart = valueStartOf(line, nameEnd);
+        if (depth == 1 && nameEnd > 0 && valueStart > 0)
+            m_properties.emplace_back(std::move(line), nameEnd, valueStart);
+    }
+}
+
+const EventText::Property *EventText::first(QByteArrayView name) const
+{
+    for (const Property &property : m_properties) {
+        if (isNamed(property.name(), name))
+            return &property;
+    }
+    return nullptr;
+}
+
+std::vector<const EventText::Property *> EventText::all(QByteArrayView name) const
+{
+    std::vector<const Property *> found;
+    for (const Property &property : m_properties) {
+        if (isNamed(property.name(), name))
+            found.push_back(&property);
+    }
+    return found;
+}
