@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "input/ICalendarEvent.h"
 
-#include "input/RecurrenceSteps.h"
-
 #include <QDateTime>
 #include <algorithm>
 #include <array>
@@ -303,12 +301,12 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
 void ICalendarEvent::layRules(const Month &month, qint64 from, qint64 to,
                               const std::function<void(const icaltimetype &)> &take) const
 {
+    for (const RecurrenceSteps &steps : steppedRules)
+        steps.forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
     for (const icalrecurrencetype &rule : rules) {
         if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
             continue;
-        if (const std::optional<RecurrenceSteps> quick = RecurrenceSteps::of(rule, start))
-            quick->forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
-        else if (RecurrenceSteps::isEvenlySpaced(rule))
+        if (RecurrenceSteps::isEvenlySpaced(rule))
             stepEvenly(rule, start, month, duration, take);
         else if (repeatsWithinADay(rule))
             stepDaysWithLibical(rule, start, from, to, take);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "input/RecurrenceSteps.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -21,9 +23,11 @@ struct ICalendarEvent
     icaltimetype start = icaltime_null_time();
     // Seconds; whole days for an all-day event.
     qint64 duration = 0;
-    // A COUNT is kept where the program steps the rule itself, counted up
-    // to the month printed; a rule only libical steps is kept with the UNTIL
-    // of its last occurrence, so expanding can start at the month printed.
+    // Rules the program steps itself: the ones calendar programs write.
+    std::vector<RecurrenceSteps> steppedRules;
+    // The rest, those that repeat within a day and those only libical
+    // steps; a COUNT of one libical steps is kept as the UNTIL of its last
+    // occurrence, so expanding can start at the month printed.
     std::vector<icalrecurrencetype> rules;
     // Bit m - 1 is set for each month m in which the rules can start an
     // occurrence; a yearly rule names its months, others reach every month.

@@ -257,13 +257,14 @@ private:
             const QString &name = read.summary;
             if (!icaltime_is_null_time(rule.until) && !isRealTime(rule.until))
                 throw CalendarFileError(Refusal::Reason::UnreadableRule, name);
-            // The program counts its own rules when a month is laid out.
-            const bool countedLater = RecurrenceSteps::of(rule, read.start) || RecurrenceSteps::isEvenlySpaced(rule);
-            if (rule.count > 0 && !countedLater) {
-                if (!untilOfCount(rule, read.start))
-                    throw CalendarFileError(Refusal::Reason::TooManyRepeats, name);
-            }
             read.ruleMonths |= monthsOf(rule, read.start);
+            // The program counts its own rules when a month is laid out.
+            if (std::optional<RecurrenceSteps> steps = RecurrenceSteps::of(rule, read.start)) {
+                read.steppedRules.push_back(std::move(*steps));
+                continue;
+            }
+            if (rule.count > 0 && !RecurrenceSteps::isEvenlySpaced(rule) && !untilOfCount(rule, read.start))
+                throw CalendarFileError(Refusal::Reason::TooManyRepeats, name);
             read.rules.push_back(rule);
         }
     }
@@ -315,7 +316,11 @@ private:
 
     static bool isYearlyBirthday(const EventText &event, const ICalendarEvent &read)
     {
-        return read.rules.size() == 1 && read.rules.front().freq == ICAL_YEARLY_RECURRENCE && isBirthday(event);
+        if (read.rules.size() + read.steppedRules.size() != 1)
+            return false;
+        const icalrecurrencetype_frequency frequency =
+            read.rules.empty() ? read.steppedRules.front().frequency() : read.rules.front().freq;
+        return frequency == ICAL_YEARLY_RECURRENCE && isBirthday(event);
     }
 
     static void setSpan(ICalendarEvent &read)
@@ -326,10 +331,14 @@ private:
             read.spanEnd = std::max(read.spanEnd, ICalendarEvent::absoluteSeconds(rdate));
         }
         // A rule without an end runs on for ever.
+        const auto extend = [&](const icaltimetype &until) {
+            read.spanEnd = std::max(read.spanEnd, icaltime_is_null_time(until) ? std::numeric_limits<qint64>::max() / 2
+                                                                                : ICalendarEvent::absoluteSeconds(until));
+        };
+        for (const RecurrenceSteps &steps : read.steppedRules)
+            extend(steps.until());
         for (const icalrecurrencetype &rule : read.rules)
-            read.spanEnd = std::max(read.spanEnd, icaltime_is_null_time(rule.until)
-                                                      ? std::numeric_limits<qint64>::max() / 2
-                                                      : ICalendarEvent::absoluteSeconds(rule.until));
+            extend(rule.until);
         read.spanEnd += read.duration;
     }
 

@@ -31,6 +31,10 @@ public:
     // rule does not give is an occurrence beside them.
     void forEach(QDate first, QDate last, const std::function<void(const icaltimetype &)> &take) const;
 
+    icalrecurrencetype_frequency frequency() const { return m_frequency; }
+    // A null time for a rule without an end.
+    icaltimetype until() const { return m_until; }
+
 private:
     RecurrenceSteps(const icalrecurrencetype &rule, const icaltimetype &start);
 
