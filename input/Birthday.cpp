@@ -12,13 +12,18 @@ int Birthday::dayIn(int year, int month) const
     return day;
 }
 
+bool Birthday::hasNoteFor(int year) const
+{
+    return this->year == 0 ? !name.isEmpty() : year > this->year;
+}
+
 QString Birthday::noteFor(int year) const
 {
+    if (!hasNoteFor(year))
+        return QString();
     if (this->year == 0)
         return name;
     const int age = year - this->year;
-    if (age <= 0)
-        return QString();
     // A blank stands in the sign position, as on a BIR line.
     return name + QStringLiteral(" is  ") + QString::number(age);
 }

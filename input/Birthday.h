@@ -21,4 +21,5 @@ struct Birthday
     // that year in the words of a BIR line ("Ann is  36"). Empty for years up
     // to the birth year.
     QString noteFor(int year) const;
+    bool hasNoteFor(int year) const;
 };

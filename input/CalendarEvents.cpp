@@ -9,12 +9,24 @@
 
 namespace {
 
+// A note of the month, worded only if it prints: a busy month lays tens of
+// thousands.
 struct DayNote
 {
     int day = 0;
     // Milliseconds into the day for a timed note; untimed notes come first.
     int startTime = -1;
-    QString text;
+    const Birthday *birthday = nullptr;
+    const QString *summary = nullptr;
+
+    QString text(int year, const QLocale &locale) const
+    {
+        if (birthday)
+            return birthday->noteFor(year);
+        if (startTime < 0)
+            return *summary;
+        return (hoursAndMinutes(QTime::fromMSecsSinceStartOfDay(startTime), locale) + u' ' + *summary).trimmed();
+    }
 };
 
 } // namespace
@@ -42,18 +54,12 @@ CalendarEvents::MonthNotes CalendarEvents::notesOf(int year, int month, const QL
     std::vector<DayNote> notes;
     for (const Birthday &birthday : m_contents.birthdays) {
         const int day = birthday.dayIn(year, month);
-        const QString note = day ? birthday.noteFor(year) : QString();
-        if (!note.isEmpty())
-            notes.push_back({day, -1, note});
+        if (day && birthday.hasNoteFor(year))
+            notes.push_back({day, -1, &birthday, nullptr});
     }
     for (const ICalendarEvent &event : m_contents.events) {
         event.forEachDay(days, [&](QDate day, std::optional<QTime> start) {
-            if (!start) {
-                notes.push_back({day.day(), -1, event.summary});
-                return;
-            }
-            const QString text = hoursAndMinutes(*start, locale) + u' ' + event.summary;
-            notes.push_back({day.day(), start->msecsSinceStartOfDay(), text.trimmed()});
+            notes.push_back({day.day(), start ? start->msecsSinceStartOfDay() : -1, nullptr, &event.summary});
         });
     }
     std::stable_sort(notes.begin(), notes.end(), [](const DayNote &a, const DayNote &b) {
@@ -62,10 +68,10 @@ CalendarEvents::MonthNotes CalendarEvents::notesOf(int year, int month, const QL
     // A cell holds CellLines lines and each note after a day's first starts
     // one, so later notes can never print.
     MonthNotes laid;
-    for (DayNote &note : notes) {
+    for (const DayNote &note : notes) {
         const size_t kept = laid.size();
         if (kept <= size_t(CellLines) || laid[kept - CellLines - 1].first != note.day)
-            laid.emplace_back(note.day, std::move(note.text));
+            laid.emplace_back(note.day, note.text(year, locale));
     }
     return laid;
 }

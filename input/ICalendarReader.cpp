@@ -150,15 +150,24 @@ private:
         if (time.is_date || icaltime_is_utc(time))
             return time;
         const QByteArray name = property.parameter("TZID").toByteArray();
-        if (name.isEmpty())
-            return time;
+        if (!name.isEmpty())
+            time.zone = zoneNamed(name);
+        return time;
+    }
+
+    // libical looks a system zone up among hundreds by name.
+    icaltimezone *zoneNamed(const QByteArray &name) const
+    {
+        const auto known = m_zones.constFind(name);
+        if (known != m_zones.cend())
+            return *known;
         icaltimezone *zone = icalcomponent_get_timezone(m_calendar, name.constData());
         if (!zone)
             zone = icaltimezone_get_builtin_timezone_from_tzid(name.constData());
         if (!zone)
             zone = icaltimezone_get_builtin_timezone(name.constData());
-        time.zone = zone;
-        return time;
+        m_zones.insert(name, zone);
+        return zone;
     }
 
     void collectOverride(const EventText &event)
@@ -343,6 +352,7 @@ private:
     }
 
     icalcomponent *m_calendar;
+    mutable QHash<QByteArray, icaltimezone *> m_zones;
     QHash<QByteArray, std::vector<icaltimetype>> m_overrides;
     // Where in the contents each event read that may have overrides went,
     // and its UID.
@@ -422,6 +432,7 @@ CalendarContents ICalendarReader::read(QByteArrayView data)
     for (icalcomponent *calendar : calendars)
         checkTimeZones(calendar);
     std::vector<CalendarReader> readers(calendars.begin(), calendars.end());
+    contents.events.reserve(parts.events.size());
     for (const ICalendarParts::Event &event : parts.events)
         readers[size_t(std::min(event.calendar, int(readers.size()) - 1))].read(event.text, contents);
     for (const CalendarReader &reader : readers)
