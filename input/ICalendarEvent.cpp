@@ -62,7 +62,26 @@ bool setsTimeOfDay(const icalrecurrencetype &rule)
 
 QDate utcDate(qint64 seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()).date();
+    return QDate(1970, 1, 1).addDays(seconds >= 0 ? seconds / secondsPerDay : -((-seconds + secondsPerDay - 1) / secondsPerDay));
+}
+
+// A time at seconds since the epoch on a clock that keeps UTC, without the
+// zone lookups of a QDateTime in UTC.
+QDateTime utcClock(qint64 seconds)
+{
+    const QDate day = utcDate(seconds);
+    return QDateTime(day, QTime::fromMSecsSinceStartOfDay(int(seconds - QDate(1970, 1, 1).daysTo(day) * secondsPerDay) * 1000),
+                     QTimeZone::utc());
+}
+
+// The zone's offset from UTC when clocks do not change between from and to.
+std::optional<int> offsetBetween(const QTimeZone &zone, qint64 from, qint64 to)
+{
+    const QDateTime first = QDateTime::fromSecsSinceEpoch(from, QTimeZone::utc());
+    const QDateTime last = QDateTime::fromSecsSinceEpoch(to, QTimeZone::utc());
+    if (zone.offsetFromUtc(first) != zone.offsetFromUtc(last) || !zone.transitions(first, last).isEmpty())
+        return std::nullopt;
+    return zone.offsetFromUtc(first);
 }
 
 // The rule's own kind of time at seconds since the epoch.
@@ -77,10 +96,8 @@ icaltimetype timeLike(const icaltimetype &start, qint64 seconds)
 class DayCollector
 {
 public:
-    DayCollector(QDate first, QDate last, const QTimeZone &local, bool onePerDay)
-        : m_first(first)
-        , m_last(last)
-        , m_local(local)
+    DayCollector(const ICalendarEvent::Month &month, bool onePerDay)
+        : m_month(month)
         , m_onePerDay(onePerDay)
     {
     }
@@ -96,13 +113,12 @@ public:
         }
         if (!m_laid.insert(seconds).second)
             return;
-        const QDateTime start = localDateTime(occurrence, seconds, m_local);
-        const QDateTime end = start.addSecs(duration);
+        const auto [start, end] = localSpan(occurrence, seconds, duration);
         QDate lastDay = end.date();
         // An event that ends at midnight does not reach the next day.
         if (duration > 0 && end.time() == QTime(0, 0))
             lastDay = lastDay.addDays(-1);
-        if (start.date() >= m_first && start.date() <= m_last)
+        if (start.date() >= m_month.first && start.date() <= m_month.last)
             m_starts[start.date().day() - 1].push_back(start.time());
         cover(start.date().addDays(1), lastDay);
     }
@@ -111,7 +127,7 @@ public:
     // merely covers prints once, without one.
     void report(const std::function<void(QDate, std::optional<QTime>)> &covered)
     {
-        for (QDate day = m_first; day <= m_last; day = day.addDays(1)) {
+        for (QDate day = m_month.first; day <= m_month.last; day = day.addDays(1)) {
             std::vector<QTime> &starts = m_starts[day.day() - 1];
             std::sort(starts.begin(), starts.end());
             if (m_onePerDay && starts.size() > 1)
@@ -124,15 +140,26 @@ public:
     }
 
 private:
+    // Local start and end of an occurrence.
+    std::pair<QDateTime, QDateTime> localSpan(const icaltimetype &occurrence, qint64 seconds, qint64 duration) const
+    {
+        // A floating time lies within a day of its instant.
+        const qint64 slack = occurrence.zone ? 0 : secondsPerDay;
+        if (m_month.steadyOffset && seconds - slack >= m_month.steadyFrom && seconds + slack <= m_month.steadyTo) {
+            const qint64 offset = occurrence.zone ? *m_month.steadyOffset : 0;
+            return {utcClock(seconds + offset), utcClock(seconds + duration + offset)};
+        }
+        const QDateTime start = localDateTime(occurrence, seconds, m_month.local);
+        return {start, start.addSecs(duration)};
+    }
+
     void cover(QDate from, QDate to)
     {
-        for (QDate day = std::max(from, m_first); day <= std::min(to, m_last); day = day.addDays(1))
+        for (QDate day = std::max(from, m_month.first); day <= std::min(to, m_month.last); day = day.addDays(1))
             m_covered[day.day() - 1] = true;
     }
 
-    QDate m_first;
-    QDate m_last;
-    const QTimeZone &m_local;
+    const ICalendarEvent::Month &m_month;
     bool m_onePerDay;
     std::set<qint64> m_laid;
     std::array<std::vector<QTime>, 31> m_starts;
@@ -269,6 +296,9 @@ ICalendarEvent::Month::Month(int year, int month, const QTimeZone &local)
     , local(local)
     , start(QDateTime(first, QTime(0, 0), local).toSecsSinceEpoch())
     , end(QDateTime(last.addDays(1), QTime(0, 0), local).toSecsSinceEpoch())
+    , steadyFrom(start - 2 * margin)
+    , steadyTo(end + 2 * margin)
+    , steadyOffset(offsetBetween(local, steadyFrom, steadyTo))
 {
 }
 
@@ -278,8 +308,7 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
     const qint64 to = month.end + margin;
     if (spanEnd < from || spanStart > to)
         return;
-    DayCollector days(month.first, month.last, month.local,
-                      std::any_of(rules.begin(), rules.end(), repeatsWithinADay));
+    DayCollector days(month, std::any_of(rules.begin(), rules.end(), repeatsWithinADay));
     const auto take = [&](const icaltimetype &occurrence) {
         const qint64 at = absoluteSeconds(occurrence);
         if (at < from || at > to)
@@ -301,10 +330,15 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
 void ICalendarEvent::layRules(const Month &month, qint64 from, qint64 to,
                               const std::function<void(const icaltimetype &)> &take) const
 {
-    for (const RecurrenceSteps &steps : steppedRules)
-        steps.forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
+    const auto endsBefore = [from](const icaltimetype &until) {
+        return !icaltime_is_null_time(until) && absoluteSeconds(until) < from;
+    };
+    for (const RecurrenceSteps &steps : steppedRules) {
+        if (!endsBefore(steps.until()))
+            steps.forEach(utcDate(from).addDays(-1), utcDate(to).addDays(1), take);
+    }
     for (const icalrecurrencetype &rule : rules) {
-        if (!icaltime_is_null_time(rule.until) && absoluteSeconds(rule.until) < from)
+        if (endsBefore(rule.until))
             continue;
         if (RecurrenceSteps::isEvenlySpaced(rule))
             stepEvenly(rule, start, month, duration, take);

@@ -55,6 +55,12 @@ struct ICalendarEvent
         // local midnight.
         qint64 start = 0;
         qint64 end = 0;
+        // The local zone's offset from UTC when clocks do not change from
+        // steadyFrom to steadyTo, days around the month: local times there
+        // are then found without looking the zone up for each.
+        qint64 steadyFrom = 0;
+        qint64 steadyTo = 0;
+        std::optional<int> steadyOffset;
     };
 
     // Calls covered for every day of month that an occurrence covers, in

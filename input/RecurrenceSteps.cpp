@@ -204,39 +204,39 @@ std::optional<qint64> RecurrenceSteps::fixedPeriodSize() const
 }
 
 // BYSETPOS picks from all the dates of a period.
-std::vector<QDate> RecurrenceSteps::datesOfPeriod(qint64 period) const
+RecurrenceSteps::Dates RecurrenceSteps::datesOfPeriod(qint64 period) const
 {
-    std::vector<QDate> dates = allDatesOfPeriod(period);
+    Dates dates = allDatesOfPeriod(period);
     if (m_setPositions.empty())
         return dates;
-    std::vector<QDate> picked;
+    Dates picked;
     const qint64 size = qint64(dates.size());
     for (const int position : m_setPositions) {
         const qint64 index = position > 0 ? position - 1 : size + position;
         if (index >= 0 && index < size)
-            picked.push_back(dates[std::size_t(index)]);
+            picked.push_back(dates[index]);
     }
     std::sort(picked.begin(), picked.end());
     picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
     return picked;
 }
 
-std::vector<QDate> RecurrenceSteps::allDatesOfPeriod(qint64 period) const
+RecurrenceSteps::Dates RecurrenceSteps::allDatesOfPeriod(qint64 period) const
 {
     const QDate start = periodStart(period);
-    std::vector<QDate> dates;
+    Dates dates;
     switch (m_frequency) {
     case ICAL_DAILY_RECURRENCE:
         dates.push_back(start);
         break;
     case ICAL_WEEKLY_RECURRENCE:
         for (int offset = 0; offset < 7; ++offset) {
-            const QDate day = start.addDays(offset);
+            const int weekday = (m_weekStart + offset - 1) % 7 + 1;
             const bool listedDay = std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) {
-                return entry.second == day.dayOfWeek();
+                return entry.second == weekday;
             });
-            if (m_days.empty() ? day.dayOfWeek() == m_startDate.dayOfWeek() : listedDay)
-                dates.push_back(day);
+            if (m_days.empty() ? weekday == m_startDate.dayOfWeek() : listedDay)
+                dates.push_back(start.addDays(offset));
         }
         break;
     case ICAL_MONTHLY_RECURRENCE:
@@ -247,20 +247,20 @@ std::vector<QDate> RecurrenceSteps::allDatesOfPeriod(qint64 period) const
                                                 : std::find(m_months.begin(), m_months.end(), month) != m_months.end();
             if (!named)
                 continue;
-            const std::vector<QDate> inMonth = datesInMonth(start.year(), month);
-            dates.insert(dates.end(), inMonth.begin(), inMonth.end());
+            const Dates inMonth = datesInMonth(start.year(), month);
+            dates.append(inMonth.constData(), inMonth.size());
         }
         return dates;
     }
-    std::erase_if(dates, [&](QDate date) { return !keeps(date); });
+    dates.removeIf([&](QDate date) { return !keeps(date); });
     return dates;
 }
 
-std::vector<QDate> RecurrenceSteps::datesInMonth(int year, int month) const
+RecurrenceSteps::Dates RecurrenceSteps::datesInMonth(int year, int month) const
 {
     const QDate first(year, month, 1);
     const int length = first.daysInMonth();
-    std::vector<QDate> dates;
+    Dates dates;
     if (!m_months.empty() && std::find(m_months.begin(), m_months.end(), month) == m_months.end())
         return dates;
     if (m_days.empty() && m_monthDays.empty()) {
@@ -268,10 +268,13 @@ std::vector<QDate> RecurrenceSteps::datesInMonth(int year, int month) const
             dates.push_back(QDate(year, month, m_startDate.day()));
         return dates;
     }
+    // Weekdays follow from the first's: a QDate for every day of every
+    // period costs the most of laying a busy month.
+    const int firstWeekday = first.dayOfWeek();
     for (int day = 1; day <= length; ++day) {
-        const QDate date(year, month, day);
+        const int weekday = (firstWeekday + day - 2) % 7 + 1;
         const bool listedDay = m_days.empty() || std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) {
-            if (entry.second != date.dayOfWeek())
+            if (entry.second != weekday)
                 return false;
             const int fromStart = (day - 1) / 7 + 1;
             const int fromEnd = -((length - day) / 7 + 1);
@@ -281,7 +284,7 @@ std::vector<QDate> RecurrenceSteps::datesInMonth(int year, int month) const
             return monthDay == day || monthDay == day - length - 1;
         });
         if (listedDay && listedMonthDay)
-            dates.push_back(date);
+            dates.push_back(first.addDays(day - 1));
     }
     return dates;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QVarLengthArray>
 #include <functional>
 #include <libical/ical.h>
 #include <optional>
@@ -36,19 +37,23 @@ public:
     icaltimetype until() const { return m_until; }
 
 private:
+    // A period's dates, on the stack for all but yearly rules of many days:
+    // laying a month steps every rule's periods.
+    using Dates = QVarLengthArray<QDate, 32>;
+
     RecurrenceSteps(const icalrecurrencetype &rule, const icaltimetype &start);
 
     // The dates of the kth period after the start's, in order, before the
     // start and UNTIL are applied.
-    std::vector<QDate> datesOfPeriod(qint64 period) const;
-    std::vector<QDate> allDatesOfPeriod(qint64 period) const;
+    Dates datesOfPeriod(qint64 period) const;
+    Dates allDatesOfPeriod(qint64 period) const;
     // How many occurrences from the start's day on lie in the periods before
     // period, added to counted; false when they use the COUNT up or are too
     // many periods to count.
     bool countBefore(qint64 period, qint64 &counted) const;
     // The occurrences of every period but the first, when all hold as many.
     std::optional<qint64> fixedPeriodSize() const;
-    std::vector<QDate> datesInMonth(int year, int month) const;
+    Dates datesInMonth(int year, int month) const;
     bool keeps(QDate date) const;
     qint64 firstPeriodReaching(QDate day) const;
     QDate periodStart(qint64 period) const;

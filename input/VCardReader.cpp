@@ -7,33 +7,79 @@
 
 #include <QDate>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
-// One content line: group.NAME;PARAM=VALUE;...:value, unfolded.
+// The properties a card is read from; any other line may be long, as photos
+// are, and is passed over.
+enum class Property { Begin, End, FullName, Name, Birthday, Other };
+
+Property propertyOf(QByteArrayView name)
+{
+    const std::pair<QByteArrayView, Property> properties[] = {{"BEGIN", Property::Begin},
+                                                              {"END", Property::End},
+                                                              {"FN", Property::FullName},
+                                                              {"N", Property::Name},
+                                                              {"BDAY", Property::Birthday}};
+    for (const auto &[word, property] : properties) {
+        if (name.size() == word.size() && name.compare(word, Qt::CaseInsensitive) == 0)
+            return property;
+    }
+    return Property::Other;
+}
+
+// Where separator first comes outside double quotes in text, or -1.
+qsizetype indexOutsideQuotes(QByteArrayView text, char separator)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == separator && !quoted)
+            return i;
+    }
+    return -1;
+}
+
+// The part of rest up to the first semicolon outside quotes; rest keeps what
+// follows that semicolon.
+QByteArrayView takePart(QByteArrayView &rest)
+{
+    const qsizetype end = indexOutsideQuotes(rest, ';');
+    const QByteArrayView part = end < 0 ? rest : rest.first(end);
+    rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+    return part;
+}
+
+// One content line: group.NAME;PARAM=VALUE;...:value, unfolded; views of its
+// bytes, so only what a card keeps is copied.
 struct ContentLine
 {
-    QByteArray name;
-    QList<QByteArray> params;
-    QByteArray value;
+    Property property = Property::Other;
+    // The parameters, as written after the name.
+    QByteArrayView params;
+    QByteArrayView value;
 
     // The value of parameter key, or of a bare 2.1 parameter when key is
     // one of the words a bare parameter can stand for.
-    QByteArray param(const QByteArray &key) const
+    QByteArrayView param(QByteArrayView key) const
     {
-        for (const QByteArray &param : params) {
+        for (QByteArrayView rest = params; !rest.isEmpty();) {
+            const QByteArrayView param = takePart(rest);
             const qsizetype equals = param.indexOf('=');
-            if (equals >= 0 && param.first(equals).trimmed().toUpper() == key)
+            if (equals >= 0 && param.first(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
                 return param.sliced(equals + 1).trimmed();
         }
-        return QByteArray();
+        return QByteArrayView();
     }
 
-    bool hasBareParam(const QByteArray &word) const
+    bool hasBareParam(QByteArrayView word) const
     {
-        for (const QByteArray &param : params) {
-            if (param.trimmed().toUpper() == word)
+        for (QByteArrayView rest = params; !rest.isEmpty();) {
+            if (takePart(rest).trimmed().compare(word, Qt::CaseInsensitive) == 0)
                 return true;
         }
         return false;
@@ -41,80 +87,92 @@ struct ContentLine
 
     bool isQuotedPrintable() const
     {
-        return hasBareParam("QUOTED-PRINTABLE") || param("ENCODING").toUpper() == "QUOTED-PRINTABLE";
+        return hasBareParam("QUOTED-PRINTABLE")
+            || param("ENCODING").compare("QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
     }
 };
 
-QList<QByteArray> physicalLines(QByteArrayView data)
-{
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < data.size(); ++i) {
-        if (data[i] != '\r' && data[i] != '\n')
-            continue;
-        lines.append(data.sliced(start, i - start).toByteArray());
-        if (data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < data.size())
-        lines.append(data.sliced(start).toByteArray());
-    return lines;
-}
-
-// Splits at separator outside double quotes.
-QList<QByteArray> splitOutsideQuotes(const QByteArray &text, char separator)
-{
-    QList<QByteArray> parts;
-    QByteArray part;
-    bool quoted = false;
-    for (const char c : text) {
-        if (c == '"')
-            quoted = !quoted;
-        if (c == separator && !quoted) {
-            parts.append(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts.append(part);
-    return parts;
-}
-
-std::optional<ContentLine> parseLine(const QByteArray &line)
-{
-    qsizetype colon = -1;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size() && colon < 0; ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == ':' && !quoted)
-            colon = i;
-    }
-    if (colon < 0)
-        return std::nullopt;
-    QList<QByteArray> head = splitOutsideQuotes(line.first(colon), ';');
-    QByteArray name = head.takeFirst().trimmed().toUpper();
-    // Apple writes "item1.BDAY"; the group does not matter here.
-    const qsizetype dot = name.lastIndexOf('.');
-    if (dot >= 0)
-        name = name.sliced(dot + 1);
-    return ContentLine{name, head, line.sliced(colon + 1)};
-}
-
-// A logical line being joined. Its head ends at the first colon outside
-// quotes and stays as it is while lines are joined, so the colon is looked
-// for only in what was added: joining stays linear in the line's length.
-class JoinedLine
+// The lines of data as they end in CR, LF or CR LF, without their ends.
+class PhysicalLines
 {
 public:
-    explicit JoinedLine(QByteArray text)
-        : m_text(std::move(text))
+    explicit PhysicalLines(QByteArrayView data)
+        : m_data(data)
     {
     }
 
-    QByteArray &text() { return m_text; }
+    std::optional<QByteArrayView> next()
+    {
+        if (m_start >= m_data.size())
+            return std::nullopt;
+        const char *const begin = m_data.data() + m_start;
+        const char *const end = m_data.data() + m_data.size();
+        const char *const lineEnd = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+        m_start += lineEnd - begin + 1;
+        if (lineEnd != end && *lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n')
+            ++m_start;
+        return QByteArrayView(begin, lineEnd);
+    }
+
+private:
+    QByteArrayView m_data;
+    qsizetype m_start = 0;
+};
+
+std::optional<ContentLine> parseLine(QByteArrayView line)
+{
+    const qsizetype colon = indexOutsideQuotes(line, ':');
+    if (colon < 0)
+        return std::nullopt;
+    QByteArrayView params = line.first(colon);
+    QByteArrayView name = takePart(params).trimmed();
+    // Apple writes "item1.BDAY"; the group does not matter here.
+    name = name.sliced(name.lastIndexOf('.') + 1);
+    return ContentLine{propertyOf(name), params, line.sliced(colon + 1)};
+}
+
+// A logical line being joined. It stays a view of the data until a line is
+// joined to it, and is then copied into a buffer the next line reuses. Its
+// head ends at the first colon outside quotes and stays as it is while lines
+// are joined, so the colon is looked for only in what was added: joining
+// stays linear in the line's length.
+class JoinedLine
+{
+public:
+    void start(QByteArrayView line)
+    {
+        m_text = line;
+        m_inBuffer = false;
+        m_scanned = 0;
+        m_quoted = false;
+        m_quotedPrintable.reset();
+    }
+
+    QByteArrayView text() const { return m_text; }
+
+    void append(QByteArrayView line)
+    {
+        if (line.isEmpty())
+            return;
+        if (!m_inBuffer) {
+            // Shrinking keeps the room of the last joined line.
+            m_buffer.resize(0);
+            m_buffer.append(m_text);
+            m_inBuffer = true;
+        }
+        m_buffer.append(line);
+        m_text = m_buffer;
+    }
+
+    void chopLast()
+    {
+        if (m_inBuffer) {
+            m_buffer.chop(1);
+            m_text = m_buffer;
+        } else {
+            m_text.chop(1);
+        }
+    }
 
     bool isQuotedPrintable()
     {
@@ -128,7 +186,9 @@ public:
     }
 
 private:
-    QByteArray m_text;
+    QByteArrayView m_text;
+    QByteArray m_buffer;
+    bool m_inBuffer = false;
     qsizetype m_scanned = 0;
     bool m_quoted = false;
     std::optional<bool> m_quotedPrintable;
@@ -136,28 +196,39 @@ private:
 
 // Logical lines: folded lines (a leading blank or tab) joined to the line
 // before, and quoted-printable soft breaks ("=" at the end) to the line after.
-QList<QByteArray> logicalLines(QByteArrayView data)
+class LogicalLines
 {
-    QList<QByteArray> lines;
-    std::optional<JoinedLine> joined;
-    bool softBreak = false;
-    for (const QByteArray &line : physicalLines(data)) {
-        if (softBreak) {
-            joined->text().chop(1);
-            joined->text() += line;
-        } else if (joined && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-            joined->text() += line.sliced(1);
-        } else {
-            if (joined)
-                lines.append(std::move(joined->text()));
-            joined.emplace(line);
-        }
-        softBreak = joined->text().endsWith('=') && joined->isQuotedPrintable();
+public:
+    explicit LogicalLines(QByteArrayView data)
+        : m_physical(data)
+        , m_following(m_physical.next())
+    {
     }
-    if (joined)
-        lines.append(std::move(joined->text()));
-    return lines;
-}
+
+    // The next line, valid until the one after it is asked for.
+    std::optional<QByteArrayView> next()
+    {
+        if (!m_following)
+            return std::nullopt;
+        m_line.start(*m_following);
+        for (m_following = m_physical.next(); m_following; m_following = m_physical.next()) {
+            if (m_line.text().endsWith('=') && m_line.isQuotedPrintable()) {
+                m_line.chopLast();
+                m_line.append(*m_following);
+            } else if (m_following->startsWith(' ') || m_following->startsWith('\t')) {
+                m_line.append(m_following->sliced(1));
+            } else {
+                break;
+            }
+        }
+        return m_line.text();
+    }
+
+private:
+    PhysicalLines m_physical;
+    std::optional<QByteArrayView> m_following;
+    JoinedLine m_line;
+};
 
 int hexDigit(char c)
 {
@@ -170,9 +241,10 @@ int hexDigit(char c)
     return -1;
 }
 
-QByteArray decodeQuotedPrintable(const QByteArray &value)
+QByteArray decodeQuotedPrintable(QByteArrayView value)
 {
     QByteArray bytes;
+    bytes.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] == '=' && i + 2 < value.size() && hexDigit(value[i + 1]) >= 0 && hexDigit(value[i + 2]) >= 0) {
             bytes += char(hexDigit(value[i + 1]) * 16 + hexDigit(value[i + 2]));
@@ -184,20 +256,31 @@ QByteArray decodeQuotedPrintable(const QByteArray &value)
     return bytes;
 }
 
-QString decodeCharset(const QByteArray &bytes, const QByteArray &charset)
+QString decodeCharset(QByteArrayView bytes, QByteArrayView charset)
 {
-    const QByteArray name = charset.toUpper();
-    if (name == "ISO-8859-1" || name == "LATIN1")
+    const auto named = [&](QByteArrayView name) { return charset.compare(name, Qt::CaseInsensitive) == 0; };
+    if (named("ISO-8859-1") || named("LATIN1"))
         return QString::fromLatin1(bytes);
-    if (name == "WINDOWS-1252" || name == "CP1252")
+    if (named("WINDOWS-1252") || named("CP1252"))
         return ControlFileText::fromWindows1252(bytes);
     return ControlFileText::isValidUtf8(bytes) ? QString::fromUtf8(bytes) : ControlFileText::fromWindows1252(bytes);
 }
 
 QString textValue(const ContentLine &line)
 {
-    const QByteArray bytes = line.isQuotedPrintable() ? decodeQuotedPrintable(line.value) : line.value;
-    return decodeCharset(bytes, line.param("CHARSET"));
+    if (line.isQuotedPrintable())
+        return decodeCharset(decodeQuotedPrintable(line.value), line.param("CHARSET"));
+    return decodeCharset(line.value, line.param("CHARSET"));
+}
+
+// Whether a BEGIN or END line names a card. Nearly all say "VCARD" in ASCII,
+// which reads the same in every charset, so only other values are decoded.
+bool namesCard(const ContentLine &line)
+{
+    const bool ascii = std::all_of(line.value.begin(), line.value.end(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii && !line.isQuotedPrintable())
+        return line.value.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0;
+    return textValue(line).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
 }
 
 // Undoes the backslash escapes of 3.0 and 4.0 values; a line break becomes a
@@ -205,6 +288,7 @@ QString textValue(const ContentLine &line)
 QString unescape(QStringView text)
 {
     QString plain;
+    plain.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\\' || i + 1 == text.size()) {
             plain += text[i];
@@ -300,8 +384,7 @@ class CardCollector
 public:
     void take(const ContentLine &line)
     {
-        const QString value = textValue(line);
-        if (line.name == "BEGIN" && value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0) {
+        if (line.property == Property::Begin && namesCard(line)) {
             if (m_inCard)
                 throw CalendarFileError(Refusal::Reason::CardInsideCard);
             m_inCard = true;
@@ -309,13 +392,13 @@ public:
             m_fullName.clear();
             m_name.clear();
             m_birthday.reset();
-        } else if (line.name == "END" && value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0) {
+        } else if (line.property == Property::End && namesCard(line)) {
             if (!m_inCard)
                 throw CalendarFileError(Refusal::Reason::CardNeverBegun);
             m_inCard = false;
             finishCard();
         } else if (m_inCard) {
-            takeProperty(line, value);
+            takeProperty(line);
         }
     }
 
@@ -336,16 +419,17 @@ public:
     }
 
 private:
-    void takeProperty(const ContentLine &line, const QString &value)
+    void takeProperty(const ContentLine &line)
     {
-        if (line.name == "FN") {
-            m_fullName = unescape(value).trimmed();
-        } else if (line.name == "N") {
-            m_name = structuredName(value);
-        } else if (line.name == "BDAY" && line.param("VALUE").toUpper() != "TEXT") {
-            m_birthday = birthdayOf(value);
+        if (line.property == Property::FullName) {
+            m_fullName = unescape(textValue(line)).trimmed();
+        } else if (line.property == Property::Name) {
+            m_name = textValue(line);
+        } else if (line.property == Property::Birthday
+                   && line.param("VALUE").compare("TEXT", Qt::CaseInsensitive) != 0) {
+            m_birthday = birthdayOf(textValue(line));
             // Apple marks a birthday without a year by a stand-in year.
-            const QByteArray omitted = line.param("X-APPLE-OMIT-YEAR");
+            const QByteArrayView omitted = line.param("X-APPLE-OMIT-YEAR");
             if (m_birthday && !omitted.isEmpty() && omitted.toInt() == m_birthday->year)
                 m_birthday->year = 0;
         }
@@ -359,42 +443,38 @@ private:
             m_contents.leaveOut(tooLong());
             return;
         }
-        const QString name = m_fullName.isEmpty() ? m_name : m_fullName;
-        if (!m_birthday || name.isEmpty())
+        if (!m_birthday)
+            return;
+        const QString name = m_fullName.isEmpty() ? structuredName(m_name) : m_fullName;
+        if (name.isEmpty())
             return;
         m_birthday->name = name;
-        m_contents.birthdays.push_back(*m_birthday);
+        m_contents.birthdays.push_back(std::move(*m_birthday));
     }
 
     bool m_inCard = false;
     bool m_tooLong = false;
     QString m_fullName;
+    // The value of N, made a name only when the card has no FN.
     QString m_name;
     std::optional<Birthday> m_birthday;
     CalendarContents m_contents;
 };
-
-// The lines a card is read from; any other may be long, as photos are.
-bool isReadLine(const ContentLine &line)
-{
-    for (const char *name : {"BEGIN", "END", "FN", "N", "BDAY"}) {
-        if (line.name == name)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
 CalendarContents VCardReader::read(QByteArrayView data)
 {
     CardCollector cards;
-    for (const QByteArray &line : logicalLines(data)) {
+    LogicalLines lines(data);
+    while (const std::optional<QByteArrayView> line = lines.next()) {
         // Lines without a colon are the base64 runs of 2.1 photos.
-        const std::optional<ContentLine> parsed = parseLine(line);
-        if (parsed && line.size() > maxCalendarLineBytes && isReadLine(*parsed))
+        const std::optional<ContentLine> parsed = parseLine(*line);
+        if (!parsed || parsed->property == Property::Other)
+            continue;
+        if (line->size() > maxCalendarLineBytes)
             cards.takeTooLong();
-        else if (parsed)
+        else
             cards.take(*parsed);
     }
     return cards.result();
