@@ -21,16 +21,16 @@ constexpr qint64 sniffBytes = 4096;
 enum class Kind { None, ICalendar, VCard };
 
 // UTF-16 files become UTF-8; UTF-8 and 8-bit files stay as they are. The
-// byte-order mark goes.
-QByteArray asUtf8(QByteArrayView data)
+// byte-order mark goes. The bytes are taken, not copied: a file may be 16 MB.
+QByteArray asUtf8(QByteArray data)
 {
     if (data.startsWith("\xFF\xFE"))
-        return QString(QStringDecoder(QStringDecoder::Utf16LE).decode(data.sliced(2))).toUtf8();
+        return QString(QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(data).sliced(2))).toUtf8();
     if (data.startsWith("\xFE\xFF"))
-        return QString(QStringDecoder(QStringDecoder::Utf16BE).decode(data.sliced(2))).toUtf8();
+        return QString(QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(data).sliced(2))).toUtf8();
     if (data.startsWith("\xEF\xBB\xBF"))
-        return data.sliced(3).toByteArray();
-    return data.toByteArray();
+        data.remove(0, 3);
+    return data;
 }
 
 // Old Macintosh files end their lines with CR alone; libical splits at LF.
@@ -45,9 +45,9 @@ QByteArray withLineFeeds(QByteArray text)
 }
 
 // The text as UTF-8 with LF or CR LF line ends.
-QByteArray asText(QByteArrayView data)
+QByteArray asText(QByteArray data)
 {
-    return withLineFeeds(asUtf8(data));
+    return withLineFeeds(asUtf8(std::move(data)));
 }
 
 Kind kindOfText(QByteArrayView text)
@@ -63,9 +63,9 @@ Kind kindOfText(QByteArrayView text)
     return Kind::None;
 }
 
-CalendarContents contentsOf(QByteArrayView data)
+CalendarContents contentsOf(QByteArray data)
 {
-    const QByteArray text = asText(data);
+    const QByteArray text = asText(std::move(data));
     CalendarContents contents;
     switch (kindOfText(text)) {
     case Kind::ICalendar:
@@ -128,7 +128,7 @@ void noteLeftOut(const CalendarContents &contents, const QString &path, std::vec
 
 bool isCalendarData(QByteArrayView data)
 {
-    return kindOfText(asText(data)) != Kind::None;
+    return kindOfText(asText(data.toByteArray())) != Kind::None;
 }
 
 bool isCalendarFile(const QString &path)
@@ -140,7 +140,7 @@ bool isCalendarFile(const QString &path)
 CalendarFileRead readCalendarData(QByteArrayView data, const QTimeZone &local)
 {
     try {
-        CalendarContents contents = contentsOf(data);
+        CalendarContents contents = contentsOf(data.toByteArray());
         std::vector<LeftOutEntries> leftOut;
         noteLeftOut(contents, QString(), leftOut);
         return attach(std::move(contents), local, std::move(leftOut));

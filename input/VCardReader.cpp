@@ -285,8 +285,11 @@ bool namesCard(const ContentLine &line)
 
 // Undoes the backslash escapes of 3.0 and 4.0 values; a line break becomes a
 // blank, since a note is one line.
-QString unescape(QStringView text)
+QString unescape(const QString &text)
 {
+    // Most values have no escapes; they are kept, shared, not copied.
+    if (!text.contains(u'\\'))
+        return text;
     QString plain;
     plain.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -78,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"CardInsideACard", "BEGIN:VCARD\r\nFN:Ann\r\nBEGIN:VCARD\r\nEND:VCARD\r\nEND:VCARD\r\n",
                    {Refusal::Reason::CardInsideCard, ""}},
         RefusalRow{"CardEndedTwice", "BEGIN:VCARD\r\nFN:Ann\r\nEND:VCARD\r\nEND:VCARD\r\n",
-                   {Refusal::Reason::CardNeverBegun, ""}}),
+                   {Refusal::Reason::CardNeverBegun, ""}},
+        RefusalRow{"CardNameFoldedPastTheLongestLine",
+                   "BEGIN:VCARD\r\nFN:" + QByteArray(40000, 'x') + "\r\n " + QByteArray(40000, 'x')
+                       + "\r\nBDAY:1990-01-15\r\nEND:VCARD\r\n",
+                   {Refusal::Reason::LineTooLong, ""}}),
     RowName());
 
 QByteArray utf16(const char16_t *text)
