@@ -3,9 +3,7 @@
 
 #include <QDateTime>
 #include <algorithm>
-#include <array>
 #include <limits>
-#include <set>
 
 namespace {
 
@@ -84,6 +82,20 @@ std::optional<int> offsetBetween(const QTimeZone &zone, qint64 from, qint64 to)
     return zone.offsetFromUtc(first);
 }
 
+// The zone's offset from UTC when its clocks do not change between from and
+// to. Real zones change at most twice a year, so a look every six hours
+// finds any change.
+std::optional<int> steadyOffsetOf(const icaltimezone *zone, qint64 from, qint64 to)
+{
+    constexpr qint64 step = 6 * 60 * 60;
+    const int offset = offsetAt(zone, from);
+    for (qint64 at = from + step; at < to + step; at += step) {
+        if (offsetAt(zone, std::min(at, to)) != offset)
+            return std::nullopt;
+    }
+    return offset;
+}
+
 // The rule's own kind of time at seconds since the epoch.
 icaltimetype timeLike(const icaltimetype &start, qint64 seconds)
 {
@@ -96,74 +108,97 @@ icaltimetype timeLike(const icaltimetype &start, qint64 seconds)
 class DayCollector
 {
 public:
-    DayCollector(const ICalendarEvent::Month &month, bool onePerDay)
+    DayCollector(const ICalendarEvent::Month &month, qint64 duration, bool onePerDay)
         : m_month(month)
+        , m_duration(duration)
         , m_onePerDay(onePerDay)
     {
     }
 
-    // The start, an RDATE and a rule may give one instance more than once.
-    void lay(const icaltimetype &occurrence, qint64 seconds, qint64 duration)
+    void lay(const icaltimetype &occurrence, qint64 seconds)
     {
-        if (occurrence.is_date) {
-            const QDate day = dateOf(occurrence);
-            const qint64 days = std::max<qint64>(1, duration / secondsPerDay);
-            cover(day, day.addDays(days - 1));
+        if (!occurrence.is_date) {
+            m_timed.push_back({seconds, occurrence});
             return;
         }
-        if (!m_laid.insert(seconds).second)
-            return;
-        const auto [start, end] = localSpan(occurrence, seconds, duration);
-        QDate lastDay = end.date();
-        // An event that ends at midnight does not reach the next day.
-        if (duration > 0 && end.time() == QTime(0, 0))
-            lastDay = lastDay.addDays(-1);
-        if (start.date() >= m_month.first && start.date() <= m_month.last)
-            m_starts[start.date().day() - 1].push_back(start.time());
-        cover(start.date().addDays(1), lastDay);
+        const QDate day = dateOf(occurrence);
+        const qint64 days = std::max<qint64>(1, m_duration / secondsPerDay);
+        cover(day, day.addDays(days - 1));
     }
 
     // Every instance that starts on a day prints with its time; a day it
     // merely covers prints once, without one.
     void report(const std::function<void(QDate, std::optional<QTime>)> &covered)
     {
+        const std::vector<std::pair<QDate, QTime>> starts = localStarts();
+        if (starts.empty() && !m_covered.any())
+            return;
+        auto next = starts.begin();
         for (QDate day = m_month.first; day <= m_month.last; day = day.addDays(1)) {
-            std::vector<QTime> &starts = m_starts[day.day() - 1];
-            std::sort(starts.begin(), starts.end());
-            if (m_onePerDay && starts.size() > 1)
-                starts.resize(1);
-            for (const QTime time : starts)
-                covered(day, time);
-            if (starts.empty() && m_covered[day.day() - 1])
+            const bool starting = next != starts.end() && next->first == day;
+            for (bool first = true; next != starts.end() && next->first == day; ++next, first = false) {
+                if (first || !m_onePerDay)
+                    covered(day, next->second);
+            }
+            if (!starting && m_covered[size_t(day.day() - 1)])
                 covered(day, std::nullopt);
         }
     }
 
 private:
+    struct Timed
+    {
+        qint64 seconds = 0;
+        icaltimetype occurrence;
+    };
+
+    // The start, an RDATE and a rule may give one instance more than once:
+    // it prints once.
+    std::vector<std::pair<QDate, QTime>> localStarts()
+    {
+        std::sort(m_timed.begin(), m_timed.end(), [](const Timed &a, const Timed &b) { return a.seconds < b.seconds; });
+        m_timed.erase(std::unique(m_timed.begin(), m_timed.end(),
+                                  [](const Timed &a, const Timed &b) { return a.seconds == b.seconds; }),
+                      m_timed.end());
+        std::vector<std::pair<QDate, QTime>> starts;
+        for (const Timed &timed : m_timed) {
+            const auto [start, end] = localSpan(timed.occurrence, timed.seconds);
+            QDate lastDay = end.date();
+            // An event that ends at midnight does not reach the next day.
+            if (m_duration > 0 && end.time() == QTime(0, 0))
+                lastDay = lastDay.addDays(-1);
+            if (start.date() >= m_month.first && start.date() <= m_month.last)
+                starts.emplace_back(start.date(), start.time());
+            cover(start.date().addDays(1), lastDay);
+        }
+        std::sort(starts.begin(), starts.end());
+        return starts;
+    }
+
     // Local start and end of an occurrence.
-    std::pair<QDateTime, QDateTime> localSpan(const icaltimetype &occurrence, qint64 seconds, qint64 duration) const
+    std::pair<QDateTime, QDateTime> localSpan(const icaltimetype &occurrence, qint64 seconds) const
     {
         // A floating time lies within a day of its instant.
         const qint64 slack = occurrence.zone ? 0 : secondsPerDay;
         if (m_month.steadyOffset && seconds - slack >= m_month.steadyFrom && seconds + slack <= m_month.steadyTo) {
             const qint64 offset = occurrence.zone ? *m_month.steadyOffset : 0;
-            return {utcClock(seconds + offset), utcClock(seconds + duration + offset)};
+            return {utcClock(seconds + offset), utcClock(seconds + m_duration + offset)};
         }
         const QDateTime start = localDateTime(occurrence, seconds, m_month.local);
-        return {start, start.addSecs(duration)};
+        return {start, start.addSecs(m_duration)};
     }
 
     void cover(QDate from, QDate to)
     {
         for (QDate day = std::max(from, m_month.first); day <= std::min(to, m_month.last); day = day.addDays(1))
-            m_covered[day.day() - 1] = true;
+            m_covered.set(size_t(day.day() - 1));
     }
 
     const ICalendarEvent::Month &m_month;
+    qint64 m_duration;
     bool m_onePerDay;
-    std::set<qint64> m_laid;
-    std::array<std::vector<QTime>, 31> m_starts;
-    std::array<bool, 31> m_covered{};
+    std::vector<Timed> m_timed;
+    std::bitset<31> m_covered;
 };
 
 // libical's occurrences up to seconds to, started near seconds from.
@@ -251,12 +286,41 @@ void stepEvenly(const icalrecurrencetype &rule, const icaltimetype &start, const
     }
 }
 
-bool sameInstance(const icaltimetype &excluded, const icaltimetype &occurrence)
+// EXDATEs and moved instances: a date leaves out the instances of its day,
+// a time the one at its instant. Looked up, not compared one by one: a file
+// may list thousands.
+class Exclusions
 {
-    if (excluded.is_date || occurrence.is_date)
-        return dateOf(excluded) == dateOf(occurrence);
-    return ICalendarEvent::absoluteSeconds(excluded) == ICalendarEvent::absoluteSeconds(occurrence);
-}
+public:
+    explicit Exclusions(const std::vector<icaltimetype> &exdates)
+    {
+        for (const icaltimetype &excluded : exdates) {
+            m_days.push_back(dateOf(excluded));
+            if (excluded.is_date)
+                m_wholeDays.push_back(dateOf(excluded));
+            else
+                m_instants.push_back(ICalendarEvent::absoluteSeconds(excluded));
+        }
+        std::sort(m_days.begin(), m_days.end());
+        std::sort(m_wholeDays.begin(), m_wholeDays.end());
+        std::sort(m_instants.begin(), m_instants.end());
+    }
+
+    // at is the occurrence's seconds since the epoch.
+    bool excludes(const icaltimetype &occurrence, qint64 at) const
+    {
+        const QDate day = dateOf(occurrence);
+        if (occurrence.is_date)
+            return std::binary_search(m_days.begin(), m_days.end(), day);
+        return std::binary_search(m_instants.begin(), m_instants.end(), at)
+               || std::binary_search(m_wholeDays.begin(), m_wholeDays.end(), day);
+    }
+
+private:
+    std::vector<QDate> m_days;
+    std::vector<QDate> m_wholeDays;
+    std::vector<qint64> m_instants;
+};
 
 } // namespace
 
@@ -290,6 +354,21 @@ qint64 ICalendarEvent::absoluteSeconds(const icaltimetype &time)
     return local - before;
 }
 
+qint64 ICalendarEvent::Month::secondsOf(const icaltimetype &time) const
+{
+    if (time.is_date || !time.zone || icaltime_is_utc(time))
+        return absoluteSeconds(time);
+    auto known = m_zoneOffsets.find(time.zone);
+    if (known == m_zoneOffsets.end())
+        known = m_zoneOffsets.emplace(time.zone, steadyOffsetOf(time.zone, steadyFrom - margin, steadyTo + margin)).first;
+    icaltimetype fields = time;
+    fields.zone = nullptr;
+    const qint64 local = icaltime_as_timet(fields);
+    if (known->second && local >= steadyFrom && local <= steadyTo)
+        return local - *known->second;
+    return absoluteSeconds(time);
+}
+
 ICalendarEvent::Month::Month(int year, int month, const QTimeZone &local)
     : first(year, month, 1)
     , last(year, month, first.daysInMonth())
@@ -308,16 +387,12 @@ void ICalendarEvent::forEachDay(const Month &month, const std::function<void(QDa
     const qint64 to = month.end + margin;
     if (spanEnd < from || spanStart > to)
         return;
-    DayCollector days(month, std::any_of(rules.begin(), rules.end(), repeatsWithinADay));
+    DayCollector days(month, duration, std::any_of(rules.begin(), rules.end(), repeatsWithinADay));
+    const Exclusions exclusions(exdates);
     const auto take = [&](const icaltimetype &occurrence) {
-        const qint64 at = absoluteSeconds(occurrence);
-        if (at < from || at > to)
-            return;
-        for (const icaltimetype &excluded : exdates) {
-            if (sameInstance(excluded, occurrence))
-                return;
-        }
-        days.lay(occurrence, at, duration);
+        const qint64 at = month.secondsOf(occurrence);
+        if (at >= from && at <= to && !exclusions.excludes(occurrence, at))
+            days.lay(occurrence, at);
     };
     take(start);
     for (const icaltimetype &rdate : rdates)

@@ -11,6 +11,7 @@
 #include <functional>
 #include <libical/ical.h>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // One event of a calendar file, ready to be laid on any month: its start in
@@ -61,6 +62,14 @@ struct ICalendarEvent
         qint64 steadyFrom = 0;
         qint64 steadyTo = 0;
         std::optional<int> steadyOffset;
+
+        // absoluteSeconds of a time laid on the month. An event's zone whose
+        // clocks do not change around the month is looked up once, not for
+        // each of the tens of thousands of occurrences a busy month has.
+        qint64 secondsOf(const icaltimetype &time) const;
+
+    private:
+        mutable std::unordered_map<const icaltimezone *, std::optional<int>> m_zoneOffsets;
     };
 
     // Calls covered for every day of month that an occurrence covers, in
