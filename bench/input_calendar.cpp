@@ -163,6 +163,32 @@ void BM_NotesOfMonth(benchmark::State &state)
     state.counters["peakRssMB"] = peakMegabytes();
 }
 
+// The parts of the whole-process figure below: reading the 10,000 recurring
+// events, and laying one month of them.
+void BM_ReadRecurring(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = writtenFile(dir, QStringLiteral("repeats.ics"), recurringCalendar(10000));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCalendarFile(path, Berlin));
+}
+
+void BM_NotesOfRecurringMonth(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = writtenFile(dir, QStringLiteral("repeats.ics"), recurringCalendar(10000));
+    const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A fresh read: the notes of the month last laid are kept.
+        const CalendarFileRead read = readCalendarFile(path, Berlin);
+        state.ResumeTiming();
+        DayNotes strNotes;
+        read.events->addNotes(strNotes, 2027, 6, locale);
+        benchmark::DoNotOptimize(strNotes);
+    }
+}
+
 void BM_ReadCountedRules(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -212,6 +238,8 @@ void BM_RecurringMonthBesidePlainPage(benchmark::State &state)
 BENCHMARK(BM_ReadAddressBook)->ArgName("contacts")->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCalendar)->ArgName("events")->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NotesOfMonth)->ArgName("month")->Arg(1)->Arg(6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRecurring)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NotesOfRecurringMonth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCountedRules)->ArgName("events")->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecurringMonthBesidePlainPage)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -59,7 +59,8 @@ CalendarEvents::MonthNotes CalendarEvents::notesOf(int year, int month, const QL
     }
     for (const ICalendarEvent &event : m_contents.events) {
         event.forEachDay(days, [&](QDate day, std::optional<QTime> start) {
-            notes.push_back({day.day(), start ? start->msecsSinceStartOfDay() : -1, nullptr, &event.summary});
+            notes.push_back({int(days.first.daysTo(day)) + 1, start ? start->msecsSinceStartOfDay() : -1, nullptr,
+                             &event.summary});
         });
     }
     std::stable_sort(notes.begin(), notes.end(), [](const DayNote &a, const DayNote &b) {

@@ -36,10 +36,9 @@ QByteArray asUtf8(QByteArray data)
 // Old Macintosh files end their lines with CR alone; libical splits at LF.
 QByteArray withLineFeeds(QByteArray text)
 {
-    char *bytes = text.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (bytes[i] == '\r' && (i + 1 == text.size() || bytes[i + 1] != '\n'))
-            bytes[i] = '\n';
+    for (qsizetype i = text.indexOf('\r'); i >= 0; i = text.indexOf('\r', i + 1)) {
+        if (i + 1 == text.size() || text[i + 1] != '\n')
+            text[i] = '\n';
     }
     return text;
 }

@@ -131,6 +131,8 @@ QByteArray EventText::Property::text() const
 
 EventText::EventText(QByteArrayView text)
 {
+    // Calendar programs write a handful of properties an event.
+    m_properties.reserve(8);
     // Depth 1 is the event's own; its alarms lie deeper.
     int depth = 0;
     for (qsizetype begin = 0; begin < text.size();) {

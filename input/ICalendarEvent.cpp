@@ -130,17 +130,19 @@ public:
     // merely covers prints once, without one.
     void report(const std::function<void(QDate, std::optional<QTime>)> &covered)
     {
-        const std::vector<std::pair<QDate, QTime>> starts = localStarts();
+        const std::vector<std::pair<qint64, QTime>> starts = localStarts();
         if (starts.empty() && !m_covered.any())
             return;
         auto next = starts.begin();
-        for (QDate day = m_month.first; day <= m_month.last; day = day.addDays(1)) {
-            const bool starting = next != starts.end() && next->first == day;
-            for (bool first = true; next != starts.end() && next->first == day; ++next, first = false) {
+        const qint64 days = m_month.first.daysTo(m_month.last) + 1;
+        for (qint64 index = 0; index < days; ++index) {
+            const QDate day = m_month.first.addDays(index);
+            const bool starting = next != starts.end() && next->first == index;
+            for (bool first = true; next != starts.end() && next->first == index; ++next, first = false) {
                 if (first || !m_onePerDay)
                     covered(day, next->second);
             }
-            if (!starting && m_covered[size_t(day.day() - 1)])
+            if (!starting && m_covered[size_t(index)])
                 covered(day, std::nullopt);
         }
     }
@@ -154,13 +156,14 @@ private:
 
     // The start, an RDATE and a rule may give one instance more than once:
     // it prints once.
-    std::vector<std::pair<QDate, QTime>> localStarts()
+    // Days counted from the month's first, and local start times, in order.
+    std::vector<std::pair<qint64, QTime>> localStarts()
     {
         std::sort(m_timed.begin(), m_timed.end(), [](const Timed &a, const Timed &b) { return a.seconds < b.seconds; });
         m_timed.erase(std::unique(m_timed.begin(), m_timed.end(),
                                   [](const Timed &a, const Timed &b) { return a.seconds == b.seconds; }),
                       m_timed.end());
-        std::vector<std::pair<QDate, QTime>> starts;
+        std::vector<std::pair<qint64, QTime>> starts;
         for (const Timed &timed : m_timed) {
             const auto [start, end] = localSpan(timed.occurrence, timed.seconds);
             QDate lastDay = end.date();
@@ -168,7 +171,7 @@ private:
             if (m_duration > 0 && end.time() == QTime(0, 0))
                 lastDay = lastDay.addDays(-1);
             if (start.date() >= m_month.first && start.date() <= m_month.last)
-                starts.emplace_back(start.date(), start.time());
+                starts.emplace_back(m_month.first.daysTo(start.date()), start.time());
             cover(start.date().addDays(1), lastDay);
         }
         std::sort(starts.begin(), starts.end());
@@ -191,7 +194,7 @@ private:
     void cover(QDate from, QDate to)
     {
         for (QDate day = std::max(from, m_month.first); day <= std::min(to, m_month.last); day = day.addDays(1))
-            m_covered.set(size_t(day.day() - 1));
+            m_covered.set(size_t(m_month.first.daysTo(day)));
     }
 
     const ICalendarEvent::Month &m_month;

@@ -42,16 +42,15 @@ bool isLine(QByteArrayView line, QByteArrayView name)
     return line.trimmed().compare(name, Qt::CaseInsensitive) == 0;
 }
 
-// The event's SUMMARY, when written without parameters, names it.
-QString summaryOf(QByteArrayView line)
+bool isSummary(QByteArrayView line)
 {
-    if (!line.startsWith("SUMMARY:") && !line.startsWith("summary:"))
-        return QString();
-    return QString::fromUtf8(line.sliced(8)).simplified();
+    return line.startsWith("SUMMARY:") || line.startsWith("summary:");
 }
 
-Refusal tooLong(const QString &name)
+// The event's SUMMARY, when written without parameters, names it.
+Refusal tooLong(QByteArrayView summary)
 {
+    const QString name = isSummary(summary) ? QString::fromUtf8(summary.sliced(8)).simplified() : QString();
     return Refusal{Refusal::Subject::Calendar, Refusal::Reason::LineTooLong, QString(), name};
 }
 
@@ -72,16 +71,16 @@ public:
         if (!m_inEvent && m_depth > 0 && isLine(line.text, "BEGIN:VEVENT")) {
             m_inEvent = true;
             m_eventTooLong = false;
-            m_summary.clear();
+            m_summary = {};
             m_eventBegin = begin;
-        } else if (m_inEvent && !isTooLong && m_summary.isEmpty()) {
-            m_summary = summaryOf(line.text);
+        } else if (m_inEvent && !isTooLong && m_summary.isEmpty() && isSummary(line.text)) {
+            m_summary = line.text;
         }
         if (!m_inEvent) {
             countCalendars(line.text);
             countObservances(line.text);
             if (isTooLong)
-                m_contents.leaveOut(tooLong(QString()));
+                m_contents.leaveOut(tooLong({}));
             else
                 m_parts.frame += line.text;
             return;
@@ -147,7 +146,7 @@ private:
     int m_depth = 0;
     bool m_inEvent = false;
     bool m_eventTooLong = false;
-    QString m_summary;
+    QByteArrayView m_summary;
     qsizetype m_eventBegin = 0;
     QString m_zone;
     int m_observances = 0;

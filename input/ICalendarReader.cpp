@@ -43,11 +43,53 @@ bool isRealTime(const icaltimetype &time)
                             && time.second >= 0 && time.second <= 60);
 }
 
+// The digits at from, or -1.
+int digits(QByteArrayView text, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// 20270311, 20270311T103000 or 20270311T103000Z, as calendar programs write
+// them, read without libical's scanf.
+std::optional<icaltimetype> basicTime(QByteArrayView text)
+{
+    const bool isDate = text.size() == 8;
+    const bool isUtc = text.size() == 16 && text[15] == 'Z';
+    if (!isDate && text.size() != 15 && !isUtc)
+        return std::nullopt;
+    icaltimetype time = icaltime_null_time();
+    time.year = digits(text, 0, 4);
+    time.month = digits(text, 4, 2);
+    time.day = digits(text, 6, 2);
+    time.is_date = isDate;
+    if (!isDate) {
+        if (text[8] != 'T')
+            return std::nullopt;
+        time.hour = digits(text, 9, 2);
+        time.minute = digits(text, 11, 2);
+        time.second = digits(text, 13, 2);
+    }
+    if (std::min({time.year, time.month, time.day, time.hour, time.minute, time.second}) < 0)
+        return std::nullopt;
+    if (isUtc)
+        time.zone = icaltimezone_get_utc_timezone();
+    return time;
+}
+
 // A date or time as written; of a period, its start.
 icaltimetype timeOf(QByteArrayView value)
 {
     const qsizetype slash = value.indexOf('/');
-    return icaltime_from_string(nulTerminated(slash < 0 ? value : value.first(slash)).constData());
+    const QByteArrayView text = (slash < 0 ? value : value.first(slash)).trimmed();
+    if (const std::optional<icaltimetype> time = basicTime(text))
+        return *time;
+    return icaltime_from_string(text.toByteArray().constData());
 }
 
 // Each date or time of a list (RDATE, EXDATE); none when one cannot be
@@ -121,9 +163,10 @@ public:
     void read(QByteArrayView text, CalendarContents &contents)
     {
         const EventText event(text);
+        const QByteArray uid = uidOf(event);
         try {
-            collectOverride(event);
-            readEvent(event, contents);
+            collectOverride(event, uid);
+            readEvent(event, uid, contents);
         } catch (const CalendarFileError &error) {
             contents.leaveOut(error.refusal());
         }
@@ -170,10 +213,9 @@ private:
         return zone;
     }
 
-    void collectOverride(const EventText &event)
+    void collectOverride(const EventText &event, const QByteArray &uid)
     {
         const Property *recurrenceId = event.first("RECURRENCE-ID");
-        const QByteArray uid = uidOf(event);
         if (!recurrenceId || uid.isEmpty())
             return;
         const icaltimetype instance = timeOf(recurrenceId->value());
@@ -181,7 +223,7 @@ private:
             m_overrides[uid].push_back(zoned(*recurrenceId, instance));
     }
 
-    void readEvent(const EventText &event, CalendarContents &contents)
+    void readEvent(const EventText &event, const QByteArray &uid, CalendarContents &contents)
     {
         const Property *status = event.first("STATUS");
         if (status && status->value().trimmed().compare("CANCELLED", Qt::CaseInsensitive) == 0)
@@ -203,7 +245,6 @@ private:
         read.exdates = realTimes(event, "EXDATE", read.summary);
         setSpan(read);
         contents.events.push_back(std::move(read));
-        const QByteArray uid = uidOf(event);
         if (!uid.isEmpty() && !event.first("RECURRENCE-ID"))
             m_series.emplace_back(contents.events.size() - 1, uid);
     }
