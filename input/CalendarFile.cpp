@@ -36,9 +36,18 @@ QByteArray asUtf8(QByteArray data)
 // Old Macintosh files end their lines with CR alone; libical splits at LF.
 QByteArray withLineFeeds(QByteArray text)
 {
-    for (qsizetype i = text.indexOf('\r'); i >= 0; i = text.indexOf('\r', i + 1)) {
-        if (i + 1 == text.size() || text[i + 1] != '\n')
-            text[i] = '\n';
+    const auto isLone = [&](qsizetype i) { return i + 1 == text.size() || text.at(i + 1) != '\n'; };
+    const char *bytes = text.constData();
+    qsizetype i = 0;
+    while (i < text.size() && (bytes[i] != '\r' || !isLone(i)))
+        ++i;
+    // Most files have none, and are not copied.
+    if (i == text.size())
+        return text;
+    char *written = text.data();
+    for (; i < text.size(); ++i) {
+        if (written[i] == '\r' && isLone(i))
+            written[i] = '\n';
     }
     return text;
 }

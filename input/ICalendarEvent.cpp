@@ -63,13 +63,18 @@ QDate utcDate(qint64 seconds)
     return QDate(1970, 1, 1).addDays(seconds >= 0 ? seconds / secondsPerDay : -((-seconds + secondsPerDay - 1) / secondsPerDay));
 }
 
-// A time at seconds since the epoch on a clock that keeps UTC, without the
-// zone lookups of a QDateTime in UTC.
-QDateTime utcClock(qint64 seconds)
+struct LocalTime
+{
+    QDate date;
+    QTime time;
+};
+
+// A time at seconds since the epoch on a clock that keeps UTC, without a
+// QDateTime's zone lookups.
+LocalTime utcClock(qint64 seconds)
 {
     const QDate day = utcDate(seconds);
-    return QDateTime(day, QTime::fromMSecsSinceStartOfDay(int(seconds - QDate(1970, 1, 1).daysTo(day) * secondsPerDay) * 1000),
-                     QTimeZone::utc());
+    return {day, QTime::fromMSecsSinceStartOfDay(int(seconds - QDate(1970, 1, 1).daysTo(day) * secondsPerDay) * 1000)};
 }
 
 // The zone's offset from UTC when clocks do not change between from and to.
@@ -166,20 +171,20 @@ private:
         std::vector<std::pair<qint64, QTime>> starts;
         for (const Timed &timed : m_timed) {
             const auto [start, end] = localSpan(timed.occurrence, timed.seconds);
-            QDate lastDay = end.date();
+            QDate lastDay = end.date;
             // An event that ends at midnight does not reach the next day.
-            if (m_duration > 0 && end.time() == QTime(0, 0))
+            if (m_duration > 0 && end.time == QTime(0, 0))
                 lastDay = lastDay.addDays(-1);
-            if (start.date() >= m_month.first && start.date() <= m_month.last)
-                starts.emplace_back(m_month.first.daysTo(start.date()), start.time());
-            cover(start.date().addDays(1), lastDay);
+            if (start.date >= m_month.first && start.date <= m_month.last)
+                starts.emplace_back(m_month.first.daysTo(start.date), start.time);
+            cover(start.date.addDays(1), lastDay);
         }
         std::sort(starts.begin(), starts.end());
         return starts;
     }
 
     // Local start and end of an occurrence.
-    std::pair<QDateTime, QDateTime> localSpan(const icaltimetype &occurrence, qint64 seconds) const
+    std::pair<LocalTime, LocalTime> localSpan(const icaltimetype &occurrence, qint64 seconds) const
     {
         // A floating time lies within a day of its instant.
         const qint64 slack = occurrence.zone ? 0 : secondsPerDay;
@@ -188,7 +193,8 @@ private:
             return {utcClock(seconds + offset), utcClock(seconds + m_duration + offset)};
         }
         const QDateTime start = localDateTime(occurrence, seconds, m_month.local);
-        return {start, start.addSecs(m_duration)};
+        const QDateTime end = start.addSecs(m_duration);
+        return {{start.date(), start.time()}, {end.date(), end.time()}};
     }
 
     void cover(QDate from, QDate to)

@@ -136,9 +136,7 @@ void RecurrenceSteps::forEach(QDate first, QDate last, const std::function<void(
             if (date > last)
                 return;
             icaltimetype occurrence = m_start;
-            occurrence.year = date.year();
-            occurrence.month = date.month();
-            occurrence.day = date.day();
+            date.getDate(&occurrence.year, &occurrence.month, &occurrence.day);
             if (!icaltime_is_null_time(m_until) && icaltime_compare(occurrence, m_until) > 0)
                 return;
             take(occurrence);
@@ -156,9 +154,9 @@ QDate RecurrenceSteps::periodStart(qint64 period) const
     case ICAL_WEEKLY_RECURRENCE:
         return m_startDate.addDays(-((m_startDate.dayOfWeek() - m_weekStart + 7) % 7) + 7 * steps);
     case ICAL_MONTHLY_RECURRENCE:
-        return QDate(m_startDate.year(), m_startDate.month(), 1).addMonths(int(steps));
+        return QDate(int(monthOf(steps) / 12), int(monthOf(steps) % 12) + 1, 1);
     default:
-        return QDate(m_startDate.year() + int(steps), 1, 1);
+        return QDate(m_start.year + int(steps), 1, 1);
     }
 }
 
@@ -172,7 +170,7 @@ qint64 RecurrenceSteps::firstPeriodReaching(QDate day) const
     case ICAL_MONTHLY_RECURRENCE:
         return floorDivide(monthIndex(day) - monthIndex(m_startDate), m_interval);
     default:
-        return floorDivide(day.year() - m_startDate.year(), m_interval);
+        return floorDivide(day.year() - m_start.year, m_interval);
     }
 }
 
@@ -221,6 +219,13 @@ RecurrenceSteps::Dates RecurrenceSteps::datesOfPeriod(qint64 period) const
     return picked;
 }
 
+// Months counted from the start of the year 0, steps months after the
+// start's.
+qint64 RecurrenceSteps::monthOf(qint64 steps) const
+{
+    return qint64(m_start.year) * 12 + m_start.month - 1 + steps;
+}
+
 RecurrenceSteps::Dates RecurrenceSteps::allDatesOfPeriod(qint64 period) const
 {
     const QDate start = periodStart(period);
@@ -239,15 +244,17 @@ RecurrenceSteps::Dates RecurrenceSteps::allDatesOfPeriod(qint64 period) const
                 dates.push_back(start.addDays(offset));
         }
         break;
-    case ICAL_MONTHLY_RECURRENCE:
-        return datesInMonth(start.year(), start.month());
+    case ICAL_MONTHLY_RECURRENCE: {
+        const qint64 month = monthOf(period * m_interval);
+        return datesInMonth(int(month / 12), int(month % 12) + 1);
+    }
     default:
         for (int month = 1; month <= 12; ++month) {
-            const bool named = m_months.empty() ? month == m_startDate.month()
+            const bool named = m_months.empty() ? month == m_start.month
                                                 : std::find(m_months.begin(), m_months.end(), month) != m_months.end();
             if (!named)
                 continue;
-            const Dates inMonth = datesInMonth(start.year(), month);
+            const Dates inMonth = datesInMonth(m_start.year + int(period * m_interval), month);
             dates.append(inMonth.constData(), inMonth.size());
         }
         return dates;
@@ -264,29 +271,49 @@ RecurrenceSteps::Dates RecurrenceSteps::datesInMonth(int year, int month) const
     if (!m_months.empty() && std::find(m_months.begin(), m_months.end(), month) == m_months.end())
         return dates;
     if (m_days.empty() && m_monthDays.empty()) {
-        if (m_startDate.day() <= length)
-            dates.push_back(QDate(year, month, m_startDate.day()));
+        if (m_start.day <= length)
+            dates.push_back(first.addDays(m_start.day - 1));
         return dates;
     }
-    // Weekdays follow from the first's: a QDate for every day of every
-    // period costs the most of laying a busy month.
-    const int firstWeekday = first.dayOfWeek();
-    for (int day = 1; day <= length; ++day) {
-        const int weekday = (firstWeekday + day - 2) % 7 + 1;
-        const bool listedDay = m_days.empty() || std::any_of(m_days.begin(), m_days.end(), [&](const auto &entry) {
-            if (entry.second != weekday)
-                return false;
-            const int fromStart = (day - 1) / 7 + 1;
-            const int fromEnd = -((length - day) / 7 + 1);
-            return entry.first == 0 || entry.first == fromStart || entry.first == fromEnd;
-        });
-        const bool listedMonthDay = m_monthDays.empty() || std::any_of(m_monthDays.begin(), m_monthDays.end(), [&](int monthDay) {
-            return monthDay == day || monthDay == day - length - 1;
-        });
-        if (listedDay && listedMonthDay)
-            dates.push_back(first.addDays(day - 1));
+    QVarLengthArray<int, 32> days;
+    if (m_days.empty()) {
+        for (const int monthDay : m_monthDays)
+            days.push_back(monthDay > 0 ? monthDay : length + 1 + monthDay);
+    } else {
+        addWeekdays(first, length, days);
+    }
+    // BYMONTHDAY narrows BYDAY.
+    const auto listed = [&](int day) {
+        const auto named = [&](int monthDay) { return monthDay == day || monthDay == day - length - 1; };
+        const bool narrowed = !m_days.empty() && !m_monthDays.empty();
+        return day >= 1 && day <= length && (!narrowed || std::any_of(m_monthDays.begin(), m_monthDays.end(), named));
+    };
+    std::sort(days.begin(), days.end());
+    for (qsizetype i = 0; i < days.size(); ++i) {
+        if (listed(days[i]) && (i == 0 || days[i] != days[i - 1]))
+            dates.push_back(first.addDays(days[i] - 1));
     }
     return dates;
+}
+
+// The days of the month that BYDAY names: each weekday's, or the nth from
+// the start or the end. Found from the first's weekday: a QDate for every day
+// of every period costs the most of laying a busy month.
+void RecurrenceSteps::addWeekdays(QDate first, int length, QVarLengthArray<int, 32> &days) const
+{
+    const int firstWeekday = first.dayOfWeek();
+    for (const auto &[position, weekday] : m_days) {
+        const int earliest = 1 + (weekday - firstWeekday + 7) % 7;
+        const int count = (length - earliest) / 7 + 1;
+        if (position == 0) {
+            for (int k = 0; k < count; ++k)
+                days.push_back(earliest + 7 * k);
+            continue;
+        }
+        const int k = position > 0 ? position - 1 : count + position;
+        if (k >= 0 && k < count)
+            days.push_back(earliest + 7 * k);
+    }
 }
 
 // The parts that only narrow a daily or weekly rule.

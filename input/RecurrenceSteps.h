@@ -54,6 +54,8 @@ private:
     // The occurrences of every period but the first, when all hold as many.
     std::optional<qint64> fixedPeriodSize() const;
     Dates datesInMonth(int year, int month) const;
+    void addWeekdays(QDate first, int length, QVarLengthArray<int, 32> &days) const;
+    qint64 monthOf(qint64 steps) const;
     bool keeps(QDate date) const;
     qint64 firstPeriodReaching(QDate day) const;
     QDate periodStart(qint64 period) const;
