@@ -235,30 +235,38 @@ void stepWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, 
     icalrecur_iterator_free(steps);
 }
 
-// A rule that repeats within a day needs only the first occurrence of each
-// day: libical starts afresh at each midnight of the start's zone instead of
-// stepping through the day.
-void stepDaysWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, qint64 from, qint64 to,
-                         const std::function<void(const icaltimetype &)> &take)
+// The first occurrence at or after seconds since the epoch. A fresh
+// iterator each time: libical's keeps its place within the day's hours
+// across a new start.
+icaltimetype firstFrom(const icalrecurrencetype &rule, const icaltimetype &start, qint64 seconds)
 {
     icalrecur_iterator *steps = icalrecur_iterator_new(rule, start);
     if (!steps)
-        return;
-    for (QDate day = std::max(utcDate(from), dateOf(start)); day <= utcDate(to); day = day.addDays(1)) {
-        icaltimetype midnight = start;
-        midnight.year = day.year();
-        midnight.month = day.month();
-        midnight.day = day.day();
-        midnight.hour = midnight.minute = midnight.second = 0;
-        if (day > dateOf(start))
-            icalrecur_iterator_set_start(steps, midnight);
-        const icaltimetype occurrence = icalrecur_iterator_next(steps);
-        if (icaltime_is_null_time(occurrence) || ICalendarEvent::absoluteSeconds(occurrence) > to)
-            break;
-        take(occurrence);
-        day = std::max(day, dateOf(occurrence));
-    }
+        return icaltime_null_time();
+    if (seconds > ICalendarEvent::absoluteSeconds(start))
+        icalrecur_iterator_set_start(steps, timeLike(start, seconds));
+    const icaltimetype occurrence = icalrecur_iterator_next(steps);
     icalrecur_iterator_free(steps);
+    return occurrence;
+}
+
+// A rule that repeats within a day needs only the first occurrence of each
+// day the page shows: libical starts afresh at each local midnight instead of
+// stepping through the day.
+void stepDaysWithLibical(const icalrecurrencetype &rule, const icaltimetype &start, const QTimeZone &local, qint64 from,
+                         qint64 to, const std::function<void(const icaltimetype &)> &take)
+{
+    // Floating times are on the page's clock already, and read as UTC.
+    const QTimeZone clock = start.is_date || !start.zone ? QTimeZone::utc() : local;
+    const auto dayAt = [&](qint64 seconds) { return QDateTime::fromSecsSinceEpoch(seconds, clock).date(); };
+    for (QDate day = dayAt(std::max(from, ICalendarEvent::absoluteSeconds(start))); day <= dayAt(to); day = day.addDays(1)) {
+        const icaltimetype occurrence = firstFrom(rule, start, QDateTime(day, QTime(0, 0), clock).toSecsSinceEpoch());
+        const qint64 at = ICalendarEvent::absoluteSeconds(occurrence);
+        if (icaltime_is_null_time(occurrence) || at > to)
+            return;
+        take(occurrence);
+        day = std::max(day, dayAt(at));
+    }
 }
 
 // The time at seconds since the epoch: in UTC, or floating as the start is.
@@ -427,7 +435,7 @@ void ICalendarEvent::layRules(const Month &month, qint64 from, qint64 to,
         if (RecurrenceSteps::isEvenlySpaced(rule))
             stepEvenly(rule, start, month, duration, take);
         else if (repeatsWithinADay(rule))
-            stepDaysWithLibical(rule, start, from, to, take);
+            stepDaysWithLibical(rule, start, month.local, from, to, take);
         else
             stepWithLibical(rule, start, from, to, take);
     }

@@ -169,6 +169,18 @@ INSTANTIATE_TEST_SUITE_P(
         ClockRow{"NovemberBerlin", "Europe/Berlin", 11, {{7, "06:30 Fold"}}}),
     RowName());
 
+// Shifts at 06:00 and 18:00 in New York are at 12:00 and midnight in Berlin:
+// each day shows the first of its own.
+TEST(SubDailyRuleTest, ShowsTheFirstTimeOfThePrintedDay)
+{
+    const QByteArray shift =
+        event("Shift", "DTSTART;TZID=America/New_York:20270601T060000\r\nRRULE:FREQ=DAILY;BYHOUR=6,18\r\n");
+    FilledDays expected{{1, "12:00 Shift"}};
+    for (int day = 2; day <= 30; ++day)
+        expected[day] = "00:00 Shift";
+    EXPECT_EQ(notesOfMonth(calendarOf(shift), 2027, 6, QTimeZone("Europe/Berlin"), British), expected);
+}
+
 struct BoundRow
 {
     const char *name;
