@@ -49,6 +49,21 @@ QByteArray dailyEvents()
     return calendarOf(events);
 }
 
+// Each instance of a daily event was compared with every EXDATE.
+QByteArray manyExcludedDays()
+{
+    QByteArray lines;
+    const QDate first(2000, 1, 1);
+    for (int line = 0; line < 100; ++line) {
+        lines += "EXDATE;TZID=Europe/Berlin:";
+        for (int i = 0; i < 1000; ++i)
+            lines += (i ? "," : "") + first.addDays(line * 1000 + i).toString(u"yyyyMMdd").toLatin1() + "T090000";
+        lines += "\r\n";
+    }
+    return calendarOf("BEGIN:VEVENT\r\nUID:daily\r\nSUMMARY:Daily\r\nDTSTART;TZID=Europe/Berlin:20000101T090000\r\n"
+                      "RRULE:FREQ=DAILY\r\n" + lines + "END:VEVENT\r\n" + Fair);
+}
+
 QByteArray carriageReturnCards()
 {
     return QByteArray("BEGIN:VCARD\rVERSION:2.1\rFN:Ann\rBDAY:19500317\rEND:VCARD\r").repeated(200000);
@@ -64,6 +79,7 @@ const std::vector<HostileCalendar> &hostileCalendars()
         {"CardFoldedAMillionTimes", "folded.vcf", foldedCard, 5000},
         {"DailyEventsFor500Years", "daily.ics", dailyEvents, 5000},
         {"CarriageReturnCards", "mac.vcf", carriageReturnCards, 5000},
+        {"HundredThousandExcludedDays", "excluded.ics", manyExcludedDays, 1000},
     };
     return calendars;
 }
