@@ -1,44 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "input/EventText.h"
 
+#include "input/FoldedLines.h"
+
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isLineEnd(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
-// The logical line at begin and where the next begins; folded lines come
-// back joined, others as a view of text.
+// The logical line at begin, and where the next begins: a view of text
+// unless it was folded.
 QByteArray logicalLine(QByteArrayView text, qsizetype &begin)
 {
-    qsizetype end = text.indexOf('\n', begin);
-    end = end < 0 ? text.size() : end + 1;
-    if (end == text.size() || !isBlank(text[end])) {
-        QByteArrayView line = text.sliced(begin, end - begin);
-        while (!line.isEmpty() && isLineEnd(line.back()))
-            line.chop(1);
-        begin = end;
-        return QByteArray::fromRawData(line.data(), line.size());
-    }
-    QByteArray joined;
-    for (;;) {
-        QByteArrayView piece = text.sliced(begin, end - begin);
-        while (!piece.isEmpty() && isLineEnd(piece.back()))
-            piece.chop(1);
-        joined += piece;
-        begin = end;
-        if (begin == text.size() || !isBlank(text[begin]))
-            return joined;
-        ++begin; // the blank that folds
-        end = text.indexOf('\n', begin);
-        end = end < 0 ? text.size() : end + 1;
-    }
+    const qsizetype end = logicalLineEnd(text, begin);
+    const QByteArrayView line = text.sliced(begin, end - begin);
+    begin = end;
+    const qsizetype firstEnd = line.indexOf('\n');
+    if (firstEnd >= 0 && firstEnd + 1 < line.size())
+        return unfolded(line);
+    QByteArrayView content = line;
+    while (!content.isEmpty() && (content.back() == '\r' || content.back() == '\n'))
+        content.chop(1);
+    return QByteArray::fromRawData(content.data(), content.size());
 }
 
 // Where the value begins: after the first colon outside a quoted parameter.

@@ -2,6 +2,7 @@
 #include "input/ICalendarParts.h"
 
 #include "input/CalendarFileError.h"
+#include "input/FoldedLines.h"
 
 #include <algorithm>
 
@@ -19,21 +20,9 @@ struct LogicalLine
 
 LogicalLine logicalLineAt(QByteArrayView text, qsizetype begin)
 {
-    qsizetype end = begin;
-    qsizetype folds = 0;
-    for (;;) {
-        end = text.indexOf('\n', end);
-        if (end < 0) {
-            end = text.size();
-            break;
-        }
-        ++end;
-        if (end == text.size() || (text[end] != ' ' && text[end] != '\t'))
-            break;
-        ++folds;
-    }
-    const QByteArrayView line = text.sliced(begin, end - begin);
+    const QByteArrayView line = text.sliced(begin, logicalLineEnd(text, begin) - begin);
     // Each fold takes its line end and one blank.
+    const qsizetype folds = std::max<qsizetype>(0, line.count('\n') - (line.endsWith('\n') ? 1 : 0));
     return {line, line.size() - folds * 3};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "input/RuleBlanks.h"
 
+#include "input/FoldedLines.h"
+
 #include <array>
 
 namespace {
@@ -24,36 +26,6 @@ bool isRuleLine(QByteArrayView line)
             return true;
     }
     return false;
-}
-
-// The logical line that begins at begin: continuation lines start with a
-// blank.
-qsizetype logicalLineEnd(QByteArrayView text, qsizetype begin)
-{
-    qsizetype end = begin;
-    do {
-        end = text.indexOf('\n', end);
-        if (end < 0)
-            return text.size();
-        ++end;
-    } while (end < text.size() && isBlank(text[end]));
-    return end;
-}
-
-QByteArray unfolded(QByteArrayView line)
-{
-    QByteArray result;
-    result.reserve(line.size());
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '\r' || line[i] == '\n') {
-            if (line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n')
-                ++i;
-            ++i; // the blank that folds, if any
-            continue;
-        }
-        result += line[i];
-    }
-    return result;
 }
 
 // Where the value begins: after the first colon outside a quoted parameter.
