@@ -29,9 +29,22 @@ QDateTime localDateTime(const icaltimetype &time, qint64 seconds, const QTimeZon
 
 // The zone's offset from UTC at seconds since the epoch. libical searches
 // the zone's changes one by one here, so only where clocks change nearby.
+// Zones repeat their yearly changes every 400 years, the Gregorian
+// calendar's cycle. libical works out every change from a zone's first up to
+// the year it converts, seconds for a year far off: a time after 2500 is
+// taken whole cycles back, to the years 2100 to 2500.
+qint64 withinCycles(qint64 seconds)
+{
+    constexpr qint64 cycle = 146097 * secondsPerDay;
+    constexpr qint64 lastWorkedOut = 16725225600; // 2500-01-01
+    if (seconds <= lastWorkedOut)
+        return seconds;
+    return seconds - (seconds - lastWorkedOut + cycle - 1) / cycle * cycle;
+}
+
 int offsetAt(const icaltimezone *zone, qint64 seconds)
 {
-    icaltimetype utc = icaltime_from_timet_with_zone(time_t(seconds), 0, icaltimezone_get_utc_timezone());
+    icaltimetype utc = icaltime_from_timet_with_zone(time_t(withinCycles(seconds)), 0, icaltimezone_get_utc_timezone());
     int daylight = 0;
     return icaltimezone_get_utc_offset_of_utc_time(const_cast<icaltimezone *>(zone), &utc, &daylight);
 }
@@ -40,7 +53,7 @@ int offsetAt(const icaltimezone *zone, qint64 seconds)
 // skip or repeat.
 int offsetAtLocal(const icaltimezone *zone, qint64 seconds)
 {
-    icaltimetype local = icaltime_from_timet_with_zone(time_t(seconds), 0, nullptr);
+    icaltimetype local = icaltime_from_timet_with_zone(time_t(withinCycles(seconds)), 0, nullptr);
     int daylight = 0;
     return icaltimezone_get_utc_offset(const_cast<icaltimezone *>(zone), &local, &daylight);
 }

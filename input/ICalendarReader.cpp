@@ -424,22 +424,38 @@ std::vector<icalcomponent *> components(icalcomponent *parent, icalcomponent_kin
 }
 
 // libical steps through a zone's rules from their start to the years it
-// converts; zones repeat their changes yearly, in one month, and anything
-// more frequent would take it hours.
-void checkTimeZones(icalcomponent *calendar)
+// converts (up to 2500: later years are taken 400 years back); zones repeat
+// their changes yearly, in one month, and anything more frequent would take
+// it hours. A real zone's rules run a thousand years at most, even those
+// that start in 1601; those of one file may run this many years in all.
+constexpr int maxRuleYears = 50000;
+
+QString zoneName(icalcomponent *zone)
+{
+    icalproperty *tzid = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
+    const char *name = tzid ? icalproperty_get_tzid(tzid) : nullptr;
+    return QString::fromUtf8(name ? name : "");
+}
+
+// The years a zone's change repeats for, up to 2500.
+int yearsOf(icalcomponent *change, const icalrecurrencetype &rule)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(change);
+    const int end = icaltime_is_null_time(rule.until) ? 2500 : std::min(rule.until.year, 2500);
+    return icaltime_is_null_time(start) ? 0 : std::max(0, end - start.year);
+}
+
+void checkTimeZones(icalcomponent *calendar, int &yearsLeft)
 {
     for (icalcomponent *zone : components(calendar, ICAL_VTIMEZONE_COMPONENT)) {
         for (icalcomponent *change : components(zone, ICAL_ANY_COMPONENT)) {
             for (icalproperty *property : properties(change, ICAL_RRULE_PROPERTY)) {
                 const icalrecurrencetype rule = icalproperty_get_rrule(property);
+                yearsLeft -= yearsOf(change, rule);
                 if (rule.freq != ICAL_YEARLY_RECURRENCE || rule.by_month[1] != ICAL_RECURRENCE_ARRAY_MAX
                     || rule.by_year_day[0] != ICAL_RECURRENCE_ARRAY_MAX
-                    || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX) {
-                    icalproperty *tzidProperty = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
-                    const char *tzid = tzidProperty ? icalproperty_get_tzid(tzidProperty) : nullptr;
-                    throw CalendarFileError(Refusal::Reason::UnreadableTimeZone,
-                                            QString::fromUtf8(tzid ? tzid : ""));
-                }
+                    || rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX || yearsLeft < 0)
+                    throw CalendarFileError(Refusal::Reason::UnreadableTimeZone, zoneName(zone));
             }
         }
     }
@@ -470,8 +486,9 @@ CalendarContents ICalendarReader::read(QByteArrayView data)
     const std::vector<icalcomponent *> calendars = root ? calendarsIn(root.get()) : std::vector<icalcomponent *>();
     if (calendars.empty())
         throw CalendarFileError(Refusal::Reason::InvalidCalendar);
+    int ruleYears = maxRuleYears;
     for (icalcomponent *calendar : calendars)
-        checkTimeZones(calendar);
+        checkTimeZones(calendar, ruleYears);
     std::vector<CalendarReader> readers(calendars.begin(), calendars.end());
     contents.events.reserve(parts.events.size());
     for (const ICalendarParts::Event &event : parts.events)

@@ -31,6 +31,26 @@ QByteArray manyObservances()
                       + "DTSTART;TZID=Hostile:20270312T100000\r\nEND:VEVENT\r\n" + Fair);
 }
 
+// libical works out a zone's changes from its first to the year converted.
+QByteArray zoneRulesForCenturies()
+{
+    QByteArray zone = "BEGIN:VTIMEZONE\r\nTZID:Hostile\r\n";
+    for (int year = 1400; year < 1860; ++year) {
+        zone += "BEGIN:STANDARD\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nDTSTART:" + QByteArray::number(year)
+                + "1025T030000\r\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\n";
+    }
+    return calendarOf(zone + "END:VTIMEZONE\r\nBEGIN:VEVENT\r\nSUMMARY:Talk\r\n"
+                      + "DTSTART;TZID=Hostile:20270312T100000\r\nEND:VEVENT\r\n" + Fair);
+}
+
+QByteArray farYear()
+{
+    return calendarOf("BEGIN:VTIMEZONE\r\nTZID:Berlin\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
+                      "DTSTART:19701025T030000\r\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\n"
+                      "END:VTIMEZONE\r\nBEGIN:VEVENT\r\nSUMMARY:Launch\r\nDTSTART;TZID=Berlin:99990312T100000\r\n"
+                      "END:VEVENT\r\n" + Fair);
+}
+
 QByteArray foldedCard()
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nNOTE" + QByteArray("\r\n x").repeated(1000000)
@@ -76,6 +96,8 @@ const std::vector<HostileCalendar> &hostileCalendars()
     static const std::vector<HostileCalendar> calendars{
         {"EightMegabyteLine", "line.ics", longLine, 5000},
         {"TwentyThousandObservances", "zone.ics", manyObservances, 1000},
+        {"ZoneRulesForCenturies", "centuries.ics", zoneRulesForCenturies, 1000},
+        {"EventInTheYear9999", "far.ics", farYear, 1000},
         {"CardFoldedAMillionTimes", "folded.vcf", foldedCard, 5000},
         {"DailyEventsFor500Years", "daily.ics", dailyEvents, 5000},
         {"CarriageReturnCards", "mac.vcf", carriageReturnCards, 5000},
