@@ -36,7 +36,8 @@ qsizetype valueStartOf(QByteArrayView line, qsizetype from)
 
 bool isNamed(QByteArrayView line, QByteArrayView name)
 {
-    return line.trimmed().compare(name, Qt::CaseInsensitive) == 0;
+    const QByteArrayView trimmed = line.trimmed();
+    return trimmed.size() == name.size() && trimmed.compare(name, Qt::CaseInsensitive) == 0;
 }
 
 char unescaped(char c)
@@ -117,18 +118,21 @@ EventText::EventText(QByteArrayView text)
     int depth = 0;
     for (qsizetype begin = 0; begin < text.size();) {
         QByteArray line = logicalLine(text, begin);
-        if (line.size() > 6 && line.first(6).compare("BEGIN:", Qt::CaseInsensitive) == 0) {
+        // Read through a view: a QByteArray over the file's bytes would copy
+        // itself on the first non-const access.
+        const QByteArrayView view = line;
+        if (view.size() > 6 && view.first(6).compare("BEGIN:", Qt::CaseInsensitive) == 0) {
             ++depth;
             continue;
         }
-        if (line.size() > 4 && line.first(4).compare("END:", Qt::CaseInsensitive) == 0) {
+        if (view.size() > 4 && view.first(4).compare("END:", Qt::CaseInsensitive) == 0) {
             --depth;
             continue;
         }
         qsizetype nameEnd = 0;
-        while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':')
+        while (nameEnd < view.size() && view[nameEnd] != ';' && view[nameEnd] != ':')
             ++nameEnd;
-        const qsizetype valueStart = valueStartOf(line, nameEnd);
+        const qsizetype valueStart = valueStartOf(view, nameEnd);
         if (depth == 1 && nameEnd > 0 && valueStart > 0)
             m_properties.emplace_back(std::move(line), nameEnd, valueStart);
     }
