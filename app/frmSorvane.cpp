@@ -763,15 +763,18 @@ void frmSorvane::attachCalendarFiles(const QStringList &paths)
         }
     });
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    // The cursor comes back even when the window is gone.
-    connect(reader, &QThread::finished, reader, &QApplication::restoreOverrideCursor);
-    connect(reader, &QThread::finished, this, [this, paths, reading, readNumber] {
-        if (readNumber != m_calendarReads)
+    // One queued call gives the cursor back and shows the read, so no one
+    // sees the cursor idle before the page has the events; the cursor comes
+    // back even when the window is gone.
+    const QPointer<frmSorvane> window = this;
+    connect(reader, &QThread::finished, reader, [window, paths, reading, readNumber] {
+        QApplication::restoreOverrideCursor();
+        if (!window || readNumber != window->m_calendarReads)
             return;
-        runGuarded(m_msgBox, [&] {
+        runGuarded(window->m_msgBox, [&] {
             if (reading->error)
                 std::rethrow_exception(reading->error);
-            showCalendarRead(paths, reading->read);
+            window->showCalendarRead(paths, reading->read);
         });
     });
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
